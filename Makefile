@@ -1,0 +1,47 @@
+# The two commands that matter: `make run` and `make test`.
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+BENCH_BUILD ?= build-bench
+
+.PHONY: all run test test-quick bootstrap build build-asan bench clean
+
+all: build
+
+bootstrap:
+	@scripts/bootstrap
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: bootstrap $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+$(ASAN_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON
+
+build-asan: bootstrap $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+run: build
+	@scripts/run $(BUILD)
+
+# Everything: the normal build, then the same tests under ASan and UBSan.
+test: build build-asan
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# The inner loop: normal build only, slow sweeps skipped.
+test-quick: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE slow
+
+$(BENCH_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DVELMORA_GUI=OFF -DVELMORA_BENCH=ON
+
+bench: bootstrap $(BENCH_BUILD)/CMakeCache.txt
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target velmora-bench
+	$(BENCH_BUILD)/velmora-bench --benchmark_counters_tabular=true
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)

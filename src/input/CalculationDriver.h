@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+
+#include "input/InputForm.h"
+#include "input/Refusal.h"
+#include "results/ResultsPage.h"
+#include "shared/CalculationState.h"
+
+namespace velmora {
+
+// One press of "Get My Panchang Results": checks the form, copies it into the
+// birth record, runs the engine and the panchang report, and writes the echo
+// and the result texts onto the page. Returns the refusal when the check
+// refuses (then nothing is written). `page` is the results window's page,
+// fresh (design texts) for each window the program creates.
+std::optional<Refusal> RunCalculation(const InputForm& form, CalculationState& state, ResultsPage& page);
+
+}  // namespace velmora
