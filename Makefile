@@ -4,7 +4,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
 
-.PHONY: all run test test-quick bootstrap build build-asan bench clean
+.PHONY: all run test test-quick bootstrap build build-asan bench fuzz fuzz-short lint clean
 
 all: build
 
@@ -43,5 +43,26 @@ bench: bootstrap $(BENCH_BUILD)/CMakeCache.txt
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target velmora-bench
 	$(BENCH_BUILD)/velmora-bench --benchmark_counters_tabular=true
 
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+$(FUZZ_BUILD)/CMakeCache.txt:
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_GUI=OFF \
+	  -DVELMORA_TESTS=OFF -DVELMORA_FUZZ=ON -DVELMORA_SANITIZE=ON
+
+build-fuzz: bootstrap $(FUZZ_BUILD)/CMakeCache.txt
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# Each fuzzer for FUZZ_SECONDS on a scratch copy of its seed corpus.
+fuzz: build-fuzz
+	scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The short run that is part of `make test`.
+fuzz-short: build-fuzz
+	scripts/fuzz $(FUZZ_BUILD) 5
+
+lint: build
+	scripts/lint $(BUILD)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
