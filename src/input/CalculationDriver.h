@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 #include "input/InputForm.h"
 #include "input/Refusal.h"
@@ -15,5 +16,10 @@ namespace velmora {
 // refuses (then nothing is written). `page` is the results window's page,
 // fresh (design texts) for each window the program creates.
 std::optional<Refusal> RunCalculation(const InputForm& form, CalculationState& state, ResultsPage& page);
+
+// The facing class of a nakshatra (downward, sideways or upward looking) into
+// lblType, lblNakshatraCharacterstic and txtMoreAboutNakshatra. The name is
+// compared exactly after trimming blanks; an unknown name looks upward.
+void WriteNakshatraFacing(std::string_view moonNakshatra, ResultsPage& page);
 
 }  // namespace velmora

@@ -1,0 +1,322 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "input/CalculationDriver.h"
+#include "input/InputForm.h"
+
+using namespace velmora;
+
+namespace {
+
+// 15 August 1987, 10:30 at 77°13' E, 28°36' N, zone 5:30.
+InputForm Delhi1987() {
+    InputForm f;
+    f.txtName = "ASHA";
+    f.cboMonth = 7;
+    f.cboDate = 14;
+    f.cboYear = 1987 - 1901;
+    f.cboHH = 10;
+    f.cboMM = 30;
+    f.txtMCity = "New Delhi";
+    f.txtMState = "Delhi";
+    f.txtMCountry = "India";
+    f.txtLatD = "28";
+    f.txtLatM = "36";
+    f.txtLonD = "77";
+    f.txtLonM = "13";
+    f.txtZoneHour = "5";
+    f.txtZoneMinute = "30";
+    return f;
+}
+
+struct Run {
+    std::optional<Refusal> refusal;
+    ResultsPage page;
+};
+
+// Each run fills a freshly created results window, as the program does.
+Run Calculate(const InputForm& f, CalculationState& state) {
+    Run r;
+    r.refusal = RunCalculation(f, state, r.page);
+    return r;
+}
+
+}  // namespace
+
+TEST(CalculationDriver, BharaniEndToEnd) {
+    CalculationState state;
+    const auto r = Calculate(Delhi1987(), state);
+    ASSERT_FALSE(r.refusal);
+    EXPECT_EQ(r.page.lblNakshatra, "Bharani");
+    EXPECT_EQ(r.page.lblType, "Adhomukhi Nakshatra");
+    EXPECT_EQ(r.page.lblNakshatraCharacterstic, "Downward Looking");
+    EXPECT_EQ(r.page.txtMoreAboutNakshatra,
+              "This nakshatra is good for tasks for which you need to look down like digging "
+              "wells, foundations, canals, seeking treasure, etc.");
+    EXPECT_EQ(r.page.lblAyanamsa, "-23\u00B0 41' 5\"");
+    EXPECT_EQ(r.page.lblName, "ASHA");
+    EXPECT_EQ(r.page.lblDOB, "August/15/1987");
+    EXPECT_EQ(r.page.lblTOB, "10:30");
+    EXPECT_EQ(r.page.lblLatitude, "28\u00B0 36' N");
+    EXPECT_EQ(r.page.lblLongitude, "77\u00B0 13' E");
+    EXPECT_EQ(r.page.lblCity, "New Delhi");
+    EXPECT_EQ(r.page.lblState, "Delhi");
+    EXPECT_EQ(r.page.lblCountry, "India");
+    EXPECT_EQ(state.birth.ZoneHours, 5);
+    EXPECT_EQ(state.birth.ZoneMinutes, 30);
+    EXPECT_TRUE(state.birth.LonIsEast);
+    EXPECT_FALSE(state.birth.LatIsSouth);
+    EXPECT_EQ(state.engine.UniversalHours, 5.0);
+}
+
+TEST(CalculationDriver, SwatiEndToEnd) {
+    InputForm f;
+    f.txtName = "B";
+    f.cboYear = 2000 - 1901;
+    f.cboHH = 12;
+    f.txtLatD = "0";
+    f.txtLatM = "0";
+    f.txtLonD = "0";
+    f.txtLonM = "0";
+    f.txtZoneHour = "0";
+    f.txtZoneMinute = "0";
+    CalculationState state;
+    const auto r = Calculate(f, state);
+    ASSERT_FALSE(r.refusal);
+    EXPECT_EQ(r.page.lblNakshatra, "Swati");
+    EXPECT_EQ(r.page.lblType, "Parshvamukhi Nakshatra");
+    EXPECT_EQ(r.page.lblNakshatraCharacterstic, "Looking on all sides");
+    EXPECT_EQ(r.page.lblAyanamsa, "-23\u00B0 51' 14\"");
+    EXPECT_EQ(r.page.lblDOB, "January/1/2000");
+    EXPECT_EQ(r.page.lblTOB, "12:0");
+    EXPECT_EQ(r.page.lblLongitude, "0\u00B0 0' E");
+    EXPECT_EQ(state.engine.BirthCenturies, 0.0);
+}
+
+TEST(CalculationDriver, EchoUsesPlainNumbersAndTheOptionButtons) {
+    InputForm f = Delhi1987();
+    f.txtName = "  ASHA ";  // echoed as typed
+    f.cboMonth = 2;
+    f.cboDate = 4;
+    f.cboYear = 1984 - 1901;
+    f.cboHH = 7;
+    f.cboMM = 5;
+    f.txtLonD = "077";
+    f.txtLonM = "12";
+    f.txtMCity = " Pune ";
+    CalculationState state;
+    auto r = Calculate(f, state);
+    EXPECT_EQ(r.page.lblName, "  ASHA ");
+    EXPECT_EQ(r.page.lblDOB, "March/5/1984");
+    EXPECT_EQ(r.page.lblTOB, "7:5");
+    EXPECT_EQ(r.page.lblLatitude, "28\u00B0 36' N");
+    EXPECT_EQ(r.page.lblLongitude, "77\u00B0 12' E");
+    EXPECT_EQ(r.page.lblCity, " Pune ");
+
+    f.optLat = 1;
+    f.optLong = 1;
+    r = Calculate(f, state);
+    EXPECT_EQ(r.page.lblLatitude, "28\u00B0 36' S");
+    EXPECT_EQ(r.page.lblLongitude, "77\u00B0 12' W");
+    EXPECT_TRUE(state.birth.LatIsSouth);
+    EXPECT_FALSE(state.birth.LonIsEast);
+}
+
+struct ZoneCase {
+    const char* hour;
+    const char* minute;
+    int hours, minutes;
+};
+
+class ZoneTest : public ::testing::TestWithParam<ZoneCase> {};
+
+TEST_P(ZoneTest, StoredAsRoundedMagnitude) {
+    InputForm f = Delhi1987();
+    f.txtZoneHour = GetParam().hour;
+    f.txtZoneMinute = GetParam().minute;
+    CalculationState state;
+    ASSERT_FALSE(Calculate(f, state).refusal);
+    EXPECT_EQ(state.birth.ZoneHours, GetParam().hours);
+    EXPECT_EQ(state.birth.ZoneMinutes, GetParam().minutes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zones, ZoneTest,
+                         ::testing::Values(ZoneCase{"-5", "30", 5, 30}, ZoneCase{"5", "-30", 5, 30},
+                                           ZoneCase{"5.5", "0", 6, 0}, ZoneCase{"4.5", "0", 4, 0},
+                                           ZoneCase{"-5.5", "0", 6, 0}, ZoneCase{" 13 ", "45", 13, 45},
+                                           ZoneCase{"0.5", "29.5", 0, 30}));
+
+TEST(CalculationDriver, DaylightSavingAnyTickCounts) {
+    InputForm f = Delhi1987();
+    CalculationState state;
+    f.chkDST = 2;
+    Calculate(f, state);
+    EXPECT_TRUE(state.birth.DstOn);
+    EXPECT_EQ(state.engine.ZoneOffset, 6.5);
+    f.chkDST = 0;
+    Calculate(f, state);
+    EXPECT_FALSE(state.birth.DstOn);
+}
+
+TEST(CalculationDriver, FailedConversionsKeepThePreviousRunsValues) {
+    CalculationState state;
+    ASSERT_FALSE(Calculate(Delhi1987(), state).refusal);
+
+    InputForm f = Delhi1987();
+    f.txtZoneHour = "";       // no check covers the zone
+    f.txtZoneMinute = "abc";
+    f.txtLonD = "abc";        // passes its check as 0, but is no number
+    f.txtLatD = "12x";        // likewise
+    f.txtLonM = "7";
+    const auto r = Calculate(f, state);
+    ASSERT_FALSE(r.refusal);
+    EXPECT_EQ(state.birth.ZoneHours, 5);
+    EXPECT_EQ(state.birth.ZoneMinutes, 30);
+    EXPECT_EQ(state.birth.LonDegrees, 77);
+    EXPECT_EQ(state.birth.LatDegrees, 28);
+    EXPECT_EQ(state.birth.LonMinutes, 7);
+    EXPECT_EQ(r.page.lblLongitude, "77\u00B0 7' E");
+    EXPECT_EQ(r.page.lblLatitude, "28\u00B0 36' N");
+}
+
+TEST(CalculationDriver, EmptyZoneBeforeAnyRunIsZero) {
+    InputForm f = Delhi1987();
+    f.txtZoneHour = "";
+    f.txtZoneMinute = "";
+    CalculationState state;
+    ASSERT_FALSE(Calculate(f, state).refusal);
+    EXPECT_EQ(state.birth.ZoneHours, 0);
+    EXPECT_EQ(state.birth.ZoneMinutes, 0);
+    EXPECT_EQ(state.engine.UniversalHours, 10.5);
+}
+
+TEST(CalculationDriver, NoMonthChosenKeepsTheDateCaption) {
+    InputForm f = Delhi1987();
+    f.cboMonth = -1;
+    f.cboDate = -1;
+    CalculationState fresh;
+    auto r = Calculate(f, fresh);
+    ASSERT_FALSE(r.refusal);
+    EXPECT_EQ(r.page.lblDOB, "LblDOB");
+
+    // After a run that set the month, the previous month and day stay in use.
+    CalculationState used;
+    Calculate(Delhi1987(), used);
+    r = Calculate(f, used);
+    EXPECT_EQ(r.page.lblDOB, "August/15/1987");
+}
+
+TEST(CalculationDriver, RefusalTouchesNothing) {
+    CalculationState state;
+    ASSERT_FALSE(Calculate(Delhi1987(), state).refusal);
+    const BirthRecord before = state.birth;
+    const std::string nakshatra = state.engine.MoonNakshatra;
+
+    InputForm f = Delhi1987();
+    f.cboYear = 0;
+    f.txtName = " ";
+    const auto r = Calculate(f, state);
+    ASSERT_TRUE(r.refusal);
+    EXPECT_EQ(r.refusal->message, "Please Enter Name");
+    EXPECT_EQ(state.birth.QueryYear, before.QueryYear);
+    EXPECT_EQ(state.engine.MoonNakshatra, nakshatra);
+    const ResultsPage design;
+    for (const auto& c : ResultsControls()) {
+        EXPECT_EQ(r.page.*(c.text), design.*(c.text)) << c.name;
+    }
+}
+
+TEST(CalculationDriver, PanchangTextsComeFromTheState) {
+    CalculationState state;
+    state.results.CurrentTithi = "T";
+    state.results.CurrentTithiSpan = "TS";
+    state.results.CurrentYoga = "Y";
+    state.results.CurrentYogaSpan = "YS";
+    state.results.CurrentKarana = "K";
+    state.results.CurrentKaranaSpan = "KS";
+    const auto r = Calculate(Delhi1987(), state);
+    EXPECT_EQ(r.page.lblTithi, state.results.CurrentTithi);
+    EXPECT_EQ(r.page.lblTithiTime, state.results.CurrentTithiSpan);
+    EXPECT_EQ(r.page.lblYoga, state.results.CurrentYoga);
+    EXPECT_EQ(r.page.lblYogaTime, state.results.CurrentYogaSpan);
+    EXPECT_EQ(r.page.lblKarna, state.results.CurrentKarana);
+    EXPECT_EQ(r.page.lblKarnaTime, state.results.CurrentKaranaSpan);
+}
+
+struct FacingCase {
+    const char* name;
+    const char* type;
+};
+
+class FacingTest : public ::testing::TestWithParam<FacingCase> {};
+
+TEST_P(FacingTest, Class) {
+    ResultsPage page;
+    WriteNakshatraFacing(GetParam().name, page);
+    EXPECT_EQ(page.lblType, GetParam().type) << "'" << GetParam().name << "'";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, FacingTest,
+    ::testing::Values(FacingCase{"Moola", "Adhomukhi Nakshatra"}, FacingCase{"Hasta", "Parshvamukhi Nakshatra"},
+                      FacingCase{"Dhanistha", "Urdhvamukhi Nakshtra"},
+                      FacingCase{"Hasta ", "Parshvamukhi Nakshatra"},
+                      FacingCase{"  Moola ", "Adhomukhi Nakshatra"},
+                      FacingCase{"Purva Ashadha", "Adhomukhi Nakshatra"},
+                      FacingCase{"Poorva Bhadrapada", "Adhomukhi Nakshatra"},
+                      FacingCase{"Purva Bhadrapada", "Urdhvamukhi Nakshtra"},
+                      FacingCase{"Jyeshtha", "Parshvamukhi Nakshatra"},
+                      FacingCase{"hasta", "Urdhvamukhi Nakshtra"}, FacingCase{"", "Urdhvamukhi Nakshtra"},
+                      FacingCase{"Rohini", "Urdhvamukhi Nakshtra"}));
+
+TEST(CalculationDriver, AnyTextInAnyBoxGivesRefusalOrResults) {
+    // Random texts of number-like pieces and arbitrary bytes in every box, and
+    // any list position, over one long session.
+    std::mt19937 rng(20261207);
+    const char* pieces[] = {"0", "1", "5", "9", "59", "60", "179", "-", "+", ".", "e", "E", " ", "x",
+                            "\t", "\xC3\xA9", "\xFF", "32767", "32768", "1e308", "1e-400", "nan", "inf",
+                            "0x1", ",", "\0"};
+    auto text = [&]() {
+        std::string s;
+        const int n = std::uniform_int_distribution<int>(0, 5)(rng);
+        for (int i = 0; i < n; ++i) s += pieces[std::uniform_int_distribution<std::size_t>(0, std::size(pieces) - 1)(rng)];
+        return s;
+    };
+    auto position = [&](int count) { return std::uniform_int_distribution<int>(-3, count + 3)(rng); };
+    CalculationState state;
+    int results = 0;
+    for (int i = 0; i < 20000; ++i) {
+        InputForm f;
+        f.txtName = i % 5 == 0 ? text() : "N" + text();
+        f.txtMCity = text();
+        f.txtMState = text();
+        f.txtMCountry = text();
+        f.txtLatD = text();
+        f.txtLatM = i % 3 ? std::to_string(position(59)) : text();
+        f.txtLonD = text();
+        f.txtLonM = i % 2 ? std::to_string(position(59)) : text();
+        f.txtZoneHour = text();
+        f.txtZoneMinute = text();
+        f.cboMonth = position(12);
+        f.cboDate = position(31);
+        f.cboYear = position(150);
+        f.cboHH = position(24);
+        f.cboMM = position(60);
+        f.cboSS = position(60);
+        f.optLat = position(2);
+        f.optLong = position(2);
+        f.chkDST = position(3);
+        ResultsPage page;
+        const auto refusal = RunCalculation(f, state, page);
+        if (!refusal) {
+            ++results;
+            EXPECT_EQ(page.lblName, f.txtName);
+            EXPECT_NE(page.lblType, "LblType");
+        } else {
+            EXPECT_FALSE(refusal->message.empty());
+        }
+    }
+    EXPECT_GT(results, 1000);
+}
