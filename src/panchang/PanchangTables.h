@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+// The constant tables of the panchang report: tithi, karana, yoga and vara
+// texts, byte for byte as the program shows them (UTF-8). Some tables carry an
+// empty row past their last name; reading it gives an empty text, while an
+// index beyond a table's range is a failed read.
+namespace velmora {
+
+// Parallel tithi tables indexed by the tithi index 0..29 (0..14 bright
+// fortnight ending with the full moon, 15..29 dark fortnight ending with the new
+// moon). TithiNames alone has a 31st row, empty.
+extern const std::array<std::string_view, 31> TithiNames;
+extern const std::array<std::string_view, 30> TithiNatures;
+extern const std::array<std::string_view, 30> TithiNumbers;
+extern const std::array<std::string_view, 30> TithiPhases;
+extern const std::array<std::string_view, 30> TithiLords;
+extern const std::array<std::string_view, 30> TithiGroups;
+extern const std::array<std::string_view, 30> TithiFeatures;
+extern const std::array<std::string_view, 30> TithiTypes;
+extern const std::array<std::string_view, 30> TithiTypeTexts;
+
+// Karana names 0..10; row 11 empty.
+extern const std::array<std::string_view, 12> KaranaNames;
+
+// Yoga names 0..26; row 27 empty.
+extern const std::array<std::string_view, 28> YogaNames;
+// Yoga paragraphs 0..26 (typographic quotes U+2018/U+2019); rows 27..29 "NA".
+extern const std::array<std::string_view, 30> YogaTexts;
+
+// The four texts the "Vaar" tab shows for a weekday.
+struct VaraRow {
+    std::string_view lblDay;
+    std::string_view lblLord;
+    std::string_view lblAlternateName;
+    std::string_view txtMoreAboutDayOfBirth;
+};
+
+// Row 0 is VaraNumber 1 (Sunday), row 6 is VaraNumber 7 (Saturday).
+extern const std::array<VaraRow, 7> VaraTable;
+
+// Checked table read: the row's text, or nothing when the index lies outside
+// the table (a failed step for the caller).
+template <typename T, std::size_t N>
+std::optional<T> TableRow(const std::array<T, N>& table, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= N) return std::nullopt;
+    return table[static_cast<std::size_t>(index)];
+}
+
+// The vara row of a weekday number 1..7, or nothing for any other number.
+inline std::optional<VaraRow> VaraRowOf(int varaNumber) { return TableRow(VaraTable, varaNumber - 1); }
+
+}  // namespace velmora
