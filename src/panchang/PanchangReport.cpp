@@ -1,0 +1,86 @@
+#include "panchang/PanchangReport.h"
+
+#include <optional>
+#include <string>
+
+#include "panchang/Calendar.h"
+#include "panchang/Moon.h"
+#include "panchang/PanchangRules.h"
+#include "panchang/PanchangTables.h"
+#include "panchang/Sun.h"
+#include "panchang/TransitionSearch.h"
+#include "panchang/Vara.h"
+
+namespace velmora {
+
+namespace {
+
+// Writes a table row into a page text when the index reads a row; a failed
+// read leaves the text as it was.
+template <typename Table>
+void SetFromTable(std::string& target, const Table& table, int index) {
+    if (const auto text = TableRow(table, index)) target = std::string(*text);
+}
+
+}  // namespace
+
+double SignedZoneOffset(double zoneOffset, double lonWest) { return lonWest < 0 ? zoneOffset : -zoneOffset; }
+
+void CalculatePanchang(const InputForm& form, CalculationState& state, ResultsPage& page) {
+    PanchangFields& fields = state.panchang;
+    PanchangResults& results = state.results;
+    const EngineValues& engine = state.engine;
+
+    // The tables are constant data; only the tithi index is reset as part of
+    // setting them up, so a failed tithi index step reads row 1.
+    fields.TithiIndex = 1;
+
+    ReportVara(form, state, page);
+
+    // Time chain: local clock time to UT Julian day, then ephemeris time.
+    const double z = SignedZoneOffset(engine.ZoneOffset, engine.LonWest);
+    const double jd0 = JulianDayFromDate(engine.CalcMonth, engine.CalcDay, engine.CalcYear);
+    const double jdUt = jd0 + (engine.LocalHours - z) / 24;
+    const double jde = jdUt + DeltaTHours(state, jdUt) / 24;
+
+    fields.NegAyanamsa = NegativeAyanamsa(jde);
+
+    // Moon before Sun: the yoga reads the raw longitudes these two calls leave.
+    const double moonLon = MoonLongitude(state, jde);
+    const double sunLon = SunLongitude(state, jde);
+
+    // Yoga.
+    const double yogaSum = YogaSumOf(fields.NegAyanamsa, fields.MoonLongitudeRaw, fields.SunLongitudeRaw);
+    const std::optional<double> yogaPosition = YogaPositionOf(yogaSum);
+    const std::optional<int> yogaIndex = yogaPosition ? YogaIndexOf(*yogaPosition) : std::nullopt;
+    results.CurrentYogaSpan = YogaPeriodText(state, jde, yogaSum, z);
+    if (yogaIndex) {
+        SetFromTable(results.CurrentYoga, YogaNames, *yogaIndex);
+        SetFromTable(page.txtYogaDesc, YogaTexts, *yogaIndex);
+    }
+
+    // Tithi.
+    if (const std::optional<int> tithi = TithiIndexOf(moonLon, sunLon)) fields.TithiIndex = *tithi;
+    const int i = fields.TithiIndex;
+    SetFromTable(results.CurrentTithi, TithiNames, i);
+    SetFromTable(page.txtTithiDesc, TithiNatures, i);
+    SetFromTable(page.lblPhase, TithiPhases, i);
+    SetFromTable(page.lblNumber, TithiNumbers, i);
+    SetFromTable(page.lblTithiLord, TithiLords, i);
+    SetFromTable(page.lblGroup, TithiGroups, i);
+    SetFromTable(page.lblFeature, TithiFeatures, i);
+    SetFromTable(page.lblTtype, TithiTypes, i);
+    SetFromTable(page.txtType, TithiTypeTexts, i);
+    results.CurrentTithiSpan = ElongationPeriodText(state, jde, i, z, 12);
+
+    // Karana: the span is searched by half-tithi (step 6), not by karana.
+    if (const std::optional<int> halfTithi = HalfTithiOf(moonLon, sunLon)) {
+        const std::string span = ElongationPeriodText(state, jde, *halfTithi, z, 6);
+        if (const std::optional<int> karana = KaranaIndexOf(*halfTithi)) {
+            SetFromTable(results.CurrentKarana, KaranaNames, *karana);
+        }
+        results.CurrentKaranaSpan = span;
+    }
+}
+
+}  // namespace velmora
