@@ -1,0 +1,135 @@
+#include "panchang/Sun.h"
+
+#include <cmath>
+
+#include "shared/Angles.h"
+
+namespace velmora {
+
+namespace {
+
+// Newton steps allowed before Kepler's equation gives up and returns the
+// current estimate; a converging case needs two or three.
+constexpr int kMaxKeplerSteps = 200;
+
+}  // namespace
+
+double Normalize360(double x) {
+    // The two loops (add 360 while below 0, then subtract 360 while above 360)
+    // done in one step: every subtraction of 360 in those loops is exact, so
+    // fmod gives the same bits. Infinities and NaN come back unchanged instead
+    // of looping for ever.
+    if (!std::isfinite(x)) return x;
+    if (x >= 0 && x <= 360) return x;
+    const double r = std::fmod(x, 360.0);  // exact; sign of x
+    if (x < 0) {
+        if (r == 0) return 0.0;
+        return r + 360.0;  // the loop's last addition; may round up to 360, which stays
+    }
+    return r == 0 ? 360.0 : r;
+}
+
+double SolveKepler(double meanAnomalyDeg, double e, double toleranceDeg) {
+    const double m = meanAnomalyDeg * DegToRad;
+    const double tol = toleranceDeg * DegToRad;
+    double ecc = m;  // eccentric anomaly, radians
+    double delta = 1;
+    for (int step = 0; step < kMaxKeplerSteps && std::fabs(delta) >= tol; ++step) {
+        delta = (m + e * std::sin(ecc) - ecc) / (1 - e * std::cos(ecc));
+        if (!std::isfinite(delta)) break;  // a useless step: keep the current estimate
+        ecc = ecc + delta;
+    }
+    return ecc;
+}
+
+double NutationInLongitude(double jde) {
+    const double t = (jde - 2415020) / 36525;
+    const double tt = t * t;
+    // Fundamental arguments, converted to radians before they are combined.
+    const double l = (279.6967 + 36000.7689 * t + 0.000303 * tt) * DegToRad;                                 // Sun's mean longitude
+    const double lm = (270.4341639 + 481267.8831417 * t - 0.0011333333 * tt) * DegToRad;                     // Moon's mean longitude
+    const double m = (358.475833333333 + 35999.0497499996 * t - 0.000150000005960465 * tt) * DegToRad;       // Sun's mean anomaly
+    const double mm = (296.104608333376 + 477198.849108334 * t + 0.0091916667090522 * tt) * DegToRad;        // Moon's mean anomaly
+    const double d = (350.737486111058 + 445267.114216667 * t - 0.00143611113230387 * tt) * DegToRad;        // Moon's mean elongation
+    const double om = (259.183275000254 - 1934.14200833321 * t + 0.0020777778 * tt) * DegToRad;             // Moon's ascending node
+    // Arcseconds.
+    const double nutation = (-17.2327 - 0.01737 * t) * std::sin(om) + 0.2088 * std::sin(2 * om) +
+                            0.0675 * std::sin(mm) - 0.0149 * std::sin(mm - 2 * d) -
+                            0.0342 * std::sin(2 * lm - om) + 0.0114 * std::sin(2 * lm - mm) -
+                            0.2037 * std::sin(2 * lm) - 0.0261 * std::sin(2 * lm + mm) +
+                            0.0124 * std::sin(2 * l - om) + 0.0214 * std::sin(2 * l - m) -
+                            1.2729 * std::sin(2 * l) - 0.0497 * std::sin(2 * l + m) + 0.1261 * std::sin(m);
+    return nutation / 3600;
+}
+
+double SunLongitude(CalculationState& state, double jde) {
+    const double d = jde - 2415020;  // days from 1900 January 0.5, ephemeris time
+    const double t = d / 36525;      // Julian centuries
+    const double tt = t * t;
+    const double ttt = t * t * t;
+
+    // Mean longitude, never reduced: the raw longitude must grow continuously.
+    const double l = 279.696678 + 0.9856473354 * d + 1.089 * tt / 3600;
+    // Longitude of perigee less 180 degrees.
+    const double g = 101.220833 + 6189.03 * t / 3600 + 1.63 * tt / 3600 + 0.012 * ttt / 3600;
+    const double m = Normalize360(l - g + 180);
+
+    // Long-period terms, arcseconds.
+    const double p = 0.266 * std::sin((31.8 + 119 * t) * DegToRad) + 6.4 * std::sin((231.19 + 20.2 * t) * DegToRad) +
+                     (1.882 - 0.016 * t) * std::sin((57.24 + 150.27 * t) * DegToRad);
+    const double mp = m + p / 3600;
+
+    const double e = 0.01675104 - 0.0000418 * t - 0.000000126 * tt;
+    const double ecc = SolveKepler(mp, e, 0.0000003);
+
+    // True anomaly; at E = pi the half-angle tangent is infinite, and there
+    // the true anomaly equals the eccentric one.
+    double nu = 0.0;
+    if (std::fabs(3.14159265358979 - ecc) < 0.0000000001) {
+        nu = ecc;
+    } else {
+        nu = 2 * std::atan(std::sqrt((1 + e) / (1 - e)) * std::tan(ecc / 2));
+    }
+    nu = Normalize360(nu * RadToDeg);
+
+    // Planetary and lunar perturbation arguments, degrees.
+    const double a = 153.23 + 22518.7541 * t;
+    const double b = 216.57 + 45037.5082 * t;
+    const double c = 312.69 + 32964.3577 * t;
+    const double dm = 350.74 + 445267.1142 * t - 0.00144 * tt;
+    const double h = 353.4 + 65928.7155 * t;
+    const double k = 315.6 + 893.3 * t;
+
+    const double dl = 0.00134 * std::cos(a * DegToRad) + 0.00154 * std::cos(b * DegToRad) +
+                      0.002 * std::cos(c * DegToRad) + 0.00179 * std::sin(dm * DegToRad) +
+                      0.202 * std::sin(k * DegToRad) / 3600;
+    const double dr = 0.00000543 * std::sin(a * DegToRad) + 0.00001575 * std::sin(b * DegToRad) +
+                      0.00001627 * std::sin(c * DegToRad) + 0.00003076 * std::cos(dm * DegToRad) +
+                      0.00000926999999 * std::sin(h * DegToRad);
+
+    // The equation of centre is nu - M. M is reduced to 0..360 and nu comes
+    // from the perturbed anomaly, so for a few minutes each January they sit on
+    // opposite sides of the wrap; put the turn back so the raw longitude does
+    // not jump by 360 degrees.
+    double tl = l + dl + nu - m;
+    const double centre = nu - m;
+    if (centre > 180) tl -= 360;
+    if (centre < -180) tl += 360;
+
+    const double r = 1.0000002 * (1 - e * e) / (1 + e * std::cos(nu * DegToRad)) + dr;  // radius vector, AU
+    const double aberration = 20.496 * (1 - e * e) / r / 3600;
+
+    const double raw = tl + NutationInLongitude(jde) - aberration;
+    state.panchang.SunLongitudeRaw = raw;
+    return Normalize360(raw);
+}
+
+double NegativeAyanamsa(double jde) {
+    const double t = (jde - 2415020) / 36525;
+    const double om = 259.183275 - 1934.14200833321 * t + 0.0020777778 * (t * t) + 0.0000022222222 * (t * t * t);
+    const double l = 279.696678 + 36000.76892 * t + 0.0003025 * (t * t);
+    return (17.23 * std::sin(om * DegToRad) + 1.27 * std::sin(2 * l * DegToRad) - (5025.64 + 1.11 * t) * t - 80861.27) /
+           3600;
+}
+
+}  // namespace velmora

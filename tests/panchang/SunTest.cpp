@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
+
+#include "panchang/Calendar.h"
+#include "panchang/Sun.h"
+#include "shared/Angles.h"
+
+using namespace velmora;
+
+namespace {
+
+// The reduction as the two loops say it, for comparison.
+double Normalize360ByLoops(double x) {
+    while (x < 0) x += 360;
+    while (x > 360) x -= 360;
+    return x;
+}
+
+}  // namespace
+
+TEST(Normalize360, ReducesIntoZeroTo360Inclusive) {
+    EXPECT_EQ(Normalize360(-30), 330);
+    EXPECT_EQ(Normalize360(725), 5);
+    EXPECT_EQ(Normalize360(360), 360);  // 360 stays
+    EXPECT_EQ(Normalize360(720), 360);  // a whole number of turns ends on 360, not 0
+    EXPECT_EQ(Normalize360(0), 0);
+    EXPECT_EQ(Normalize360(-360), 0);
+    EXPECT_EQ(Normalize360(-1e-20), 360);  // adding 360 to a tiny negative rounds to 360, which stays
+}
+
+TEST(Normalize360, GivesTheSameBitsAsTheLoopsItReplaces) {
+    std::mt19937_64 random(20261207);
+    std::uniform_real_distribution<double> wide(-800000, 800000);
+    for (int i = 0; i < 20000; ++i) {
+        const double x = i % 2 == 0 ? wide(random) : std::ldexp(wide(random), -static_cast<int>(i % 40));
+        ASSERT_EQ(Normalize360(x), Normalize360ByLoops(x)) << std::hexfloat << x;
+    }
+}
+
+TEST(Normalize360, ReturnsForNumbersTheLoopsCouldNotFinish) {
+    EXPECT_TRUE(std::isnan(Normalize360(std::numeric_limits<double>::quiet_NaN())));
+    EXPECT_EQ(Normalize360(std::numeric_limits<double>::infinity()), std::numeric_limits<double>::infinity());
+    const double huge = Normalize360(1e300);
+    EXPECT_GE(huge, 0);
+    EXPECT_LE(huge, 360);
+}
+
+TEST(SolveKepler, SolvesKeplersEquation) {
+    for (double e : {0.0, 0.0167, 0.2, 0.7}) {
+        for (double m = -30; m <= 390; m += 15) {
+            const double ecc = SolveKepler(m, e, 0.0000003);
+            EXPECT_NEAR(ecc - e * std::sin(ecc), m * DegToRad, 1e-8) << "M " << m << " e " << e;
+        }
+    }
+    EXPECT_EQ(SolveKepler(123.4, 0, 0.0000003), 123.4 * DegToRad);
+}
+
+TEST(SolveKepler, GivesUpOnAnImpossibleToleranceOrAZeroDivisor) {
+    // A tolerance of 0 is never reached once the steps stall at rounding level:
+    // the guard ends the iteration with the solved value.
+    const double ecc = SolveKepler(100, 0.0167, 0);
+    EXPECT_NEAR(ecc - 0.0167 * std::sin(ecc), 100 * DegToRad, 1e-12);
+    // e = 1 at M = 0: the first step divides 0 by 0.
+    EXPECT_EQ(SolveKepler(0, 1, 0.0000003), 0);
+    EXPECT_TRUE(std::isfinite(SolveKepler(50, 25, 0.0000003)));
+    EXPECT_TRUE(std::isnan(SolveKepler(std::numeric_limits<double>::quiet_NaN(), 0.0167, 0.0000003)));
+}
+
+TEST(NutationInLongitude, MatchesKnownValues) {
+    // The thirteen terms give the nutation to a few tenths of an arcsecond.
+    EXPECT_NEAR(NutationInLongitude(2451545.0) * 3600, -13.93, 0.3);  // 2000 January 1.5 TT
+    EXPECT_NEAR(NutationInLongitude(2446895.5) * 3600, -3.788, 0.3);  // 1987 April 10.0 TT
+}
+
+TEST(NegativeAyanamsa, AtTheEpoch1900) {
+    const double expected = (17.23 * std::sin(259.183275 * DegToRad) + 1.27 * std::sin(559.393356 * DegToRad) - 80861.27) / 3600;
+    EXPECT_NEAR(NegativeAyanamsa(2415020), expected, 1e-12);
+    EXPECT_NEAR(NegativeAyanamsa(2415020), -22.47, 0.005);
+    EXPECT_NEAR(NegativeAyanamsa(2451545), -23.85, 0.01);
+}
+
+TEST(SunLongitude, MatchesAKnownApparentLongitude) {
+    // 1992 October 13.0 TT: apparent longitude 199 deg 54' 21.82" (a full planetary theory).
+    CalculationState state;
+    const double sun = SunLongitude(state, 2448908.5);
+    EXPECT_NEAR((sun - 199.906061) * 3600, 0, 15);
+    EXPECT_EQ(sun, Normalize360(state.panchang.SunLongitudeRaw));
+}
+
+TEST(SunLongitude, RawValueIsContinuousThroughTheJanuaryAnomalyWrap) {
+    // On 2 January 1901 near 07:21 UT the reduced mean anomaly and the true
+    // anomaly sit on opposite sides of 0/360 for a few minutes. The raw
+    // longitude must move on by its ~0.04 deg/hour, not jump by a turn.
+    CalculationState state;
+    const double start = JulianDayFromDate(1, 2, 1901) + 5.0 / 24;
+    SunLongitude(state, start);
+    double previous = state.panchang.SunLongitudeRaw;
+    for (int i = 1; i <= 6 * 60 * 6; ++i) {  // every 10 seconds for 6 hours
+        const double jde = start + i * 10.0 / 86400;
+        const double sun = SunLongitude(state, jde);
+        const double raw = state.panchang.SunLongitudeRaw;
+        ASSERT_GT(raw - previous, 0) << std::fixed << jde;
+        ASSERT_LT(raw - previous, 0.0002) << std::fixed << jde;
+        ASSERT_EQ(sun, Normalize360(raw));
+        previous = raw;
+    }
+}
+
+TEST(SunLongitude, RawValueAdvancesAboutOneDegreeADayForEveryYear) {
+    CalculationState state;
+    SunLongitude(state, 2415385.5);
+    double previous = state.panchang.SunLongitudeRaw;
+    for (double jde = 2415385.5 + 0.37; jde < 2470172.5; jde += 0.37) {
+        SunLongitude(state, jde);
+        const double rate = (state.panchang.SunLongitudeRaw - previous) / 0.37;
+        ASSERT_GT(rate, 0.94) << std::fixed << jde;
+        ASSERT_LT(rate, 1.04) << std::fixed << jde;
+        previous = state.panchang.SunLongitudeRaw;
+    }
+}
