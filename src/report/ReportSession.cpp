@@ -1,0 +1,215 @@
+#include "report/ReportSession.h"
+
+#include <QByteArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QJsonValue>
+#include <QString>
+
+#include <array>
+#include <cmath>
+#include <istream>
+#include <ostream>
+
+#include "input/CalculationDriver.h"
+#include "report/JsonText.h"
+
+namespace velmora {
+
+namespace {
+
+std::string Quoted(std::string_view text) {
+    std::string out;
+    AppendJsonString(out, text);
+    return out;
+}
+
+struct TextBox {
+    std::string_view name;
+    std::string InputForm::*text;
+};
+
+constexpr std::array<TextBox, 10> kTextBoxes = {{
+    {"txtName", &InputForm::txtName},
+    {"txtMCity", &InputForm::txtMCity},
+    {"txtMState", &InputForm::txtMState},
+    {"txtMCountry", &InputForm::txtMCountry},
+    {"txtLatD", &InputForm::txtLatD},
+    {"txtLatM", &InputForm::txtLatM},
+    {"txtLonD", &InputForm::txtLonD},
+    {"txtLonM", &InputForm::txtLonM},
+    {"txtZoneHour", &InputForm::txtZoneHour},
+    {"txtZoneMinute", &InputForm::txtZoneMinute},
+}};
+
+struct ListBox {
+    std::string_view name;
+    InputList list;
+    int InputForm::*position;
+};
+
+constexpr std::array<ListBox, 6> kLists = {{
+    {"cboMonth", InputList::Month, &InputForm::cboMonth},
+    {"cboDate", InputList::Date, &InputForm::cboDate},
+    {"cboYear", InputList::Year, &InputForm::cboYear},
+    {"cboHH", InputList::Hour, &InputForm::cboHH},
+    {"cboMM", InputList::Minute, &InputForm::cboMM},
+    {"cboSS", InputList::Second, &InputForm::cboSS},
+}};
+
+struct OptionPair {
+    std::string_view name;
+    std::string_view button0;
+    std::string_view button1;
+    int InputForm::*chosen;
+};
+
+constexpr std::array<OptionPair, 2> kOptions = {{
+    {"optLat", "North", "South", &InputForm::optLat},
+    {"optLong", "East", "West", &InputForm::optLong},
+}};
+
+std::string_view TypeName(const QJsonValue& v) {
+    switch (v.type()) {
+        case QJsonValue::Null: return "null";
+        case QJsonValue::Bool: return "a Boolean";
+        case QJsonValue::Double: return "a number";
+        case QJsonValue::String: return "a string";
+        case QJsonValue::Array: return "an array";
+        case QJsonValue::Object: return "an object";
+        case QJsonValue::Undefined: break;
+    }
+    return "undefined";
+}
+
+std::string WrongType(std::string_view key, std::string_view wanted, const QJsonValue& v) {
+    return std::string(key) + " must be " + std::string(wanted) + ", not " + std::string(TypeName(v));
+}
+
+// Applies one key of the line to the form; returns what is wrong, if anything.
+std::optional<std::string> ApplyKey(InputForm& form, const std::string& key, const QJsonValue& value) {
+    for (const auto& box : kTextBoxes) {
+        if (box.name != key) continue;
+        if (!value.isString()) return WrongType(key, "a string", value);
+        form.*(box.text) = value.toString().toStdString();
+        return std::nullopt;
+    }
+    for (const auto& list : kLists) {
+        if (list.name != key) continue;
+        if (!value.isString()) return WrongType(key, "a string (the text of a list entry)", value);
+        const std::string text = value.toString().toStdString();
+        const int position = ListFind(list.list, text);
+        if (position < 0) return key + " holds no entry " + Quoted(text);
+        form.*(list.position) = position;
+        return std::nullopt;
+    }
+    for (const auto& pair : kOptions) {
+        if (pair.name != key) continue;
+        const std::string wanted =
+            Quoted(pair.button0) + " or " + Quoted(pair.button1);
+        if (!value.isString()) return WrongType(key, wanted, value);
+        const std::string text = value.toString().toStdString();
+        if (text == pair.button0) {
+            form.*(pair.chosen) = 0;
+        } else if (text == pair.button1) {
+            form.*(pair.chosen) = 1;
+        } else {
+            return key + " must be " + wanted + ", not " + Quoted(text);
+        }
+        return std::nullopt;
+    }
+    if (key == "chkDST") {
+        if (!value.isDouble()) return WrongType(key, "0, 1 or 2", value);
+        const double v = value.toDouble();
+        if (v != 0 && v != 1 && v != 2) return std::string("chkDST must be 0, 1 or 2");
+        form.chkDST = static_cast<int>(v);
+        return std::nullopt;
+    }
+    return "unknown key " + Quoted(key);
+}
+
+}  // namespace
+
+std::variant<InputForm, std::string> FormFromJsonLine(std::string_view line) {
+    QJsonParseError error{};
+    const QJsonDocument doc =
+        QJsonDocument::fromJson(QByteArray(line.data(), static_cast<qsizetype>(line.size())), &error);
+    if (error.error != QJsonParseError::NoError) {
+        return "bad JSON at offset " + std::to_string(error.offset) + ": " +
+               error.errorString().toStdString();
+    }
+    if (!doc.isObject()) return std::string("a line must be a JSON object");
+    InputForm form;
+    const QJsonObject object = doc.object();
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (auto wrong = ApplyKey(form, it.key().toStdString(), it.value())) return *wrong;
+    }
+    return form;
+}
+
+std::string ResultsLine(const ResultsPage& page) {
+    std::string out = "{\"results\":{";
+    bool first = true;
+    for (const auto& control : ResultsControls()) {
+        if (!first) out.push_back(',');
+        first = false;
+        AppendJsonString(out, control.name);
+        out.push_back(':');
+        AppendJsonString(out, page.*(control.text));
+    }
+    out += "}}";
+    return out;
+}
+
+std::string RefusedLine(const Refusal& refusal) {
+    std::string out = "{\"refused\":{\"message\":";
+    AppendJsonString(out, refusal.message);
+    out += ",\"focus\":";
+    if (refusal.focus.empty()) {
+        out += "null";
+    } else {
+        AppendJsonString(out, refusal.focus);
+    }
+    out += "}}";
+    return out;
+}
+
+std::string ErrorLine(std::string_view what) {
+    std::string out = "{\"error\":";
+    AppendJsonString(out, what);
+    out.push_back('}');
+    return out;
+}
+
+std::string Session::ProcessLine(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.find_first_not_of(" \t\r") == std::string_view::npos) {
+        hadError_ = true;
+        return ErrorLine("empty line: expected a JSON object");
+    }
+    auto parsed = FormFromJsonLine(line);
+    if (auto* what = std::get_if<std::string>(&parsed)) {
+        hadError_ = true;
+        return ErrorLine(*what);
+    }
+    ResultsPage page;
+    if (const auto refusal = RunCalculation(std::get<InputForm>(parsed), state_, page)) {
+        return RefusedLine(*refusal);
+    }
+    return ResultsLine(page);
+}
+
+std::string ProcessLine(Session& session, std::string_view line) { return session.ProcessLine(line); }
+
+int RunJsonLines(std::istream& in, std::ostream& out, Session& session) {
+    std::string line;
+    while (std::getline(in, line)) {
+        out << session.ProcessLine(line) << '\n';
+        if (in.rdbuf()->in_avail() <= 0) out.flush();
+    }
+    out.flush();
+    return session.HadError() ? 1 : 0;
+}
+
+}  // namespace velmora

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "input/InputForm.h"
+#include "input/Refusal.h"
+#include "results/ResultsPage.h"
+#include "shared/CalculationState.h"
+
+// The JSON Lines session of velmora-report. One session is one run of the
+// program: a single calculation state carries from line to line, exactly as it
+// does between two calculations in the window, while every line fills a fresh
+// results page (the window is created afresh for each calculation).
+namespace velmora {
+
+// The input form a line describes, or the text of what is wrong with the line.
+// Keys are input control names; a missing key keeps the fresh window's value.
+// Text boxes take strings; lists take the text of one of their entries;
+// optLat "North"/"South"; optLong "East"/"West"; chkDST the number 0, 1 or 2.
+std::variant<InputForm, std::string> FormFromJsonLine(std::string_view line);
+
+// The output lines, without the line end.
+std::string ResultsLine(const ResultsPage& page);  // {"results":{…}} in window order
+std::string RefusedLine(const Refusal& refusal);   // {"refused":{"message":…,"focus":…|null}}
+std::string ErrorLine(std::string_view what);      // {"error":…}
+
+class Session {
+public:
+    // Answers one input line (given without its line end, a trailing carriage
+    // return is allowed) with exactly one output line. Any bytes are accepted.
+    std::string ProcessLine(std::string_view line);
+
+    // True once any line was answered with an error.
+    bool HadError() const { return hadError_; }
+
+    CalculationState& State() { return state_; }
+
+private:
+    CalculationState state_;
+    bool hadError_ = false;
+};
+
+// The same as session.ProcessLine(line); the entry point for fuzzing.
+std::string ProcessLine(Session& session, std::string_view line);
+
+// Reads JSON Lines from `in` until its end and writes one line to `out` for
+// each. Output is flushed whenever no more input is waiting, so a program at
+// the other end of a pipe gets each answer before it sends the next line.
+// Returns the exit status: 0 when every line was read, 1 when any was an error.
+int RunJsonLines(std::istream& in, std::ostream& out, Session& session);
+
+}  // namespace velmora
