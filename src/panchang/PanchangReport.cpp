@@ -26,11 +26,19 @@ void SetFromTable(std::string& target, const Table& table, int index) {
 
 double SignedZoneOffset(double zoneOffset, double lonWest) { return lonWest < 0 ? zoneOffset : -zoneOffset; }
 
+PanchangMoment PanchangTimeChain(CalculationState& state) {
+    const EngineValues& engine = state.engine;
+    PanchangMoment m{};
+    m.z = SignedZoneOffset(engine.ZoneOffset, engine.LonWest);
+    const double jd0 = JulianDayFromDate(engine.CalcMonth, engine.CalcDay, engine.CalcYear);
+    m.jdUt = jd0 + (engine.LocalHours - m.z) / 24;
+    m.jde = m.jdUt + DeltaTHours(state, m.jdUt) / 24;
+    return m;
+}
+
 void CalculatePanchang(const InputForm& form, CalculationState& state, ResultsPage& page) {
     PanchangFields& fields = state.panchang;
     PanchangResults& results = state.results;
-    const EngineValues& engine = state.engine;
-
     // The tables are constant data; only the tithi index is reset as part of
     // setting them up, so a failed tithi index step reads row 1.
     fields.TithiIndex = 1;
@@ -38,10 +46,9 @@ void CalculatePanchang(const InputForm& form, CalculationState& state, ResultsPa
     ReportVara(form, state, page);
 
     // Time chain: local clock time to UT Julian day, then ephemeris time.
-    const double z = SignedZoneOffset(engine.ZoneOffset, engine.LonWest);
-    const double jd0 = JulianDayFromDate(engine.CalcMonth, engine.CalcDay, engine.CalcYear);
-    const double jdUt = jd0 + (engine.LocalHours - z) / 24;
-    const double jde = jdUt + DeltaTHours(state, jdUt) / 24;
+    const PanchangMoment moment = PanchangTimeChain(state);
+    const double z = moment.z;
+    const double jde = moment.jde;
 
     fields.NegAyanamsa = NegativeAyanamsa(jde);
 

@@ -17,6 +17,18 @@ namespace velmora {
 // what was there before.
 void CalculatePanchang(const InputForm& form, CalculationState& state, ResultsPage& page);
 
+// The moment of the query on the panchang's time scales.
+struct PanchangMoment {
+    double z;     // signed zone offset, hours (local time = UT + z)
+    double jdUt;  // Julian day, universal time
+    double jde;   // the same moment in ephemeris time (ΔT added once)
+};
+
+// The time chain from the engine's working values: JD of 0h of the civil date
+// plus the local clock time less z, then ΔT. Evaluates DeltaTHours once (which
+// rewrites the date fields of the state).
+PanchangMoment PanchangTimeChain(CalculationState& state);
+
 // Signed zone offset in hours (local time = UT + z): the zone size ahead of
 // Greenwich for a place east of it (LonWest < 0), behind it otherwise; a
 // longitude of exactly 0 counts as west.
