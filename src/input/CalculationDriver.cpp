@@ -5,6 +5,7 @@
 
 #include "engine/Engine.h"
 #include "input/ValidateInput.h"
+#include "panchang/PanchangReport.h"
 #include "shared/NumberText.h"
 
 namespace velmora {
@@ -96,9 +97,8 @@ std::optional<Refusal> RunCalculation(const InputForm& form, CalculationState& s
 
     ComputeAyanamsa(state, page);
     ComputeMoonNakshatra(state);
-    // The panchang report runs here, after the engine: it reads the working
-    // values the engine leaves and fills the tithi, yoga and karana texts of
-    // state.results that are written onto the page below.
+    // After the engine: the panchang reads the working values it leaves.
+    CalculatePanchang(form, state, page);
 
     page.lblName = form.txtName;
     // Without a month name (never set) the date cannot be formed and the label
