@@ -1,0 +1,149 @@
+#include "links/gui/frmAbout.h"
+
+#include <QFont>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "links/UrlOpener.h"
+#include "links/gui/ProductPicture.h"
+#include "links/modHelp.h"
+
+namespace velmora {
+
+namespace {
+
+QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);  // shown as written, never as markup
+    label->setWordWrap(true);
+    return label;
+}
+
+// A label that reads as a link: blue, underlined, a hand pointer.
+void StyleAsLink(QLabel* label) {
+    label->setCursor(Qt::PointingHandCursor);
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 192));
+    label->setPalette(palette);
+    label->setWordWrap(false);
+}
+
+}  // namespace
+
+QString AboutParagraph() {
+    return QStringLiteral(
+        "Velmora is a ready to use Vedic almanac software. A Panchang is an ancient scientific Vedic "
+        "calendar that helps you find the best time and date for auspicious activities. The word "
+        "comes from Sanskrit, in which Panch means five and Ang means aspect: the five aspects are "
+        "the weekday (vara), the lunar mansion (nakshatra), the lunar day (tithi), the joined motion "
+        "of Sun and Moon (yoga) and the half lunar day (karana). A Panchang is made up of five parts "
+        "and is based on the lunar calendar.");
+}
+
+frmAbout::frmAbout(UrlOpener& opener, QWidget* parent) : QDialog(parent), opener_(opener) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Velmora v1.15"));
+    setWindowIcon(ProductIcon());
+    setModal(true);
+
+    Picture1 = new QLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setPixmap(ProductPicture().scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    Picture1->setFixedSize(96, 96);
+
+    Label2 = MakeLabel(QStringLiteral("Label2"), QStringLiteral("Velmora v1.15"), this);
+    QFont titleFont = Label2->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
+    Label2->setFont(titleFont);
+
+    Label1 = MakeLabel(QStringLiteral("Label1"), AboutParagraph(), this);
+
+    Line1 = new QFrame(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+
+    Label3 = MakeLabel(QStringLiteral("Label3"),
+                       QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                                      "money online. Get this software fully branded for your website."),
+                       this);
+
+    lblCoBrand = MakeLabel(QStringLiteral("lblCoBrand"), QStringLiteral("Click here for more details"), this);
+    StyleAsLink(lblCoBrand);
+    lblCoBrand->installEventFilter(this);
+
+    lblHomePage = MakeLabel(QStringLiteral("lblHomePage"),
+                            QStringLiteral("Click here to visit ") + QString::fromUtf8(MakerSite.data(),
+                                                                                      static_cast<qsizetype>(MakerSite.size())),
+                            this);
+    StyleAsLink(lblHomePage);
+    lblHomePage->installEventFilter(this);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    auto* heading = new QVBoxLayout;
+    heading->addWidget(Label2);
+    heading->addWidget(Label1);
+    auto* top = new QHBoxLayout;
+    top->addWidget(Picture1, 0, Qt::AlignTop);
+    top->addSpacing(12);
+    top->addLayout(heading, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addSpacing(6);
+    layout->addWidget(Line1);
+    layout->addWidget(Label3);
+    layout->addWidget(lblCoBrand, 0, Qt::AlignLeft);
+    layout->addWidget(lblHomePage, 0, Qt::AlignLeft);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+
+    // Word-wrapped labels only get their full height from a fixed width.
+    Label1->setFixedWidth(360);
+    Label3->setFixedWidth(360 + 96 + 12);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        auto* label = qobject_cast<QLabel*>(watched);
+        // A click is a release of the left button over the label.
+        if (label != nullptr && mouse->button() == Qt::LeftButton &&
+            label->rect().contains(mouse->position().toPoint())) {
+            if (label == lblCoBrand) lblCoBrand_Click();
+            if (label == lblHomePage) lblHomePage_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmAbout::lblCoBrand_Click() { OpenFullBrandPage(opener_); }
+void frmAbout::lblHomePage_Click() { OpenHomePage(opener_); }
+void frmAbout::cmdOK_Click() { accept(); }
+
+void ShowAbout(UrlOpener& opener, QWidget* parent) {
+    auto* about = new frmAbout(opener, parent);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->exec();
+}
+
+}  // namespace velmora
