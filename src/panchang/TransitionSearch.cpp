@@ -1,6 +1,7 @@
 #include "panchang/TransitionSearch.h"
 
 #include <cmath>
+#include <limits>
 
 #include "panchang/Calendar.h"
 #include "panchang/Moon.h"
@@ -97,7 +98,7 @@ double NewMoonTime(double jde, double k) {
     return meanPhase + correction;
 }
 
-std::string ElongationPeriodText(CalculationState& state, double jde, int n, double tz, double step) {
+PeriodMoments ElongationPeriodMoments(CalculationState& state, double jde, int n, double step) {
     // Lunation of the last new moon at or before jde. The estimate is one too
     // high only a short time before a new moon.
     double k = std::floor(12.3685 * ((jde - 2415020) / 365.25));
@@ -128,10 +129,15 @@ std::string ElongationPeriodText(CalculationState& state, double jde, int n, dou
         }
         moments[pass] = t;
     }
-    return SpanText(state, moments[0], moments[1], tz);
+    return {moments[0], moments[1]};
 }
 
-std::string YogaPeriodText(CalculationState& state, double jde, double yogaSum, double tz) {
+PeriodMoments YogaPeriodMoments(CalculationState& state, double jde, double yogaSum) {
+    // A sum that is no number has no yoga: no boundaries, no moments.
+    if (!std::isfinite(yogaSum)) {
+        const double none = std::numeric_limits<double>::quiet_NaN();
+        return {none, none};
+    }
     const double span = std::floor(6 * yogaSum / 80);  // yoga count in the unbounded frame
     const double boundaries[2] = {span * 80 / 6, (span + 1) * 80 / 6};
     double t = jde;
@@ -140,7 +146,17 @@ std::string YogaPeriodText(CalculationState& state, double jde, double yogaSum, 
         t = YogaBoundary(state, t, boundaries[pass]);  // the end search starts from the start moment
         moments[pass] = t;
     }
-    return SpanText(state, moments[0], moments[1], tz);
+    return {moments[0], moments[1]};
+}
+
+std::string ElongationPeriodText(CalculationState& state, double jde, int n, double tz, double step) {
+    const PeriodMoments span = ElongationPeriodMoments(state, jde, n, step);
+    return SpanText(state, span.start, span.end, tz);
+}
+
+std::string YogaPeriodText(CalculationState& state, double jde, double yogaSum, double tz) {
+    const PeriodMoments span = YogaPeriodMoments(state, jde, yogaSum);
+    return SpanText(state, span.start, span.end, tz);
 }
 
 }  // namespace velmora
