@@ -1,6 +1,8 @@
 #include "panchang/Moon.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 #include "panchang/Sun.h"
 #include "shared/Angles.h"
@@ -13,15 +15,7 @@ namespace {
 // integer multipliers of the Moon's mean anomaly l, the Sun's mean anomaly Ms,
 // the argument of latitude F and the mean elongation D, then the coefficient
 // in arcseconds.
-struct MainTerm {
-    int l;
-    int ms;
-    int f;
-    int d;
-    double arcsec;
-};
-
-constexpr MainTerm kMainSeries[93] = {
+constexpr LunarSeriesTerm kMainSeries[93] = {
     {0, 0, 0, 4, 13.902},
     {0, 0, 0, 2, 2369.912},
     {1, 0, 0, 4, 1.979},
@@ -160,6 +154,21 @@ constexpr SupplementaryTerm kSupplementarySeries[27] = {
 
 }  // namespace
 
+std::span<const LunarSeriesTerm> MoonMainSeries() { return kMainSeries; }
+
+std::span<const LunarSeriesTerm> MoonSupplementarySeries() {
+    // Handed out in the main series' column order.
+    static constexpr auto rows = [] {
+        std::array<LunarSeriesTerm, 27> out{};
+        for (std::size_t i = 0; i < out.size(); ++i) {
+            const SupplementaryTerm& row = kSupplementarySeries[i];
+            out[i] = LunarSeriesTerm{row.l, row.ms, row.f, row.d, row.arcsec};
+        }
+        return out;
+    }();
+    return rows;
+}
+
 double MoonLongitude(CalculationState& state, double jde) {
     const double d = jde - 2415020;  // days from 1900 January 0.5, ephemeris time
     const double t = d / 36525;      // Julian centuries
@@ -217,7 +226,7 @@ double MoonLongitude(CalculationState& state, double jde) {
 
     // 6. Main series, arcseconds.
     double sa = 0;
-    for (const MainTerm& row : kMainSeries) {
+    for (const LunarSeriesTerm& row : kMainSeries) {
         double term = std::sin(row.l * l + row.ms * ms + row.f * f + row.d * dd);
         if (row.ms != 0) term = term * ecc;
         if (row.ms == 2 || row.ms == -2) term = term * ecc;
