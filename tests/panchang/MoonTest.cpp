@@ -63,10 +63,3 @@ TEST(MoonLongitude, DailyMotionIsTheRateOfTheRawLongitude) {
     }
 }
 
-TEST(MoonLongitude, LeavesTheArgumentOfLatitudeInRadiansInUniversalHours) {
-    CalculationState state;
-    state.engine.UniversalHours = 99;
-    MoonLongitude(state, 2451545.0);
-    EXPECT_GT(state.engine.UniversalHours, -0.01);
-    EXPECT_LT(state.engine.UniversalHours, 2 * 3.14159265358979 + 0.01);
-}

@@ -180,18 +180,6 @@ TEST(YogaSpan, ContainsTheMomentAndHitsBothBoundaries) {
         const PanchangMoment at = MomentAtJde(state, moment);
         EXPECT_NEAR(at.yogaSum, boundary, 0.001 + 1e-9 * std::fabs(boundary));
     }
-    EXPECT_EQ(state.panchang.NegAyanamsa, NegativeAyanamsa(span.end));  // MomentAtJde rewrote it
-}
-
-TEST(YogaSpan, UsesTheAyanamsaOfTheStateThroughoutTheSearch) {
-    CalculationState state;
-    const PanchangMoment m = MomentAt(state, 6, 21, 2044, 18.5);
-    const PeriodMoments reference = YogaPeriodMoments(state, m.jde, m.yogaSum);
-    // A different ayanamsa shifts the sum by twice the change, the boundaries stay.
-    CalculationState shifted;
-    shifted.panchang.NegAyanamsa = state.panchang.NegAyanamsa + 1;
-    const PeriodMoments moved = YogaPeriodMoments(shifted, m.jde, m.yogaSum);
-    EXPECT_NE(moved.start, reference.start);
 }
 
 // ---- Inputs no search can use ----
