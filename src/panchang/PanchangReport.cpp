@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "panchang/Calendar.h"
 #include "panchang/Moon.h"
@@ -14,6 +15,12 @@
 namespace velmora {
 
 namespace {
+
+// A span search that could not show one of its moments as a date returns an
+// empty text; that is a failed step, which leaves the previous span in place.
+void SetSpan(std::string& target, std::string span) {
+    if (!span.empty()) target = std::move(span);
+}
 
 // Writes a table row into a page text when the index reads a row; a failed
 // read leaves the text as it was.
@@ -60,7 +67,7 @@ void CalculatePanchang(const InputForm& form, CalculationState& state, ResultsPa
     const double yogaSum = YogaSumOf(fields.NegAyanamsa, fields.MoonLongitudeRaw, fields.SunLongitudeRaw);
     const std::optional<double> yogaPosition = YogaPositionOf(yogaSum);
     const std::optional<int> yogaIndex = yogaPosition ? YogaIndexOf(*yogaPosition) : std::nullopt;
-    results.CurrentYogaSpan = YogaPeriodText(state, jde, yogaSum, z);
+    SetSpan(results.CurrentYogaSpan, YogaPeriodText(state, jde, yogaSum, z));
     if (yogaIndex) {
         SetFromTable(results.CurrentYoga, YogaNames, *yogaIndex);
         SetFromTable(page.txtYogaDesc, YogaTexts, *yogaIndex);
@@ -78,7 +85,7 @@ void CalculatePanchang(const InputForm& form, CalculationState& state, ResultsPa
     SetFromTable(page.lblFeature, TithiFeatures, i);
     SetFromTable(page.lblTtype, TithiTypes, i);
     SetFromTable(page.txtType, TithiTypeTexts, i);
-    results.CurrentTithiSpan = ElongationPeriodText(state, jde, i, z, 12);
+    SetSpan(results.CurrentTithiSpan, ElongationPeriodText(state, jde, i, z, 12));
 
     // Karana: the span is searched by half-tithi (step 6), not by karana.
     if (const std::optional<int> halfTithi = HalfTithiOf(moonLon, sunLon)) {
@@ -86,7 +93,7 @@ void CalculatePanchang(const InputForm& form, CalculationState& state, ResultsPa
         if (const std::optional<int> karana = KaranaIndexOf(*halfTithi)) {
             SetFromTable(results.CurrentKarana, KaranaNames, *karana);
         }
-        results.CurrentKaranaSpan = span;
+        SetSpan(results.CurrentKaranaSpan, span);
     }
 }
 

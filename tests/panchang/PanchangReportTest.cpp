@@ -186,12 +186,17 @@ TEST(PanchangReportTest, NonFiniteMomentSkipsTheIndexSteps) {
     state.results.CurrentYoga = "previous yoga";
     state.results.CurrentKarana = "previous karana";
     state.results.CurrentKaranaSpan = "previous karana span";
+    state.results.CurrentYogaSpan = "previous yoga span";
+    state.results.CurrentTithiSpan = "previous tithi span";
     ResultsPage page;
     const ResultsPage design;
     CalculatePanchang(FormFor(1987, 8, 15), state, page);
     EXPECT_EQ(state.results.CurrentYoga, "previous yoga");
     EXPECT_EQ(state.results.CurrentKarana, "previous karana");
     EXPECT_EQ(state.results.CurrentKaranaSpan, "previous karana span");
+    // A span whose moments cannot be shown as dates is a failed step too.
+    EXPECT_EQ(state.results.CurrentYogaSpan, "previous yoga span");
+    EXPECT_EQ(state.results.CurrentTithiSpan, "previous tithi span");
     EXPECT_EQ(page.txtYogaDesc, design.txtYogaDesc);
     // The tithi index keeps the 1 it is set to at the start of every run.
     EXPECT_EQ(state.panchang.TithiIndex, 1);

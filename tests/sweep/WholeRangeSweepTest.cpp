@@ -1,0 +1,193 @@
+// A sweep over the whole input range, 1901 to 2050, every 7 hours 13 minutes
+// (a step that does not line up with days, so every clock time comes round),
+// through the same calculation the window runs, in zones east and west, with
+// and without daylight saving. Every run must give results; the spans must
+// contain the moment and have plausible lengths. The worst cases are printed so
+// drift is visible even when the sweep passes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "engine/Engine.h"
+#include "input/CalculationDriver.h"
+#include "panchang/Calendar.h"
+#include "panchang/PanchangReport.h"
+
+namespace velmora {
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr long kStepMinutes = 5 * (7 * 60 + 13);  // sanitized builds are slower; sweep coarser
+#else
+constexpr long kStepMinutes = 7 * 60 + 13;
+#endif
+
+struct Place {
+    const char* lonD;
+    const char* lonM;
+    int optLong;  // 0 East, 1 West
+    const char* zoneHour;
+    const char* zoneMinute;
+    int chkDST;
+};
+
+// Eastern and western places, a zone typed with a minus sign, daylight saving
+// on and off, and the prime meridian (which counts as west).
+constexpr Place kPlaces[] = {
+    {"77", "13", 0, "5", "30", 0},   {"74", "0", 1, "5", "0", 1},  {"151", "12", 0, "10", "0", 1},
+    {"118", "15", 1, "-8", "0", 0},  {"0", "0", 0, "0", "0", 0},   {"43", "10", 1, "3", "0", 0},
+    {"139", "41", 0, "9", "0", 0},   {"0", "7", 1, "0", "0", 1},
+};
+
+// Days from 1 January 1901 to a civil date and back (proleptic Gregorian).
+long DaysFromCivil(long y, long m, long d) {
+    y -= m <= 2;
+    const long era = (y >= 0 ? y : y - 399) / 400;
+    const long yoe = y - era * 400;
+    const long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+void CivilFromDays(long z, long& y, long& m, long& d) {
+    z += 719468;
+    const long era = (z >= 0 ? z : z - 146096) / 146097;
+    const long doe = z - era * 146097;
+    const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    y = yoe + era * 400;
+    const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long mp = (5 * doy + 2) / 153;
+    d = doy - (153 * mp + 2) / 5 + 1;
+    m = mp + (mp < 10 ? 3 : -9);
+    y += m <= 2;
+}
+
+// A span line "dd.MM.yyyy HH:mm  to dd.MM.yyyy HH:mm" as two Julian days on the
+// displayed scale. False when the text is not of that shape.
+bool ParseSpan(const std::string& text, double& start, double& end) {
+    int d1 = 0, m1 = 0, y1 = 0, h1 = 0, i1 = 0, d2 = 0, m2 = 0, y2 = 0, h2 = 0, i2 = 0;
+    char tail = 0;
+    if (std::sscanf(text.c_str(), "%d.%d.%d %d:%d  to %d.%d.%d %d:%d%c", &d1, &m1, &y1, &h1, &i1, &d2, &m2, &y2,
+                    &h2, &i2, &tail) != 10) {
+        return false;
+    }
+    if (text.find("  to ") == std::string::npos) return false;
+    start = JulianDayFromDate(m1, d1, y1) + (h1 + i1 / 60.0) / 24;
+    end = JulianDayFromDate(m2, d2, y2) + (h2 + i2 / 60.0) / 24;
+    return true;
+}
+
+struct Extremes {
+    double shortest = 1e9;
+    double longest = 0;
+    double worstMissMinutes = 0;  // how far the moment lay outside its span, at worst
+    void Add(double hours, double missMinutes) {
+        shortest = std::min(shortest, hours);
+        longest = std::max(longest, hours);
+        worstMissMinutes = std::max(worstMissMinutes, missMinutes);
+    }
+};
+
+// Minutes by which `moment` lies outside [start, end]; 0 inside. The texts are
+// truncated to the minute, so the end may show up to a minute early.
+double MissMinutes(double moment, double start, double end) {
+    if (moment < start) return (start - moment) * 1440;
+    if (moment > end + 1.0 / 1440) return (moment - end) * 1440 - 1;
+    return 0;
+}
+
+TEST(WholeRangeSweep, EveryMomentGivesResultsAndSpansThatHoldIt) {
+    CalculationState state;
+    const long first = DaysFromCivil(1901, 1, 1) * 1440;
+    const long last = DaysFromCivil(2050, 12, 31) * 1440 + 23 * 60 + 59;
+    Extremes tithi, karana, yoga;
+    long runs = 0;
+    long failures = 0;
+    for (long minute = first; minute <= last; minute += kStepMinutes, ++runs) {
+        long y = 0, m = 0, d = 0;
+        CivilFromDays(minute / 1440, y, m, d);
+        const long clock = minute % 1440;
+        const Place& place = kPlaces[runs % (sizeof kPlaces / sizeof kPlaces[0])];
+
+        InputForm form;
+        form.txtName = "SWEEP";
+        form.txtLatD = "28";
+        form.txtLatM = "36";
+        form.txtLonD = place.lonD;
+        form.txtLonM = place.lonM;
+        form.optLong = place.optLong;
+        form.txtZoneHour = place.zoneHour;
+        form.txtZoneMinute = place.zoneMinute;
+        form.chkDST = place.chkDST;
+        form.cboMonth = static_cast<int>(m - 1);
+        form.cboDate = static_cast<int>(d - 1);
+        form.cboYear = static_cast<int>(y - 1901);
+        form.cboHH = static_cast<int>(clock / 60);
+        form.cboMM = static_cast<int>(clock % 60);
+
+        // Cleared so that a failed step shows as an empty text instead of the
+        // previous run's value.
+        state.results = PanchangResults{};
+        ResultsPage page;
+        const auto refusal = RunCalculation(form, state, page);
+        const std::string where = std::to_string(d) + "." + std::to_string(m) + "." + std::to_string(y) + " " +
+                                  std::to_string(clock / 60) + ":" + std::to_string(clock % 60) + " place " +
+                                  std::to_string(runs % (sizeof kPlaces / sizeof kPlaces[0]));
+        if (refusal) {
+            ADD_FAILURE() << where << " refused: " << refusal->message;
+            if (++failures > 20) break;
+            continue;
+        }
+
+        bool ok = !state.results.CurrentTithi.empty() && !state.results.CurrentYoga.empty() &&
+                  !state.results.CurrentKarana.empty();
+        const auto nakshatra = std::find(NakshatraNames.begin(), NakshatraNames.begin() + 27, page.lblNakshatra);
+        ok = ok && nakshatra != NakshatraNames.begin() + 27;
+
+        // The query moment on the displayed scale: ephemeris time shifted by the zone.
+        CalculationState copy = state;
+        const PanchangMoment moment = PanchangTimeChain(copy);
+        const double shown = moment.jde + moment.z / 24;
+
+        double s = 0, e = 0;
+        ok = ok && ParseSpan(state.results.CurrentTithiSpan, s, e);
+        if (ok) tithi.Add((e - s) * 24, MissMinutes(shown, s, e));
+        ok = ok && ParseSpan(state.results.CurrentKaranaSpan, s, e);
+        if (ok) karana.Add((e - s) * 24, MissMinutes(shown, s, e));
+        ok = ok && ParseSpan(state.results.CurrentYogaSpan, s, e);
+        if (ok) yoga.Add((e - s) * 24, MissMinutes(shown, s, e));
+        if (!ok) {
+            ADD_FAILURE() << where << ": tithi '" << state.results.CurrentTithi << "' "
+                          << state.results.CurrentTithiSpan << ", karana '" << state.results.CurrentKarana << "' "
+                          << state.results.CurrentKaranaSpan << ", yoga '" << state.results.CurrentYoga << "' "
+                          << state.results.CurrentYogaSpan << ", nakshatra '" << page.lblNakshatra << "'";
+            if (++failures > 20) break;
+        }
+    }
+
+    std::printf("sweep: %ld runs\n", runs);
+    std::printf("sweep: tithi  %.2f..%.2f h, worst miss %.2f min\n", tithi.shortest, tithi.longest,
+                tithi.worstMissMinutes);
+    std::printf("sweep: karana %.2f..%.2f h, worst miss %.2f min\n", karana.shortest, karana.longest,
+                karana.worstMissMinutes);
+    std::printf("sweep: yoga   %.2f..%.2f h, worst miss %.2f min\n", yoga.shortest, yoga.longest,
+                yoga.worstMissMinutes);
+
+    // The boundaries at new moon come from the new-moon series, which may lie up
+    // to about three minutes off the Sun and Moon theories.
+    EXPECT_LE(tithi.worstMissMinutes, 3.5);
+    EXPECT_LE(karana.worstMissMinutes, 3.5);
+    EXPECT_LE(yoga.worstMissMinutes, 0.5);
+    EXPECT_GE(tithi.shortest, 19.0);
+    EXPECT_LE(tithi.longest, 27.0);
+    EXPECT_GE(karana.shortest, 8.0);
+    EXPECT_LE(karana.longest, 15.0);
+    EXPECT_GE(yoga.shortest, 19.0);
+    EXPECT_LE(yoga.longest, 27.0);
+}
+
+}  // namespace
+}  // namespace velmora
