@@ -26,11 +26,13 @@ build-asan: bootstrap $(ASAN_BUILD)/CMakeCache.txt
 run: build
 	@scripts/run $(BUILD)
 
-# Everything: the normal build, then the same tests under ASan and UBSan.
-test: build build-asan
+# Everything: the normal build, the same tests under ASan and UBSan, and a
+# short run of each fuzzer.
+test: build build-asan build-fuzz
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+	scripts/fuzz $(FUZZ_BUILD) 5
 
 # The inner loop: normal build only, slow sweeps skipped.
 test-quick: build
