@@ -115,7 +115,12 @@ std::optional<std::string> ApplyKey(InputForm& form, const std::string& key, con
         } else if (text == pair.button1) {
             form.*(pair.chosen) = 1;
         } else {
-            return key + " must be " + wanted + ", not " + Quoted(text);
+            std::string what = key;
+            what += " must be ";
+            what += wanted;
+            what += ", not ";
+            what += Quoted(text);
+            return what;
         }
         return std::nullopt;
     }
