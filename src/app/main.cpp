@@ -1,9 +1,40 @@
+// The desktop program: one input window, the results window it opens, and
+// nothing on the command line.
 #include <QApplication>
-#include <QLabel>
+#include <QtGlobal>
+
+#include "input/gui/EndProgram.h"
+#include "input/gui/MessageBoxes.h"
+#include "input/gui/SingleInstance.h"
+#include "input/gui/WindowServices.h"
+#include "input/gui/frmMain.h"
+#include "links/gui/DesktopUrlOpener.h"
+#include "shared/CalculationState.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QLabel label("Velmora v1.15");
-    label.show();
+    QApplication::setApplicationName(QString::fromUtf8(velmora::ApplicationTitle));
+    // The program ends through EndProgram only: hiding the input window while
+    // the results window opens must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // VELMORA_UNATTENDED: scripted runs (tests) get the messages on standard
+    // error instead of boxes that would wait for a click.
+    velmora::QtMessageBoxes messages(qEnvironmentVariableIsSet("VELMORA_UNATTENDED"));
+    velmora::DesktopUrlOpener urls;
+    velmora::ProgramEnd end;
+    velmora::CalculationState state;
+
+    const velmora::SingleInstanceLock lock(velmora::DefaultLockDirectory());
+    if (lock.AnotherCopyRunning()) {
+        messages.Show("Application is already running", velmora::MessageIcon::Information);
+        end.EndProgram();
+        return 0;
+    }
+
+    velmora::WindowServices services{state, messages, urls, end};
+    velmora::frmMain window(services);
+    window.DrawOfferBanner();
+    window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLabel>
+
+class QKeyEvent;
+class QMouseEvent;
+
+namespace velmora {
+
+// A label that works as a link: underlined, a pointing hand, and `clicked`
+// on a mouse click or on Space/Enter when it has the keyboard focus.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickLabel(const QString& text, QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+}  // namespace velmora

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "input/Refusal.h"
+
+class QWidget;
+
+namespace velmora {
+
+// The program's message boxes: modal, titled "Velmora", one OK button, the
+// critical or the information icon. Windows show their messages through this
+// so that tests can record them instead of blocking on a modal box.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // Returns when the user has dismissed the box.
+    virtual void Show(const std::string& text, MessageIcon icon) = 0;
+};
+
+// The real boxes (QMessageBox), over the window that is active.
+// In unattended mode (scripted runs without a person at the screen) each
+// message is written to standard error instead and nothing waits.
+class QtMessageBoxes : public MessageBoxes {
+public:
+    explicit QtMessageBoxes(bool unattended = false) : unattended_(unattended) {}
+    void Show(const std::string& text, MessageIcon icon) override;
+
+private:
+    bool unattended_;
+};
+
+// The application title, used as every message box's title.
+inline constexpr const char* ApplicationTitle = "Velmora";
+// The caption of every window of the program.
+inline constexpr const char* WindowCaption = "Velmora v1.15";
+
+}  // namespace velmora

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "input/gui/EndProgram.h"
+#include "input/gui/MessageBoxes.h"
+#include "links/PlaceSearch.h"
+#include "links/UrlOpener.h"
+#include "shared/CalculationState.h"
+
+namespace velmora {
+
+// What the windows use from outside themselves. The application owns each of
+// these for the life of the process; tests pass recording doubles. Add new
+// services here rather than as constructor arguments of the windows.
+struct WindowServices {
+    CalculationState& state;    // the program's one calculation state
+    MessageBoxes& messages;     // refusals and other messages
+    UrlOpener& urls;            // the web pages of the product and its maker
+    ProgramEnd& end;            // EndProgram()
+    PlaceSearch* placeSearch = nullptr;  // the outside place-search component, when there is one
+};
+
+}  // namespace velmora

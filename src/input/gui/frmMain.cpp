@@ -1,0 +1,437 @@
+#include "input/gui/frmMain.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+#include "input/CalculationDriver.h"
+#include "input/KeyFilters.h"
+#include "input/gui/BannerTexts.h"
+#include "input/gui/ClickLabel.h"
+#include "input/gui/KeyCodes.h"
+#include "input/gui/ProgramFont.h"
+#include "links/modHelp.h"
+#include "results/gui/frmDisplay.h"
+
+namespace velmora {
+
+namespace {
+
+QLineEdit* NewTextBox(const char* name, int maxLength, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    if (maxLength > 0) {
+        box->setMaxLength(maxLength);
+        // Wide enough for its longest entry and a little air, in the box's own
+        // font so that it scales with the screen.
+        const int digits = box->fontMetrics().horizontalAdvance(QString(maxLength + 2, QLatin1Char('0')));
+        box->setFixedWidth(digits + 12);
+    }
+    return box;
+}
+
+QComboBox* NewList(const char* name, QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setEditable(false);  // pick-only
+    list->setMaxVisibleItems(12);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return list;
+}
+
+QLabel* Caption(const char* text, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QButtonGroup* NewOptionPair(const char* name, const char* first, const char* second, QWidget* parent,
+                            QHBoxLayout* row) {
+    auto* group = new QButtonGroup(parent);
+    group->setObjectName(QString::fromLatin1(name));
+    const char* captions[2] = {first, second};
+    for (int i = 0; i < 2; ++i) {
+        auto* button = new QRadioButton(QString::fromUtf8(captions[i]), parent);
+        button->setObjectName(QString::fromLatin1(name) + QString::number(i));
+        group->addButton(button, i);
+        row->addWidget(button);
+    }
+    group->button(0)->setChecked(true);
+    return group;
+}
+
+}  // namespace
+
+frmMain::frmMain(WindowServices& services, QWidget* parent) : QMainWindow(parent), services_(services) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromUtf8(WindowCaption));
+    ApplyProgramFont(this);
+    BuildMenus();
+    setCentralWidget(BuildForm());
+    Form_Load();
+}
+
+frmMain::~frmMain() {
+    // A results window still open when the input window goes (tests, or the
+    // end of the process) goes with it.
+    delete display_.data();
+}
+
+void frmMain::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* next = file->addAction(QStringLiteral("Get My Panchang Results"));
+    next->setObjectName(QStringLiteral("mnuNext"));
+    connect(next, &QAction::triggered, this, [this] { cmdRashi_Click(); });
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* online = help->addAction(QStringLiteral("&Online Help"));
+    online->setObjectName(QStringLiteral("mnuOnline"));
+    connect(online, &QAction::triggered, this, [this] { mnuOnline_Click(); });
+    QAction* visit = help->addAction(QStringLiteral("&Visit Us Online"));
+    visit->setObjectName(QStringLiteral("mnuVisit"));
+    connect(visit, &QAction::triggered, this, [this] { mnuVisit_Click(); });
+    help->addSeparator();
+    QAction* update = help->addAction(QStringLiteral("Check for Software &Update"));
+    update->setObjectName(QStringLiteral("mnuUpdate"));
+    connect(update, &QAction::triggered, this, [this] { mnuUpdate_Click(); });
+    help->addSeparator();
+    QAction* about = help->addAction(QStringLiteral("&About Software"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+
+    QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
+    donate->setObjectName(QStringLiteral("mnuDonate"));
+    connect(donate, &QAction::triggered, this, [this] { mnuDonate_Click(); });
+    // Offered, and enabled: its page is a real one.
+    QAction* money = menuBar()->addAction(QStringLiteral("Make Money &Online"));
+    money->setObjectName(QStringLiteral("mkmoney"));
+    connect(money, &QAction::triggered, this, [this] { mkmoney_Click(); });
+}
+
+QWidget* frmMain::BuildForm() {
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(8, 6, 8, 8);
+    outer->setSpacing(8);
+
+    // The strip along the top edge with the forum banner.
+    auto* frame2 = new QFrame(central);
+    frame2->setObjectName(QStringLiteral("Frame2"));
+    frame2->setFrameShape(QFrame::StyledPanel);
+    auto* frame2Layout = new QHBoxLayout(frame2);
+    frame2Layout->setContentsMargins(8, 4, 8, 4);
+    Label61_ = new ClickLabel(ForumBannerText(), frame2);
+    Label61_->setObjectName(QStringLiteral("Label61"));
+    Label61_->setAlignment(Qt::AlignCenter);
+    frame2Layout->addWidget(Label61_);
+    connect(Label61_, &ClickLabel::clicked, this, [this] { Label61_Click(); });
+    outer->addWidget(frame2);
+
+    // The main frame.
+    auto* main = new QFrame(central);
+    main->setObjectName(QStringLiteral("fraMain"));
+    main->setFrameShape(QFrame::StyledPanel);
+    auto* mainLayout = new QVBoxLayout(main);
+    mainLayout->setContentsMargins(12, 10, 12, 10);
+    mainLayout->setSpacing(8);
+
+    auto* grid = new QGridLayout();
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(6);
+    int row = 0;
+
+    txtName_ = NewTextBox("txtName", 0, main);
+    grid->addWidget(Caption("Name", main), row, 0);
+    grid->addWidget(txtName_, row++, 1);
+
+    auto* dateRow = new QHBoxLayout();
+    cboMonth_ = NewList("cboMonth", main);
+    cboDate_ = NewList("cboDate", main);
+    cboYear_ = NewList("cboYear", main);
+    dateRow->addWidget(cboMonth_);
+    dateRow->addWidget(cboDate_);
+    dateRow->addWidget(cboYear_);
+    dateRow->addStretch(1);
+    grid->addWidget(Caption("Date of Query", main), row, 0);
+    grid->addLayout(dateRow, row++, 1);
+
+    auto* timeRow = new QHBoxLayout();
+    cboHH_ = NewList("cboHH", main);
+    cboMM_ = NewList("cboMM", main);
+    cboSS_ = NewList("cboSS", main);
+    timeRow->addWidget(cboHH_);
+    timeRow->addWidget(cboMM_);
+    timeRow->addWidget(cboSS_);
+    auto* hint = Caption("HH:MM:SS", main);
+    hint->setForegroundRole(QPalette::PlaceholderText);
+    timeRow->addWidget(hint);
+    timeRow->addStretch(1);
+    grid->addWidget(Caption("Time of Query", main), row, 0);
+    grid->addLayout(timeRow, row++, 1);
+
+    txtMCity_ = NewTextBox("txtMCity", 0, main);
+    txtMState_ = NewTextBox("txtMState", 0, main);
+    txtMCountry_ = NewTextBox("txtMCountry", 0, main);
+    grid->addWidget(Caption("City", main), row, 0);
+    grid->addWidget(txtMCity_, row++, 1);
+    grid->addWidget(Caption("State", main), row, 0);
+    grid->addWidget(txtMState_, row++, 1);
+    grid->addWidget(Caption("Country", main), row, 0);
+    grid->addWidget(txtMCountry_, row++, 1);
+
+    cmdBrowser_ = new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), main);
+    cmdBrowser_->setObjectName(QStringLiteral("cmdBrowser"));
+    cmdBrowser_->setAutoDefault(true);
+    connect(cmdBrowser_, &QPushButton::clicked, this, [this] { cmdBrowser_Click(); });
+    grid->addWidget(cmdBrowser_, row++, 1, Qt::AlignLeft);
+    grid->setColumnStretch(1, 1);
+    mainLayout->addLayout(grid);
+
+    // Latitude and longitude side by side, each in its frame.
+    auto* coordinates = new QHBoxLayout();
+    auto coordinateFrame = [&](const char* frameName, const char* title, const char* degName, int degLength,
+                               const char* minName, QLineEdit*& deg, QLineEdit*& min, const char* pairName,
+                               const char* first, const char* second) {
+        auto* frame = new QGroupBox(QString::fromUtf8(title), main);
+        frame->setObjectName(QString::fromLatin1(frameName));
+        auto* layout = new QGridLayout(frame);
+        deg = NewTextBox(degName, degLength, frame);
+        min = NewTextBox(minName, 2, frame);
+        layout->addWidget(Caption("Deg", frame), 0, 0);
+        layout->addWidget(deg, 0, 1);
+        layout->addWidget(Caption("Min", frame), 0, 2);
+        layout->addWidget(min, 0, 3);
+        layout->setColumnStretch(4, 1);
+        auto* pairRow = new QHBoxLayout();
+        QButtonGroup* pair = NewOptionPair(pairName, first, second, frame, pairRow);
+        pairRow->addStretch(1);
+        layout->addLayout(pairRow, 1, 0, 1, 5);
+        coordinates->addWidget(frame, 1);
+        return pair;
+    };
+    optLat_ = coordinateFrame("fraLatitude", "Latitude", "txtLatD", 2, "txtLatM", txtLatD_, txtLatM_, "optLat",
+                              "North", "South");
+    optLong_ = coordinateFrame("fraLongitude", "Longitude", "txtLonD", 3, "txtLonM", txtLonD_, txtLonM_,
+                               "optLong", "East", "West");
+    mainLayout->addLayout(coordinates);
+
+    // The zone.
+    auto* fraZone = new QGroupBox(main);
+    fraZone->setObjectName(QStringLiteral("fraZone"));
+    auto* zone = new QHBoxLayout(fraZone);
+    zone->addWidget(Caption("Zone", fraZone));
+    zone->addSpacing(8);
+    txtZoneHour_ = NewTextBox("txtZoneHour", 3, fraZone);
+    txtZoneMinute_ = NewTextBox("txtZoneMinute", 3, fraZone);
+    zone->addWidget(Caption("Hour", fraZone));
+    zone->addWidget(txtZoneHour_);
+    zone->addSpacing(8);
+    zone->addWidget(Caption("Min", fraZone));
+    zone->addWidget(txtZoneMinute_);
+    zone->addSpacing(12);
+    chkDST_ = new QCheckBox(QStringLiteral("DST"), fraZone);
+    chkDST_->setObjectName(QStringLiteral("chkDST"));
+    chkDST_->setTristate(true);
+    zone->addWidget(chkDST_);
+    zone->addStretch(1);
+    lblTZHelp_ = new ClickLabel(QStringLiteral("TZ Help"), fraZone);
+    lblTZHelp_->setObjectName(QStringLiteral("lblTZHelp"));
+    connect(lblTZHelp_, &ClickLabel::clicked, this, [this] { lblTZHelp_Click(); });
+    zone->addWidget(lblTZHelp_);
+    mainLayout->addWidget(fraZone);
+
+    cmdRashi_ = new QPushButton(QStringLiteral("Get My Panchang Results"), main);
+    cmdRashi_->setObjectName(QStringLiteral("cmdRashi"));
+    cmdRashi_->setAutoDefault(true);  // Enter on the button presses it
+    cmdRashi_->setMinimumHeight(cmdRashi_->sizeHint().height() * 3 / 2);
+    QFont bold = cmdRashi_->font();
+    bold.setBold(true);
+    cmdRashi_->setFont(bold);
+    connect(cmdRashi_, &QPushButton::clicked, this, [this] { cmdRashi_Click(); });
+    mainLayout->addWidget(cmdRashi_);
+
+    auto* blurb = new QLabel(QString::fromUtf8(BlurbText), main);
+    blurb->setObjectName(QStringLiteral("lblBlurb"));
+    blurb->setTextFormat(Qt::PlainText);
+    blurb->setWordWrap(true);
+    blurb->setAlignment(Qt::AlignCenter);
+    mainLayout->addWidget(blurb);
+    outer->addWidget(main, 1);
+
+    // The frame along the bottom edge: two offer banners at the same spot,
+    // only the one in front seen.
+    auto* bannerFrame = new QFrame(central);
+    bannerFrame->setObjectName(QStringLiteral("fraBanner"));
+    bannerFrame->setFrameShape(QFrame::StyledPanel);
+    banners_ = new QStackedLayout(bannerFrame);
+    banners_->setContentsMargins(8, 4, 8, 4);
+    lblCobrand_ = new ClickLabel(QString::fromUtf8(CobrandText), bannerFrame);
+    lblCobrand_->setObjectName(QStringLiteral("lblCobrand"));
+    lblFullBrand_ = new ClickLabel(QString::fromUtf8(FullBrandText), bannerFrame);
+    lblFullBrand_->setObjectName(QStringLiteral("lblFullBrand"));
+    for (ClickLabel* banner : {lblCobrand_, lblFullBrand_}) {
+        banner->setWordWrap(true);
+        banner->setAlignment(Qt::AlignCenter);
+        banners_->addWidget(banner);
+    }
+    connect(lblCobrand_, &ClickLabel::clicked, this, [this] { lblCobrand_Click(); });
+    connect(lblFullBrand_, &ClickLabel::clicked, this, [this] { lblFullBrand_Click(); });
+    banners_->setCurrentWidget(lblFullBrand_);
+    outer->addWidget(bannerFrame);
+
+    // Key filters, and the focus order down the form.
+    for (QLineEdit* box : {txtName_, txtLatD_, txtLatM_, txtLonD_, txtLonM_, txtZoneHour_, txtZoneMinute_}) {
+        InstallKeyFilter(box);
+    }
+    QWidget* order[] = {txtName_,   cboMonth_, cboDate_,   cboYear_,          cboHH_,           cboMM_,
+                        cboSS_,     txtMCity_, txtMState_, txtMCountry_,      cmdBrowser_,      txtLatD_,
+                        txtLatM_,   optLat_->button(0),    optLat_->button(1), txtLonD_,        txtLonM_,
+                        optLong_->button(0),   optLong_->button(1),           txtZoneHour_,     txtZoneMinute_,
+                        chkDST_,    lblTZHelp_, cmdRashi_, Label61_,          lblFullBrand_,    lblCobrand_};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    txtName_->setFocus();
+    return central;
+}
+
+void frmMain::Form_Load() {
+    const std::pair<QComboBox*, InputList> lists[] = {
+        {cboMonth_, InputList::Month}, {cboDate_, InputList::Date},  {cboYear_, InputList::Year},
+        {cboHH_, InputList::Hour},     {cboMM_, InputList::Minute}, {cboSS_, InputList::Second},
+    };
+    for (const auto& [box, list] : lists) {
+        box->clear();
+        for (int i = 0; i < ListCount(list); ++i) box->addItem(QString::fromStdString(ListEntryText(list, i)));
+        box->setCurrentIndex(0);
+    }
+}
+
+void frmMain::InstallKeyFilter(QLineEdit* box) {
+    // Characters must arrive as key presses to be filtered; an input method
+    // would hand them over as composed text instead.
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
+    box->installEventFilter(this);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box == nullptr) return QMainWindow::eventFilter(watched, event);
+    const std::optional<KeyFilter> filter = KeyFilterFor(box->objectName().toStdString());
+    const std::optional<int> code = TypedCharacterCode(*static_cast<QKeyEvent*>(event));
+    if (!filter || !code) return QMainWindow::eventFilter(watched, event);
+
+    const KeyFilterResult result = ApplyKeyFilter(*filter, *code);
+    if (result.refusal) {
+        services_.messages.Show(result.refusal->message, result.refusal->icon);
+        return true;  // the key is discarded
+    }
+    if (result.key == *code) return false;  // the box takes it as typed
+    box->insert(QString(QChar(static_cast<char16_t>(result.key))));
+    return true;
+}
+
+InputForm frmMain::ReadForm() const {
+    InputForm form;
+    form.txtName = txtName_->text().toStdString();
+    form.txtMCity = txtMCity_->text().toStdString();
+    form.txtMState = txtMState_->text().toStdString();
+    form.txtMCountry = txtMCountry_->text().toStdString();
+    form.txtLatD = txtLatD_->text().toStdString();
+    form.txtLatM = txtLatM_->text().toStdString();
+    form.txtLonD = txtLonD_->text().toStdString();
+    form.txtLonM = txtLonM_->text().toStdString();
+    form.txtZoneHour = txtZoneHour_->text().toStdString();
+    form.txtZoneMinute = txtZoneMinute_->text().toStdString();
+    form.cboMonth = cboMonth_->currentIndex();
+    form.cboDate = cboDate_->currentIndex();
+    form.cboYear = cboYear_->currentIndex();
+    form.cboHH = cboHH_->currentIndex();
+    form.cboMM = cboMM_->currentIndex();
+    form.cboSS = cboSS_->currentIndex();
+    form.optLat = optLat_->checkedId() == 1 ? 1 : 0;
+    form.optLong = optLong_->checkedId() == 1 ? 1 : 0;
+    form.chkDST = static_cast<int>(chkDST_->checkState());
+    return form;
+}
+
+void frmMain::cmdRashi_Click() {
+    const InputForm form = ReadForm();
+    // A fresh page holds the results window's design texts; the run fills it.
+    ResultsPage page;
+    if (const std::optional<Refusal> refusal = RunCalculation(form, services_.state, page)) {
+        ShowRefusal(*refusal);
+        return;
+    }
+    if (!display_) {
+        display_ = new frmDisplay(services_, [this] { ReturnFromResults(); });
+    }
+    display_->SetPage(page);
+    hide();
+    display_->show();
+    display_->raise();
+    display_->activateWindow();
+}
+
+void frmMain::ShowRefusal(const Refusal& refusal) {
+    services_.messages.Show(refusal.message, refusal.icon);
+    if (refusal.focus.empty()) return;
+    if (auto* target = findChild<QWidget*>(QString::fromStdString(refusal.focus))) target->setFocus();
+}
+
+void frmMain::ReturnFromResults() {
+    // The results window closes itself right after this; forget it now so
+    // that the next run creates a fresh one.
+    display_ = nullptr;
+    show();
+    raise();
+    activateWindow();
+}
+
+frmDisplay* frmMain::ResultsWindow() const { return display_.data(); }
+
+QWidget* frmMain::FrontBanner() const { return banners_->currentWidget(); }
+
+void frmMain::BringBannerToFront(QWidget* banner) {
+    if (banner == lblCobrand_ || banner == lblFullBrand_) banners_->setCurrentWidget(banner);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    event->accept();
+    services_.end.EndProgram();
+}
+
+void frmMain::mnuExit_Click() { close(); }
+void frmMain::mnuOnline_Click() { OpenHelpPage(services_.urls); }
+void frmMain::mnuVisit_Click() { OpenHomePage(services_.urls); }
+void frmMain::mnuUpdate_Click() { OpenDownloadPage(services_.urls); }
+void frmMain::mnuDonate_Click() { OpenDonatePage(services_.urls); }
+void frmMain::mkmoney_Click() { OpenFullBrandPage(services_.urls); }
+void frmMain::Label61_Click() { OpenHomePage(services_.urls); }
+void frmMain::lblCobrand_Click() { OpenCoBrandPage(services_.urls); }
+void frmMain::lblFullBrand_Click() { OpenFullBrandPage(services_.urls); }
+
+void frmMain::lblTZHelp_Click() {}
+void frmMain::cmdBrowser_Click() {}
+void frmMain::mnuAbout_Click() {}
+void frmMain::DrawOfferBanner() {}
+
+}  // namespace velmora

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include "input/InputForm.h"
+#include "input/gui/WindowServices.h"
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QCloseEvent;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStackedLayout;
+
+namespace velmora {
+
+class ClickLabel;
+class frmDisplay;
+
+// The input window: the data of one moment and place, the button that runs
+// the calculation, the menus and the banners. Every control carries its
+// control name as objectName.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(WindowServices& services, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // What the controls hold, as the core reads it.
+    InputForm ReadForm() const;
+
+    // The results window of the last run, while it is open; null otherwise.
+    frmDisplay* ResultsWindow() const;
+
+    // The banner in front in the bottom frame (lblFullBrand at start).
+    QWidget* FrontBanner() const;
+    void BringBannerToFront(QWidget* banner);
+
+    // Handlers. The button and File > "Get My Panchang Results" run the same one.
+    void cmdRashi_Click();
+    void mnuExit_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuDonate_Click();
+    void mkmoney_Click();
+    void Label61_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+
+    // Not wired yet: the zone picker, the place search, the about box and the
+    // random choice of the offer banner at start. Each is a no-op until its
+    // window or component is added.
+    void lblTZHelp_Click();
+    void cmdBrowser_Click();
+    void mnuAbout_Click();
+    void DrawOfferBanner();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenus();
+    QWidget* BuildForm();
+    void Form_Load();
+    void InstallKeyFilter(QLineEdit* box);
+    void ShowRefusal(const Refusal& refusal);
+    void ReturnFromResults();
+
+    WindowServices& services_;
+    QPointer<frmDisplay> display_;
+
+    QLineEdit* txtName_ = nullptr;
+    QComboBox* cboMonth_ = nullptr;
+    QComboBox* cboDate_ = nullptr;
+    QComboBox* cboYear_ = nullptr;
+    QComboBox* cboHH_ = nullptr;
+    QComboBox* cboMM_ = nullptr;
+    QComboBox* cboSS_ = nullptr;
+    QLineEdit* txtMCity_ = nullptr;
+    QLineEdit* txtMState_ = nullptr;
+    QLineEdit* txtMCountry_ = nullptr;
+    QPushButton* cmdBrowser_ = nullptr;
+    QLineEdit* txtLatD_ = nullptr;
+    QLineEdit* txtLatM_ = nullptr;
+    QButtonGroup* optLat_ = nullptr;
+    QLineEdit* txtLonD_ = nullptr;
+    QLineEdit* txtLonM_ = nullptr;
+    QButtonGroup* optLong_ = nullptr;
+    QLineEdit* txtZoneHour_ = nullptr;
+    QLineEdit* txtZoneMinute_ = nullptr;
+    QCheckBox* chkDST_ = nullptr;
+    ClickLabel* lblTZHelp_ = nullptr;
+    QPushButton* cmdRashi_ = nullptr;
+    ClickLabel* Label61_ = nullptr;
+    ClickLabel* lblCobrand_ = nullptr;
+    ClickLabel* lblFullBrand_ = nullptr;
+    QStackedLayout* banners_ = nullptr;
+};
+
+}  // namespace velmora

@@ -1,0 +1,365 @@
+#include "results/gui/frmDisplay.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedLayout>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <utility>
+
+#include "input/gui/BannerTexts.h"
+#include "input/gui/ClickLabel.h"
+#include "input/gui/ProgramFont.h"
+#include "links/modHelp.h"
+
+namespace velmora {
+
+namespace {
+
+QLabel* Caption(const char* text, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// A value label. Plain text: a name or a city typed by the user is shown as
+// typed, never read as markup.
+QLabel* Value(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+// A read-only, word-wrapped text box for the paragraphs.
+QPlainTextEdit* TextBox(const char* name, int lines, QWidget* parent) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setTabChangesFocus(true);
+    box->setMinimumHeight(box->fontMetrics().lineSpacing() * lines + 12);
+    return box;
+}
+
+// A caption / value grid: captions in column 0, values in column 1.
+void AddRow(QGridLayout* grid, int row, const char* caption, QWidget* value) {
+    QWidget* parent = grid->parentWidget();
+    grid->addWidget(Caption(caption, parent), row, 0);
+    grid->addWidget(value, row, 1);
+}
+
+QGroupBox* Frame(const char* caption, const char* name, QWidget* parent) {
+    auto* frame = new QGroupBox(QString::fromUtf8(caption), parent);
+    if (name != nullptr) frame->setObjectName(QString::fromLatin1(name));
+    return frame;
+}
+
+// A tab holding one frame with the tab's caption.
+QGroupBox* AddTab(QTabWidget* tabs, const char* caption, const char* frameName) {
+    auto* page = new QWidget(tabs);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(6, 6, 6, 6);
+    QGroupBox* frame = Frame(caption, frameName, page);
+    layout->addWidget(frame);
+    tabs->addTab(page, QString::fromUtf8(caption));
+    return frame;
+}
+
+// An inner frame holding one text box.
+QGroupBox* TextFrame(const char* caption, const char* boxName, int lines, QWidget* parent) {
+    QGroupBox* frame = Frame(caption, nullptr, parent);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(TextBox(boxName, lines, frame));
+    return frame;
+}
+
+}  // namespace
+
+frmDisplay::frmDisplay(WindowServices& services, std::function<void()> showInputWindow, QWidget* parent)
+    : QMainWindow(parent), services_(services), showInputWindow_(std::move(showInputWindow)) {
+    setObjectName(QStringLiteral("frmDisplay"));
+    setWindowTitle(QString::fromUtf8(WindowCaption));
+    setAttribute(Qt::WA_DeleteOnClose);
+    ApplyProgramFont(this);
+    BuildMenus();
+    setCentralWidget(BuildWindow());
+    SetPage(ResultsPage{});
+}
+
+void frmDisplay::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* back = file->addAction(QStringLiteral("&Back"));
+    back->setObjectName(QStringLiteral("mnuBack"));
+    connect(back, &QAction::triggered, this, [this] { cmdBack_Click(); });
+    file->addSeparator();
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, [this] { cmdExit_Click(); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* online = help->addAction(QStringLiteral("&Online Help"));
+    online->setObjectName(QStringLiteral("mnuOnline"));
+    connect(online, &QAction::triggered, this, [this] { mnuOnline_Click(); });
+    QAction* visit = help->addAction(QStringLiteral("&Visit Us Online"));
+    visit->setObjectName(QStringLiteral("mnuVisit"));
+    connect(visit, &QAction::triggered, this, [this] { mnuVisit_Click(); });
+    help->addSeparator();
+    QAction* update = help->addAction(QStringLiteral("Check for Software &Update"));
+    update->setObjectName(QStringLiteral("mnuUpdate"));
+    connect(update, &QAction::triggered, this, [this] { mnuUpdate_Click(); });
+    help->addSeparator();
+    QAction* about = help->addAction(QStringLiteral("&About Software"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+
+    QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
+    donate->setObjectName(QStringLiteral("mnuDonate"));
+    connect(donate, &QAction::triggered, this, [this] { mnuDonate_Click(); });
+    QAction* money = menuBar()->addAction(QStringLiteral("Make Money &Online"));
+    money->setObjectName(QStringLiteral("mnuMakeMoney"));
+    connect(money, &QAction::triggered, this, [this] { mnuMakeMoney_Click(); });
+}
+
+QWidget* frmDisplay::BuildWindow() {
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(8, 6, 8, 8);
+    outer->setSpacing(8);
+
+    auto* label14 = new ClickLabel(ForumBannerText(), central);
+    label14->setObjectName(QStringLiteral("Label14"));
+    label14->setAlignment(Qt::AlignCenter);
+    connect(label14, &ClickLabel::clicked, this, [this] { Label14_Click(); });
+    outer->addWidget(label14);
+
+    // The rectangle around the main area.
+    auto* box = new QFrame(central);
+    box->setObjectName(QStringLiteral("fraMain"));
+    box->setFrameShape(QFrame::Box);
+    auto* boxLayout = new QVBoxLayout(box);
+    boxLayout->setContentsMargins(10, 8, 10, 10);
+
+    auto* label23 = new QLabel(QString::fromUtf8(BlurbText), box);
+    label23->setObjectName(QStringLiteral("Label23"));
+    label23->setTextFormat(Qt::PlainText);
+    label23->setWordWrap(true);
+    label23->setAlignment(Qt::AlignCenter);
+    boxLayout->addWidget(label23);
+
+    auto* columns = new QHBoxLayout();
+    columns->setSpacing(10);
+
+    tabs_ = new QTabWidget(box);
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+
+    {  // Vaar
+        QGroupBox* frame = AddTab(tabs_, "Vaar", "fraVaar");
+        auto* grid = new QGridLayout(frame);
+        AddRow(grid, 0, "Day Of Birth", Value("lblDay", frame));
+        AddRow(grid, 1, "Alternate Name", Value("lblAlternateName", frame));
+        AddRow(grid, 2, "Lord", Value("lblLord", frame));
+        grid->addWidget(TextFrame("About Your Vaar", "txtMoreAboutDayOfBirth", 5, frame), 3, 0, 1, 2);
+        grid->setColumnStretch(1, 1);
+        grid->setRowStretch(3, 1);
+    }
+    {  // Nakshatra
+        QGroupBox* frame = AddTab(tabs_, "Nakshatra", "fraNakshatra");
+        auto* grid = new QGridLayout(frame);
+        AddRow(grid, 0, "Nakshatra", Value("lblNakshatra", frame));
+        AddRow(grid, 1, "Type", Value("lblType", frame));
+        AddRow(grid, 2, "Nakshatra Characterstic", Value("lblNakshatraCharacterstic", frame));
+        grid->addWidget(TextFrame("About Your Nakshatra", "txtMoreAboutNakshatra", 5, frame), 3, 0, 1, 2);
+        grid->setColumnStretch(1, 1);
+        grid->setRowStretch(3, 1);
+    }
+    {  // Tithi: a heading row of four captions with their values beneath,
+       // then the captions of the label array lblLabel beside their values.
+        QGroupBox* frame = AddTab(tabs_, "Tithi", "fraTithi");
+        auto* layout = new QVBoxLayout(frame);
+        auto* heading = new QGridLayout();
+        const char* headings[4][2] = {
+            {"Tithi", "lblTithi"}, {"Lord", "lblTithiLord"}, {"Number", "lblNumber"}, {"Phase", "lblPhase"}};
+        for (int i = 0; i < 4; ++i) {
+            heading->addWidget(Caption(headings[i][0], frame), 0, i);
+            heading->addWidget(Value(headings[i][1], frame), 1, i);
+            heading->setColumnStretch(i, 1);
+        }
+        layout->addLayout(heading);
+
+        auto* grid = new QGridLayout();
+        auto arrayCaption = [frame](const char* text, int index) {
+            QLabel* label = Caption(text, frame);
+            label->setObjectName(QStringLiteral("lblLabel_%1").arg(index));
+            return label;
+        };
+        grid->addWidget(arrayCaption("Tithi Group", 1), 0, 0);
+        grid->addWidget(Value("lblGroup", frame), 0, 1);
+        grid->addWidget(arrayCaption("Tithi Features", 2), 1, 0);
+        grid->addWidget(Value("lblFeature", frame), 1, 1);
+        grid->addWidget(arrayCaption("Tithi Type", 3), 2, 0);
+        grid->addWidget(Value("lblTtype", frame), 2, 1);
+        grid->addWidget(TextBox("txtType", 2, frame), 3, 1);
+        grid->addWidget(arrayCaption("Nature", 0), 4, 0);
+        grid->addWidget(TextBox("txtTithiDesc", 3, frame), 4, 1);
+        AddRow(grid, 5, "Time", Value("lblTithiTime", frame));
+        grid->setColumnStretch(1, 1);
+        layout->addLayout(grid, 1);
+    }
+    {  // Yoga
+        QGroupBox* frame = AddTab(tabs_, "Yoga", "fraYoga");
+        auto* grid = new QGridLayout(frame);
+        AddRow(grid, 0, "Yoga", Value("lblYoga", frame));
+        AddRow(grid, 1, "Time", Value("lblYogaTime", frame));
+        grid->addWidget(TextFrame("About Your Yoga", "txtYogaDesc", 5, frame), 2, 0, 1, 2);
+        grid->setColumnStretch(1, 1);
+        grid->setRowStretch(2, 1);
+    }
+    {  // Karna
+        QGroupBox* frame = AddTab(tabs_, "Karna", "fraKarna");
+        auto* grid = new QGridLayout(frame);
+        AddRow(grid, 0, "Karna :-", Value("lblKarna", frame));
+        AddRow(grid, 1, "Time :-", Value("lblKarnaTime", frame));
+        grid->setColumnStretch(1, 1);
+        grid->setRowStretch(2, 1);
+    }
+    columns->addWidget(tabs_, 3);
+
+    auto* right = new QVBoxLayout();
+    {
+        QGroupBox* details = Frame("Your Details", "fraDetails", box);
+        auto* grid = new QGridLayout(details);
+        grid->addWidget(Value("lblName", details), 0, 0, 1, 2);
+        AddRow(grid, 1, "Date of Query:", Value("lblDOB", details));
+        AddRow(grid, 2, "Time of Query:", Value("lblTOB", details));
+        AddRow(grid, 3, "Longitude:", Value("lblLongitude", details));
+        AddRow(grid, 4, "Latitude:", Value("lblLatitude", details));
+        AddRow(grid, 5, "City:", Value("lblCity", details));
+        AddRow(grid, 6, "State:", Value("lblState", details));
+        AddRow(grid, 7, "Country:", Value("lblCountry", details));
+        grid->setColumnStretch(1, 1);
+        right->addWidget(details);
+
+        QGroupBox* ayanamsa = Frame("", "fraAyanamsa", box);
+        auto* row = new QHBoxLayout(ayanamsa);
+        row->addWidget(Caption("Ayanamsa", ayanamsa));
+        row->addWidget(Value("lblAyanamsa", ayanamsa), 1);
+        right->addWidget(ayanamsa);
+        right->addStretch(1);
+    }
+    columns->addLayout(right, 2);
+    boxLayout->addLayout(columns, 1);
+    outer->addWidget(box, 1);
+
+    auto* buttons = new QHBoxLayout();
+    auto* exit = new QPushButton(QStringLiteral("&Exit"), central);
+    exit->setObjectName(QStringLiteral("cmdExit"));
+    exit->setAutoDefault(true);
+    connect(exit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+    auto* back = new QPushButton(QStringLiteral("&Back"), central);
+    back->setObjectName(QStringLiteral("cmdBack"));
+    back->setAutoDefault(true);
+    connect(back, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
+    buttons->addWidget(exit, 1);
+    buttons->addWidget(back, 4);
+    outer->addLayout(buttons);
+
+    // The banner frame along the bottom: lblFullBrand in front of lblCobrand.
+    auto* bannerFrame = new QFrame(central);
+    bannerFrame->setObjectName(QStringLiteral("fraBanner"));
+    bannerFrame->setFrameShape(QFrame::StyledPanel);
+    auto* banners = new QStackedLayout(bannerFrame);
+    banners->setContentsMargins(8, 4, 8, 4);
+    auto* cobrand = new ClickLabel(QString::fromUtf8(CobrandText), bannerFrame);
+    cobrand->setObjectName(QStringLiteral("lblCobrand"));
+    auto* fullBrand = new ClickLabel(QString::fromUtf8(FullBrandText), bannerFrame);
+    fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
+    for (ClickLabel* banner : {cobrand, fullBrand}) {
+        banner->setWordWrap(true);
+        banner->setAlignment(Qt::AlignCenter);
+        banners->addWidget(banner);
+    }
+    banners->setCurrentWidget(fullBrand);
+    connect(cobrand, &ClickLabel::clicked, this, [this] { lblCobrand_Click(); });
+    connect(fullBrand, &ClickLabel::clicked, this, [this] { lblFullBrand_Click(); });
+    outer->addWidget(bannerFrame);
+
+    // The first tab in front; keyboard order down the window.
+    tabs_->setCurrentIndex(0);
+    setTabOrder(tabs_, back);
+    setTabOrder(back, exit);
+    back->setFocus();
+    return central;
+}
+
+void frmDisplay::SetPage(const ResultsPage& page) {
+    for (const ResultsControl& control : ResultsControls()) {
+        const QString name = QString::fromUtf8(control.name.data(), static_cast<qsizetype>(control.name.size()));
+        const QString text = QString::fromStdString(page.*(control.text));
+        if (control.isTextBox) {
+            if (auto* box = findChild<QPlainTextEdit*>(name)) box->setPlainText(text);
+        } else if (auto* label = findChild<QLabel*>(name)) {
+            label->setText(text);
+        }
+    }
+}
+
+ResultsPage frmDisplay::Page() const {
+    ResultsPage page;
+    for (const ResultsControl& control : ResultsControls()) {
+        const QString name = QString::fromUtf8(control.name.data(), static_cast<qsizetype>(control.name.size()));
+        std::string& text = page.*(control.text);
+        if (control.isTextBox) {
+            if (auto* box = findChild<QPlainTextEdit*>(name)) text = box->toPlainText().toStdString();
+        } else if (auto* label = findChild<QLabel*>(name)) {
+            text = label->text().toStdString();
+        }
+    }
+    return page;
+}
+
+void frmDisplay::cmdBack_Click() {
+    // The input window first, so that the program always has a window open.
+    goingBack_ = true;
+    if (showInputWindow_) showInputWindow_();
+    close();
+}
+
+void frmDisplay::cmdExit_Click() { close(); }
+
+void frmDisplay::closeEvent(QCloseEvent* event) {
+    event->accept();
+    // Closing by Exit, File > Exit or the close box ends the program; by Back
+    // it does not.
+    if (!goingBack_) services_.end.EndProgram();
+}
+
+void frmDisplay::mnuOnline_Click() { OpenHelpPage(services_.urls); }
+void frmDisplay::mnuVisit_Click() { OpenHomePage(services_.urls); }
+void frmDisplay::mnuUpdate_Click() { OpenDownloadPage(services_.urls); }
+void frmDisplay::mnuDonate_Click() { OpenDonatePage(services_.urls); }
+void frmDisplay::mnuMakeMoney_Click() { OpenFullBrandPage(services_.urls); }
+void frmDisplay::Label14_Click() { OpenHomePage(services_.urls); }
+void frmDisplay::lblCobrand_Click() { OpenCoBrandPage(services_.urls); }
+void frmDisplay::lblFullBrand_Click() { OpenFullBrandPage(services_.urls); }
+void frmDisplay::mnuAbout_Click() {}
+
+}  // namespace velmora

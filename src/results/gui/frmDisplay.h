@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+
+#include "input/gui/WindowServices.h"
+#include "results/ResultsPage.h"
+
+class QCloseEvent;
+class QTabWidget;
+
+namespace velmora {
+
+// The results window: five tabs (Vaar, Nakshatra, Tithi, Yoga, Karna), the
+// echo of the input, the ayanamsa, navigation back to the input window or out
+// of the program. It has no logic beyond that; the run fills it from a
+// ResultsPage. Every value control carries its control name as objectName.
+// It deletes itself when closed.
+class frmDisplay : public QMainWindow {
+    Q_OBJECT
+public:
+    // `showInputWindow` brings the input window back (Back).
+    frmDisplay(WindowServices& services, std::function<void()> showInputWindow, QWidget* parent = nullptr);
+
+    // Copies every value control's text from the page; a fresh page holds the
+    // design texts, which the window shows from its creation on.
+    void SetPage(const ResultsPage& page);
+    // What the value controls show, read back.
+    ResultsPage Page() const;
+
+    QTabWidget* Tabs() const { return tabs_; }
+
+    // Handlers.
+    void cmdBack_Click();
+    void cmdExit_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuDonate_Click();
+    void mnuMakeMoney_Click();
+    void Label14_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+    // Not wired yet: the about box. A no-op until it is added.
+    void mnuAbout_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    QWidget* BuildWindow();
+
+    WindowServices& services_;
+    std::function<void()> showInputWindow_;
+    QTabWidget* tabs_ = nullptr;
+    bool goingBack_ = false;
+};
+
+}  // namespace velmora

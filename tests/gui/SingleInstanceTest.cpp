@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QStringList>
+#include <QThread>
+
+#include <memory>
+
+#include "input/gui/SingleInstance.h"
+
+using namespace velmora;
+
+TEST(SingleInstance, OneHolderAtATime) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string path = dir.path().toStdString();
+    auto first = std::make_unique<SingleInstanceLock>(path);
+    EXPECT_FALSE(first->AnotherCopyRunning());
+    {
+        const SingleInstanceLock second(path);
+        EXPECT_TRUE(second.AnotherCopyRunning());
+        EXPECT_EQ(second.FilePath(), first->FilePath());
+    }
+    first.reset();
+    const SingleInstanceLock third(path);
+    EXPECT_FALSE(third.AnotherCopyRunning());
+}
+
+TEST(SingleInstance, AFileLeftBehindDoesNotBlock) {
+    QTemporaryDir dir;
+    std::string lockPath;
+    {
+        const SingleInstanceLock probe(dir.path().toStdString());
+        lockPath = probe.FilePath();
+    }
+    // What a crashed copy leaves: the file, with a process number that is
+    // long gone (or reused by someone else).
+    QFile leftover(QString::fromStdString(lockPath));
+    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    leftover.write("1\n");
+    leftover.close();
+    const SingleInstanceLock next(dir.path().toStdString());
+    EXPECT_FALSE(next.AnotherCopyRunning());
+}
+
+TEST(SingleInstance, MissingFoldersAreCreated) {
+    QTemporaryDir dir;
+    const SingleInstanceLock lock(dir.path().toStdString() + "/a/b");
+    EXPECT_FALSE(lock.AnotherCopyRunning());
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(lock.FilePath())));
+}
+
+namespace {
+
+// The real program, on the offscreen platform, with a private lock folder and
+// its messages on standard error instead of boxes.
+std::unique_ptr<QProcess> StartProgram(const QString& lockDir) {
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("VELMORA_LOCK_DIR"), lockDir);
+    env.insert(QStringLiteral("VELMORA_UNATTENDED"), QStringLiteral("1"));
+    process->setProcessEnvironment(env);
+    process->start(QStringLiteral(VELMORA_EXE), {});
+    return process;
+}
+
+// Waits until some process holds the lock in `lockDir`.
+bool WaitUntilLocked(const QString& lockDir, int milliseconds) {
+    QDeadlineTimer deadline(milliseconds);
+    while (!deadline.hasExpired()) {
+        if (SingleInstanceLock(lockDir.toStdString()).AnotherCopyRunning()) return true;
+        QThread::msleep(20);
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST(SingleInstance, ASecondCopyOfTheProgramRefusesToStart) {
+    QTemporaryDir dir;
+    std::unique_ptr<QProcess> first = StartProgram(dir.path());
+    ASSERT_TRUE(first->waitForStarted(10000));
+    ASSERT_TRUE(WaitUntilLocked(dir.path(), 20000));
+
+    std::unique_ptr<QProcess> second = StartProgram(dir.path());
+    ASSERT_TRUE(second->waitForFinished(20000)) << "the second copy did not end";
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 0);
+    const QString errors = QString::fromUtf8(second->readAllStandardError());
+    EXPECT_EQ(errors.split(QLatin1Char('\n')).filter(QStringLiteral("Velmora:")),
+              QStringList({QStringLiteral("Velmora: Application is already running")}));
+    EXPECT_EQ(first->state(), QProcess::Running);  // the first is unaffected
+
+    // The first copy crashes; its lock goes with it and the next copy starts.
+    first->kill();
+    ASSERT_TRUE(first->waitForFinished(10000));
+    std::unique_ptr<QProcess> third = StartProgram(dir.path());
+    ASSERT_TRUE(third->waitForStarted(10000));
+    EXPECT_TRUE(WaitUntilLocked(dir.path(), 20000));
+    EXPECT_FALSE(third->waitForFinished(300)) << third->readAllStandardError().toStdString();
+    EXPECT_EQ(third->state(), QProcess::Running);
+    third->kill();
+    third->waitForFinished(10000);
+}
