@@ -66,5 +66,9 @@ fuzz-short: build-fuzz
 lint: build
 	scripts/lint $(BUILD)
 
+# Pictures of the windows, taken under Xvfb, into docs/screenshots/.
+screenshots: bootstrap $(BUILD)/CMakeCache.txt
+	JOBS=$(JOBS) scripts/screenshots $(BUILD)
+
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -34,11 +34,11 @@ QLabel* Caption(const char* text, QWidget* parent) {
 
 // A value label. Plain text: a name or a city typed by the user is shown as
 // typed, never read as markup.
-QLabel* Value(const char* name, QWidget* parent) {
+QLabel* Value(const char* name, QWidget* parent, bool wrap = true) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
+    label->setWordWrap(wrap);  // the span texts read best on one line
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont bold = label->font();
@@ -220,7 +220,7 @@ QWidget* frmDisplay::BuildWindow() {
         grid->addWidget(TextBox("txtType", 2, frame), 3, 1);
         grid->addWidget(arrayCaption("Nature", 0), 4, 0);
         grid->addWidget(TextBox("txtTithiDesc", 3, frame), 4, 1);
-        AddRow(grid, 5, "Time", Value("lblTithiTime", frame));
+        AddRow(grid, 5, "Time", Value("lblTithiTime", frame, false));
         grid->setColumnStretch(1, 1);
         layout->addLayout(grid, 1);
     }
@@ -228,7 +228,7 @@ QWidget* frmDisplay::BuildWindow() {
         QGroupBox* frame = AddTab(tabs_, "Yoga", "fraYoga");
         auto* grid = new QGridLayout(frame);
         AddRow(grid, 0, "Yoga", Value("lblYoga", frame));
-        AddRow(grid, 1, "Time", Value("lblYogaTime", frame));
+        AddRow(grid, 1, "Time", Value("lblYogaTime", frame, false));
         grid->addWidget(TextFrame("About Your Yoga", "txtYogaDesc", 5, frame), 2, 0, 1, 2);
         grid->setColumnStretch(1, 1);
         grid->setRowStretch(2, 1);
@@ -237,7 +237,7 @@ QWidget* frmDisplay::BuildWindow() {
         QGroupBox* frame = AddTab(tabs_, "Karna", "fraKarna");
         auto* grid = new QGridLayout(frame);
         AddRow(grid, 0, "Karna :-", Value("lblKarna", frame));
-        AddRow(grid, 1, "Time :-", Value("lblKarnaTime", frame));
+        AddRow(grid, 1, "Time :-", Value("lblKarnaTime", frame, false));
         grid->setColumnStretch(1, 1);
         grid->setRowStretch(2, 1);
     }

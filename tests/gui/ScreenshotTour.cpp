@@ -1,0 +1,110 @@
+// Not a test: the tour that scripts/screenshots runs under Xvfb. It shows the
+// windows as a user sees them and photographs the screen with ImageMagick's
+// `import`. Disabled in the normal test run.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <QtGlobal>
+
+#include "GuiTestSupport.h"
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+// Photographs the part of the screen that `area` covers (with a small margin).
+void Photograph(const QRect& area, const QString& file) {
+    const QRect r = area.adjusted(-4, -4, 4, 4).intersected(QRect(0, 0, 4000, 4000));
+    const QString crop = QStringLiteral("%1x%2+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
+    const int rc = QProcess::execute(QStringLiteral("import"),
+                                     {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
+                                      crop, QStringLiteral("+repage"), file});
+    EXPECT_EQ(rc, 0) << file.toStdString();
+}
+
+void Settle() {
+    for (int i = 0; i < 10; ++i) {
+        QCoreApplication::processEvents();
+        QTest::qWait(50);
+    }
+}
+
+}  // namespace
+
+TEST(ScreenshotTour, DISABLED_TakeScreenshots) {
+    const QString out = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
+    ASSERT_FALSE(out.isEmpty()) << "set VELMORA_SCREENSHOT_DIR";
+    QDir().mkpath(out);
+
+    CalculationState state;
+    QtMessageBoxes messages;  // the real boxes, to photograph one
+    RecordingUrlOpener urls;
+    ProgramEnd end([] {});
+    WindowServices services{state, messages, urls, end};
+    frmMain window(services);
+    window.move(20, 20);
+    window.show();
+    Settle();
+    Photograph(window.frameGeometry(), out + QStringLiteral("/input-window.png"));
+
+    // A refusal: the button pressed with the name empty.
+    QTimer::singleShot(800, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        Photograph(window.frameGeometry().united(box->frameGeometry()), out + QStringLiteral("/refusal.png"));
+        box->close();
+    });
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdRashi"), Qt::LeftButton);
+
+    // A query.
+    auto type = [&](const char* box, const char* text) {
+        QTest::keyClicks(window.findChild<QLineEdit*>(QString::fromLatin1(box)), QString::fromUtf8(text));
+    };
+    auto pick = [&](const char* list, const char* text) {
+        auto* box = window.findChild<QComboBox*>(QString::fromLatin1(list));
+        box->setCurrentIndex(box->findText(QString::fromUtf8(text)));
+    };
+    type("txtName", "asha");
+    pick("cboMonth", "August");
+    pick("cboDate", "15");
+    pick("cboYear", "1987");
+    pick("cboHH", "10");
+    pick("cboMM", "30");
+    type("txtMCity", "New Delhi");
+    type("txtMState", "Delhi");
+    type("txtMCountry", "India");
+    type("txtLatD", "28");
+    type("txtLatM", "36");
+    type("txtLonD", "77");
+    type("txtLonM", "13");
+    type("txtZoneHour", "-5");
+    type("txtZoneMinute", "30");
+    Settle();
+    Photograph(window.frameGeometry(), out + QStringLiteral("/input-window-filled.png"));
+
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdRashi"), Qt::LeftButton);
+    frmDisplay* results = window.ResultsWindow();
+    ASSERT_NE(results, nullptr);
+    results->move(20, 20);
+    Settle();
+    Photograph(results->frameGeometry(), out + QStringLiteral("/results-window.png"));
+    const char* tabs[] = {"vaar", "nakshatra", "tithi", "yoga", "karna"};
+    for (int i = 1; i < 5; ++i) {
+        results->Tabs()->setCurrentIndex(i);
+        Settle();
+        Photograph(results->frameGeometry(), out + QStringLiteral("/results-%1.png").arg(QLatin1String(tabs[i])));
+    }
+    results->cmdBack_Click();
+    ProcessDeferredDeletes();
+}
