@@ -9,6 +9,7 @@
 #include "input/gui/WindowServices.h"
 #include "input/gui/frmMain.h"
 #include "links/gui/DesktopUrlOpener.h"
+#include "links/gui/ProductPicture.h"
 #include "shared/CalculationState.h"
 
 int main(int argc, char** argv) {
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     // The program ends through EndProgram only: hiding the input window while
     // the results window opens must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(velmora::ProductIcon());
 
     // VELMORA_UNATTENDED: scripted runs (tests) get the messages on standard
     // error instead of boxes that would wait for a click.

@@ -62,6 +62,10 @@ TEST(ScreenshotTour, DISABLED_TakeScreenshots) {
     QTimer::singleShot(800, [&] {
         QWidget* box = QApplication::activeModalWidget();
         ASSERT_NE(box, nullptr);
+        // Xvfb has no window manager to draw the box's frame: set it beside
+        // the window, against the bare screen, so that it stands out.
+        box->move(window.frameGeometry().right() + 24, window.frameGeometry().top() + 200);
+        Settle();
         Photograph(window.frameGeometry().united(box->frameGeometry()), out + QStringLiteral("/refusal.png"));
         box->close();
     });
