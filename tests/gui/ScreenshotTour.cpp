@@ -23,9 +23,14 @@ using namespace velmora::test;
 
 namespace {
 
-// Photographs the part of the screen that `area` covers (with a small margin).
+// Photographs the part of the screen that `area` (logical pixels) covers,
+// with a small margin; the screen itself counts device pixels.
 void Photograph(const QRect& area, const QString& file) {
-    const QRect r = area.adjusted(-4, -4, 4, 4).intersected(QRect(0, 0, 4000, 4000));
+    const qreal ratio = qApp->devicePixelRatio();
+    const QRect logical = area.adjusted(-4, -4, 4, 4);
+    const QRect r = QRect(qRound(logical.x() * ratio), qRound(logical.y() * ratio), qRound(logical.width() * ratio),
+                          qRound(logical.height() * ratio))
+                        .intersected(QRect(0, 0, 8000, 8000));
     const QString crop = QStringLiteral("%1x%2+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
     const int rc = QProcess::execute(QStringLiteral("import"),
                                      {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
