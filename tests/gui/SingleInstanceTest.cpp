@@ -47,13 +47,6 @@ TEST(SingleInstance, AFileLeftBehindDoesNotBlock) {
     EXPECT_FALSE(next.AnotherCopyRunning());
 }
 
-TEST(SingleInstance, MissingFoldersAreCreated) {
-    QTemporaryDir dir;
-    const SingleInstanceLock lock(dir.path().toStdString() + "/a/b");
-    EXPECT_FALSE(lock.AnotherCopyRunning());
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(lock.FilePath())));
-}
-
 namespace {
 
 // The real program, on the offscreen platform, with a private lock folder and
