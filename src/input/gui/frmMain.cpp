@@ -237,6 +237,7 @@ QWidget* frmMain::BuildForm() {
     // The zone.
     auto* fraZone = new QGroupBox(main);
     fraZone->setObjectName(QStringLiteral("fraZone"));
+    fraZone_ = fraZone;
     auto* zone = new QHBoxLayout(fraZone);
     zone->addWidget(Caption("Zone", fraZone));
     zone->addSpacing(8);

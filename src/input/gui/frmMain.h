@@ -92,6 +92,7 @@ private:
     QLineEdit* txtLonD_ = nullptr;
     QLineEdit* txtLonM_ = nullptr;
     QButtonGroup* optLong_ = nullptr;
+    QWidget* fraZone_ = nullptr;
     QLineEdit* txtZoneHour_ = nullptr;
     QLineEdit* txtZoneMinute_ = nullptr;
     QCheckBox* chkDST_ = nullptr;
