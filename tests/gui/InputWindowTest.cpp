@@ -271,3 +271,19 @@ TEST(InputWindow, ExitAndTheCloseBoxEndTheProgram) {
         EXPECT_FALSE(p.window->isVisible());
     }
 }
+
+TEST(InputWindow, TabGoesDownTheForm) {
+    ProgramFixture p;
+    p.window->activateWindow();
+    p.Child<QLineEdit>("txtName")->setFocus();
+    const QString expected =
+        "cboMonth cboDate cboYear cboHH cboMM cboSS txtMCity txtMState txtMCountry cmdBrowser txtLatD txtLatM "
+        "optLat0 optLat1 txtLonD txtLonM optLong0 optLong1 txtZoneHour txtZoneMinute chkDST lblTZHelp cmdRashi";
+    QStringList visited;
+    for (qsizetype i = 0; i < expected.count(QLatin1Char(' ')) + 1; ++i) {
+        QTest::keyClick(p.window->focusWidget(), Qt::Key_Tab);
+        visited << p.window->focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited.join(QLatin1Char(' ')).toStdString(), expected.toStdString());
+    EXPECT_TRUE(p.messages.shown.empty());  // Tab is no character for the key filters
+}
