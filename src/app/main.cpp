@@ -1,6 +1,7 @@
 // The desktop program: one input window, the results window it opens, and
 // nothing on the command line.
 #include <QApplication>
+#include <QRandomGenerator>
 #include <QtGlobal>
 
 #include "input/gui/EndProgram.h"
@@ -8,6 +9,7 @@
 #include "input/gui/SingleInstance.h"
 #include "input/gui/WindowServices.h"
 #include "input/gui/frmMain.h"
+#include "links/PlaceLookup.h"
 #include "links/gui/DesktopUrlOpener.h"
 #include "links/gui/ProductPicture.h"
 #include "shared/CalculationState.h"
@@ -34,7 +36,10 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    velmora::WebPlaceSearch placeSearch(urls);
     velmora::WindowServices services{state, messages, urls, end};
+    services.placeSearch = &placeSearch;
+    services.uniform = [] { return QRandomGenerator::global()->generateDouble(); };
     velmora::frmMain window(services);
     window.DrawOfferBanner();
     window.show();

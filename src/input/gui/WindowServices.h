@@ -2,6 +2,7 @@
 
 #include "input/gui/EndProgram.h"
 #include "input/gui/MessageBoxes.h"
+#include "links/OfferBanner.h"
 #include "links/PlaceSearch.h"
 #include "links/UrlOpener.h"
 #include "shared/CalculationState.h"
@@ -17,6 +18,7 @@ struct WindowServices {
     UrlOpener& urls;            // the web pages of the product and its maker
     ProgramEnd& end;            // EndProgram()
     PlaceSearch* placeSearch = nullptr;  // the outside place-search component, when there is one
+    UniformSource uniform = {};          // fractions in [0, 1) for the offer banner drawn at start
 };
 
 }  // namespace velmora

@@ -24,8 +24,11 @@
 #include "input/gui/ClickLabel.h"
 #include "input/gui/KeyCodes.h"
 #include "input/gui/ProgramFont.h"
+#include "links/PlaceLookup.h"
+#include "links/gui/frmAbout.h"
 #include "links/modHelp.h"
 #include "results/gui/frmDisplay.h"
+#include "timezone/gui/frmTimeZone.h"
 
 namespace velmora {
 
@@ -430,9 +433,31 @@ void frmMain::Label61_Click() { OpenHomePage(services_.urls); }
 void frmMain::lblCobrand_Click() { OpenCoBrandPage(services_.urls); }
 void frmMain::lblFullBrand_Click() { OpenFullBrandPage(services_.urls); }
 
-void frmMain::lblTZHelp_Click() {}
-void frmMain::cmdBrowser_Click() {}
-void frmMain::mnuAbout_Click() {}
-void frmMain::DrawOfferBanner() {}
+void frmMain::lblTZHelp_Click() {
+    ShowTimeZonePicker(this, findChild<QWidget*>(QStringLiteral("fraZone")), lblTZHelp_, txtZoneHour_,
+                       txtZoneMinute_);
+}
+
+void frmMain::cmdBrowser_Click() {
+    // Without a place-search component the click does nothing, like a call
+    // that fails.
+    if (services_.placeSearch == nullptr) return;
+    if (const auto refusal = RunPlaceLookup(ReadForm(), *services_.placeSearch)) ShowRefusal(*refusal);
+}
+
+void frmMain::mnuAbout_Click() { ShowAbout(services_.urls, this); }
+
+void frmMain::DrawOfferBanner() {
+    switch (velmora::DrawOfferBanner(services_.uniform)) {
+        case OfferBanner::CoBrand:
+            BringBannerToFront(lblCobrand_);
+            break;
+        case OfferBanner::FullBrand:
+            BringBannerToFront(lblFullBrand_);
+            break;
+        case OfferBanner::None:
+            break;
+    }
+}
 
 }  // namespace velmora

@@ -52,9 +52,9 @@ public:
     void lblCobrand_Click();
     void lblFullBrand_Click();
 
-    // Not wired yet: the zone picker, the place search, the about box and the
-    // random choice of the offer banner at start. Each is a no-op until its
-    // window or component is added.
+    // "TZ Help" opens the zone picker; the button hands the place names to the
+    // place-search component; the about box; the offer banner drawn at start
+    // from the services' uniform source (none: the design's banner stays).
     void lblTZHelp_Click();
     void cmdBrowser_Click();
     void mnuAbout_Click();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "input/gui/ProgramFont.h"
 #include "links/UrlOpener.h"
 #include "links/gui/ProductPicture.h"
 #include "links/modHelp.h"
@@ -52,6 +53,7 @@ frmAbout::frmAbout(UrlOpener& opener, QWidget* parent) : QDialog(parent), opener
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Velmora v1.15"));
     setWindowIcon(ProductIcon());
+    ApplyProgramFont(this);
     setModal(true);
 
     Picture1 = new QLabel(this);

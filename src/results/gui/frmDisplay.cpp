@@ -19,6 +19,7 @@
 #include "input/gui/BannerTexts.h"
 #include "input/gui/ClickLabel.h"
 #include "input/gui/ProgramFont.h"
+#include "links/gui/frmAbout.h"
 #include "links/modHelp.h"
 
 namespace velmora {
@@ -360,6 +361,6 @@ void frmDisplay::mnuMakeMoney_Click() { OpenFullBrandPage(services_.urls); }
 void frmDisplay::Label14_Click() { OpenHomePage(services_.urls); }
 void frmDisplay::lblCobrand_Click() { OpenCoBrandPage(services_.urls); }
 void frmDisplay::lblFullBrand_Click() { OpenFullBrandPage(services_.urls); }
-void frmDisplay::mnuAbout_Click() {}
+void frmDisplay::mnuAbout_Click() { ShowAbout(services_.urls, this); }
 
 }  // namespace velmora

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "input/gui/ProgramFont.h"
 #include "timezone/TimeZones.h"
 
 namespace velmora {
@@ -17,6 +18,7 @@ frmTimeZone::frmTimeZone(QLineEdit* zoneHour, QLineEdit* zoneMinute, QWidget* pa
     : QDialog(parent), zoneHour_(zoneHour), zoneMinute_(zoneMinute) {
     setObjectName(QStringLiteral("frmTimeZone"));
     setWindowTitle(QStringLiteral("Velmora v1.15"));
+    ApplyProgramFont(this);
 
     lstTimeZone = new QListWidget(this);
     lstTimeZone->setObjectName(QStringLiteral("lstTimeZone"));
