@@ -434,8 +434,7 @@ void frmMain::lblCobrand_Click() { OpenCoBrandPage(services_.urls); }
 void frmMain::lblFullBrand_Click() { OpenFullBrandPage(services_.urls); }
 
 void frmMain::lblTZHelp_Click() {
-    ShowTimeZonePicker(this, findChild<QWidget*>(QStringLiteral("fraZone")), lblTZHelp_, txtZoneHour_,
-                       txtZoneMinute_);
+    ShowTimeZonePicker(this, fraZone_, lblTZHelp_, txtZoneHour_, txtZoneMinute_);
 }
 
 void frmMain::cmdBrowser_Click() {
