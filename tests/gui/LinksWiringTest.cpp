@@ -21,6 +21,7 @@
 #include "links/PlaceLookup.h"
 #include "links/gui/frmAbout.h"
 #include "links/modHelp.h"
+#include "timezone/TimeZones.h"
 #include "timezone/gui/frmTimeZone.h"
 
 using ::testing::ElementsAre;
@@ -110,6 +111,28 @@ TEST(TimeZoneHelp, PicksIntoTheZoneBoxesOnly) {
                            });
     EXPECT_EQ(z.hour->text(), QStringLiteral("-5"));
     EXPECT_EQ(z.minute->text(), QStringLiteral("-30"));
+}
+
+// Every entry, the daylight-time ones included, writes the two zone boxes and
+// leaves DST and both hemisphere choices as they were, whichever way they were set.
+TEST(TimeZoneHelp, NoEntryTouchesDstOrTheHemispheres) {
+    ProgramFixture p;
+    ZoneBoxes z = Zone(p);
+    for (const bool set : {true, false}) {
+        z.dst->setChecked(set);
+        (set ? z.west : p.Child<QRadioButton>("optLong0"))->setChecked(true);
+        (set ? z.south : p.Child<QRadioButton>("optLat0"))->setChecked(true);
+        for (int row = 0; row < TimeZoneCount; ++row) {
+            WithModal<frmTimeZone>([&] { p.window->lblTZHelp_Click(); },
+                                   [&](frmTimeZone* picker) { DoubleClickEntry(picker, row); });
+            ASSERT_EQ(z.hour->text().toStdString(), ZoneTextsAt(row)->hour) << row;
+            ASSERT_EQ(z.minute->text().toStdString(), ZoneTextsAt(row)->minute) << row;
+            ASSERT_EQ(z.dst->isChecked(), set) << row;
+            ASSERT_EQ(z.west->isChecked(), set) << row;
+            ASSERT_EQ(z.south->isChecked(), set) << row;
+        }
+    }
+    EXPECT_TRUE(p.messages.shown.empty());
 }
 
 TEST(TimeZoneHelp, OpensBesideTheLabelWhereverTheWindowIs) {

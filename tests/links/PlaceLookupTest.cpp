@@ -111,16 +111,6 @@ TEST(WebPlaceSearch, OpensTheEncodedSearchInTheBrowser) {
     EXPECT_EQ(url.find(' '), std::string::npos);
 }
 
-TEST(WebPlaceSearch, PuneAddress) {
-    RecordingUrlOpener opener;
-    WebPlaceSearch web(opener);
-    web.OpenPlaceSearch("Pune Maharashtra India Latitude Longitude", std::string(MakerSite));
-    ASSERT_EQ(opener.opened.size(), 1u);
-    EXPECT_EQ(opener.opened[0],
-              "https://duckduckgo.com/?q=Pune%20Maharashtra%20India%20Latitude%20Longitude"
-              "&t=www.velmora.example");
-}
-
 TEST(WebPlaceSearch, SiteAddressIsReducedToItsHost) {
     EXPECT_EQ(PlaceSearchAddress("x", "https://www.velmora.example/a/b?c#d"),
               "https://duckduckgo.com/?q=x&t=www.velmora.example");
