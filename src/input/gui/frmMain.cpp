@@ -23,6 +23,7 @@
 #include "input/gui/BannerTexts.h"
 #include "input/gui/ClickLabel.h"
 #include "input/gui/KeyCodes.h"
+#include "input/gui/MenuActions.h"
 #include "input/gui/ProgramFont.h"
 #include "links/PlaceLookup.h"
 #include "links/gui/frmAbout.h"
@@ -97,37 +98,15 @@ frmMain::~frmMain() {
 void frmMain::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* next = file->addAction(QStringLiteral("Get My Panchang Results"));
-    next->setObjectName(QStringLiteral("mnuNext"));
-    connect(next, &QAction::triggered, this, [this] { cmdRashi_Click(); });
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    AddMenuItem(file, QStringLiteral("Get My Panchang Results"), QStringLiteral("mnuNext"), [this] { cmdRashi_Click(); });
+    AddMenuItem(file, QStringLiteral("E&xit"), QStringLiteral("mnuExit"), [this] { mnuExit_Click(); });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* online = help->addAction(QStringLiteral("&Online Help"));
-    online->setObjectName(QStringLiteral("mnuOnline"));
-    connect(online, &QAction::triggered, this, [this] { mnuOnline_Click(); });
-    QAction* visit = help->addAction(QStringLiteral("&Visit Us Online"));
-    visit->setObjectName(QStringLiteral("mnuVisit"));
-    connect(visit, &QAction::triggered, this, [this] { mnuVisit_Click(); });
-    help->addSeparator();
-    QAction* update = help->addAction(QStringLiteral("Check for Software &Update"));
-    update->setObjectName(QStringLiteral("mnuUpdate"));
-    connect(update, &QAction::triggered, this, [this] { mnuUpdate_Click(); });
-    help->addSeparator();
-    QAction* about = help->addAction(QStringLiteral("&About Software"));
-    about->setObjectName(QStringLiteral("mnuAbout"));
-    connect(about, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+    AddHelpMenu(menuBar(), {[this] { mnuOnline_Click(); }, [this] { mnuVisit_Click(); },
+                            [this] { mnuUpdate_Click(); }, [this] { mnuAbout_Click(); }});
 
-    QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
-    donate->setObjectName(QStringLiteral("mnuDonate"));
-    connect(donate, &QAction::triggered, this, [this] { mnuDonate_Click(); });
+    AddMenuItem(menuBar(), QStringLiteral("&Donate"), QStringLiteral("mnuDonate"), [this] { mnuDonate_Click(); });
     // Offered, and enabled: its page is a real one.
-    QAction* money = menuBar()->addAction(QStringLiteral("Make Money &Online"));
-    money->setObjectName(QStringLiteral("mkmoney"));
-    connect(money, &QAction::triggered, this, [this] { mkmoney_Click(); });
+    AddMenuItem(menuBar(), QStringLiteral("Make Money &Online"), QStringLiteral("mkmoney"), [this] { mkmoney_Click(); });
 }
 
 QWidget* frmMain::BuildForm() {

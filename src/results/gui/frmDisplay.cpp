@@ -18,6 +18,7 @@
 
 #include "input/gui/BannerTexts.h"
 #include "input/gui/ClickLabel.h"
+#include "input/gui/MenuActions.h"
 #include "input/gui/ProgramFont.h"
 #include "links/gui/frmAbout.h"
 #include "links/modHelp.h"
@@ -107,37 +108,15 @@ frmDisplay::frmDisplay(WindowServices& services, std::function<void()> showInput
 void frmDisplay::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* back = file->addAction(QStringLiteral("&Back"));
-    back->setObjectName(QStringLiteral("mnuBack"));
-    connect(back, &QAction::triggered, this, [this] { cmdBack_Click(); });
+    AddMenuItem(file, QStringLiteral("&Back"), QStringLiteral("mnuBack"), [this] { cmdBack_Click(); });
     file->addSeparator();
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, [this] { cmdExit_Click(); });
+    AddMenuItem(file, QStringLiteral("E&xit"), QStringLiteral("mnuExit"), [this] { cmdExit_Click(); });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* online = help->addAction(QStringLiteral("&Online Help"));
-    online->setObjectName(QStringLiteral("mnuOnline"));
-    connect(online, &QAction::triggered, this, [this] { mnuOnline_Click(); });
-    QAction* visit = help->addAction(QStringLiteral("&Visit Us Online"));
-    visit->setObjectName(QStringLiteral("mnuVisit"));
-    connect(visit, &QAction::triggered, this, [this] { mnuVisit_Click(); });
-    help->addSeparator();
-    QAction* update = help->addAction(QStringLiteral("Check for Software &Update"));
-    update->setObjectName(QStringLiteral("mnuUpdate"));
-    connect(update, &QAction::triggered, this, [this] { mnuUpdate_Click(); });
-    help->addSeparator();
-    QAction* about = help->addAction(QStringLiteral("&About Software"));
-    about->setObjectName(QStringLiteral("mnuAbout"));
-    connect(about, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+    AddHelpMenu(menuBar(), {[this] { mnuOnline_Click(); }, [this] { mnuVisit_Click(); },
+                            [this] { mnuUpdate_Click(); }, [this] { mnuAbout_Click(); }});
 
-    QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
-    donate->setObjectName(QStringLiteral("mnuDonate"));
-    connect(donate, &QAction::triggered, this, [this] { mnuDonate_Click(); });
-    QAction* money = menuBar()->addAction(QStringLiteral("Make Money &Online"));
-    money->setObjectName(QStringLiteral("mnuMakeMoney"));
-    connect(money, &QAction::triggered, this, [this] { mnuMakeMoney_Click(); });
+    AddMenuItem(menuBar(), QStringLiteral("&Donate"), QStringLiteral("mnuDonate"), [this] { mnuDonate_Click(); });
+    AddMenuItem(menuBar(), QStringLiteral("Make Money &Online"), QStringLiteral("mnuMakeMoney"), [this] { mnuMakeMoney_Click(); });
 }
 
 QWidget* frmDisplay::BuildWindow() {
