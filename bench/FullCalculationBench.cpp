@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include "WorkedExamples.h"
 #include "input/CalculationDriver.h"
 #include "input/InputForm.h"
 #include "results/ResultsPage.h"
@@ -11,28 +12,8 @@
 // state carries over as it does in a session.
 namespace {
 
-velmora::InputForm Delhi1987() {
-    velmora::InputForm f;
-    f.txtName = "ASHA";
-    f.cboMonth = 7;
-    f.cboDate = 14;
-    f.cboYear = 1987 - velmora::FirstYear;
-    f.cboHH = 10;
-    f.cboMM = 30;
-    f.txtMCity = "New Delhi";
-    f.txtMState = "Delhi";
-    f.txtMCountry = "India";
-    f.txtLatD = "28";
-    f.txtLatM = "36";
-    f.txtLonD = "77";
-    f.txtLonM = "13";
-    f.txtZoneHour = "5";
-    f.txtZoneMinute = "30";
-    return f;
-}
-
 void BM_FullCalculation(benchmark::State& bm) {
-    const velmora::InputForm form = Delhi1987();
+    const velmora::InputForm form = velmora::Delhi1987();
     velmora::CalculationState state;
     for (auto _ : bm) {
         velmora::ResultsPage page;
@@ -46,7 +27,7 @@ BENCHMARK(BM_FullCalculation);
 // The same over a spread of dates and hours across 1901..2050, so a span
 // search that converges slowly for some moments shows up in the mean.
 void BM_FullCalculationSpread(benchmark::State& bm) {
-    velmora::InputForm form = Delhi1987();
+    velmora::InputForm form = velmora::Delhi1987();
     velmora::CalculationState state;
     int i = 0;
     for (auto _ : bm) {

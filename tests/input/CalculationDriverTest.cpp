@@ -6,31 +6,11 @@
 #include "engine/Engine.h"
 #include "input/CalculationDriver.h"
 #include "input/InputForm.h"
+#include "WorkedExamples.h"
 
 using namespace velmora;
 
 namespace {
-
-// 15 August 1987, 10:30 at 77°13' E, 28°36' N, zone 5:30.
-InputForm Delhi1987() {
-    InputForm f;
-    f.txtName = "ASHA";
-    f.cboMonth = 7;
-    f.cboDate = 14;
-    f.cboYear = 1987 - 1901;
-    f.cboHH = 10;
-    f.cboMM = 30;
-    f.txtMCity = "New Delhi";
-    f.txtMState = "Delhi";
-    f.txtMCountry = "India";
-    f.txtLatD = "28";
-    f.txtLatM = "36";
-    f.txtLonD = "77";
-    f.txtLonM = "13";
-    f.txtZoneHour = "5";
-    f.txtZoneMinute = "30";
-    return f;
-}
 
 struct Run {
     std::optional<Refusal> refusal;

@@ -8,31 +8,11 @@
 #include "panchang/Calendar.h"
 #include "panchang/PanchangReport.h"
 #include "results/ResultsPage.h"
+#include "WorkedExamples.h"
 
 // Whole calculations, form to filled results page, through the driver.
 namespace velmora {
 namespace {
-
-// 15 August 1987, 10:30 at 77°13' E, 28°36' N, zone 5 h 30 min.
-InputForm Delhi1987() {
-    InputForm f;
-    f.txtName = "ASHA";
-    f.cboMonth = 7;
-    f.cboDate = 14;
-    f.cboYear = 1987 - FirstYear;
-    f.cboHH = 10;
-    f.cboMM = 30;
-    f.txtMCity = "New Delhi";
-    f.txtMState = "Delhi";
-    f.txtMCountry = "India";
-    f.txtLatD = "28";
-    f.txtLatM = "36";
-    f.txtLonD = "77";
-    f.txtLonM = "13";
-    f.txtZoneHour = "5";
-    f.txtZoneMinute = "30";
-    return f;
-}
 
 // 14 January 2024, 06:05 at 77°2' W, 12°3' S, zone -5: every result differs
 // from the Delhi run's.
