@@ -4,10 +4,10 @@
 #include <QRandomGenerator>
 #include <QtGlobal>
 
-#include "input/gui/EndProgram.h"
-#include "input/gui/MessageBoxes.h"
-#include "input/gui/SingleInstance.h"
-#include "input/gui/WindowServices.h"
+#include "gui/EndProgram.h"
+#include "gui/MessageBoxes.h"
+#include "gui/SingleInstance.h"
+#include "gui/WindowServices.h"
 #include "input/gui/frmMain.h"
 #include "links/PlaceLookup.h"
 #include "links/gui/DesktopUrlOpener.h"

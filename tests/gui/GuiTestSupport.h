@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
-#include "input/gui/EndProgram.h"
-#include "input/gui/MessageBoxes.h"
-#include "input/gui/WindowServices.h"
+#include "gui/EndProgram.h"
+#include "gui/MessageBoxes.h"
+#include "gui/WindowServices.h"
 #include "input/gui/frmMain.h"
 #include "links/UrlOpener.h"
 #include "results/gui/frmDisplay.h"

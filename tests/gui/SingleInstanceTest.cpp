@@ -10,7 +10,7 @@
 
 #include <memory>
 
-#include "input/gui/SingleInstance.h"
+#include "gui/SingleInstance.h"
 
 using namespace velmora;
 

@@ -15,19 +15,18 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStackedLayout>
 #include <QVBoxLayout>
 
 #include "input/CalculationDriver.h"
 #include "input/KeyFilters.h"
-#include "input/gui/BannerTexts.h"
-#include "input/gui/ClickLabel.h"
-#include "input/gui/KeyCodes.h"
-#include "input/gui/MenuActions.h"
-#include "input/gui/ProgramFont.h"
+#include "gui/BannerTexts.h"
+#include "gui/Banners.h"
+#include "gui/ClickLabel.h"
+#include "gui/KeyCodes.h"
+#include "gui/MenuActions.h"
+#include "gui/ProgramFont.h"
 #include "links/PlaceLookup.h"
 #include "links/gui/frmAbout.h"
-#include "links/modHelp.h"
 #include "results/gui/frmDisplay.h"
 #include "timezone/gui/frmTimeZone.h"
 
@@ -101,12 +100,7 @@ void frmMain::BuildMenus() {
     AddMenuItem(file, QStringLiteral("Get My Panchang Results"), QStringLiteral("mnuNext"), [this] { cmdRashi_Click(); });
     AddMenuItem(file, QStringLiteral("E&xit"), QStringLiteral("mnuExit"), [this] { mnuExit_Click(); });
 
-    AddHelpMenu(menuBar(), {[this] { mnuOnline_Click(); }, [this] { mnuVisit_Click(); },
-                            [this] { mnuUpdate_Click(); }, [this] { mnuAbout_Click(); }});
-
-    AddMenuItem(menuBar(), QStringLiteral("&Donate"), QStringLiteral("mnuDonate"), [this] { mnuDonate_Click(); });
-    // Offered, and enabled: its page is a real one.
-    AddMenuItem(menuBar(), QStringLiteral("Make Money &Online"), QStringLiteral("mkmoney"), [this] { mkmoney_Click(); });
+    AddLinkMenus(menuBar(), services_.urls, QStringLiteral("mkmoney"), [this] { mnuAbout_Click(); });
 }
 
 QWidget* frmMain::BuildForm() {
@@ -121,11 +115,8 @@ QWidget* frmMain::BuildForm() {
     frame2->setFrameShape(QFrame::StyledPanel);
     auto* frame2Layout = new QHBoxLayout(frame2);
     frame2Layout->setContentsMargins(8, 4, 8, 4);
-    Label61_ = new ClickLabel(ForumBannerText(), frame2);
-    Label61_->setObjectName(QStringLiteral("Label61"));
-    Label61_->setAlignment(Qt::AlignCenter);
+    Label61_ = NewForumBanner(QStringLiteral("Label61"), services_.urls, frame2);
     frame2Layout->addWidget(Label61_);
-    connect(Label61_, &ClickLabel::clicked, this, [this] { Label61_Click(); });
     outer->addWidget(frame2);
 
     // The main frame.
@@ -262,24 +253,8 @@ QWidget* frmMain::BuildForm() {
 
     // The frame along the bottom edge: two offer banners at the same spot,
     // only the one in front seen.
-    auto* bannerFrame = new QFrame(central);
-    bannerFrame->setObjectName(QStringLiteral("fraBanner"));
-    bannerFrame->setFrameShape(QFrame::StyledPanel);
-    banners_ = new QStackedLayout(bannerFrame);
-    banners_->setContentsMargins(8, 4, 8, 4);
-    lblCobrand_ = new ClickLabel(QString::fromUtf8(CobrandText), bannerFrame);
-    lblCobrand_->setObjectName(QStringLiteral("lblCobrand"));
-    lblFullBrand_ = new ClickLabel(QString::fromUtf8(FullBrandText), bannerFrame);
-    lblFullBrand_->setObjectName(QStringLiteral("lblFullBrand"));
-    for (ClickLabel* banner : {lblCobrand_, lblFullBrand_}) {
-        banner->setWordWrap(true);
-        banner->setAlignment(Qt::AlignCenter);
-        banners_->addWidget(banner);
-    }
-    connect(lblCobrand_, &ClickLabel::clicked, this, [this] { lblCobrand_Click(); });
-    connect(lblFullBrand_, &ClickLabel::clicked, this, [this] { lblFullBrand_Click(); });
-    banners_->setCurrentWidget(lblFullBrand_);
-    outer->addWidget(bannerFrame);
+    banners_ = new OfferBanners(services_.urls, central);
+    outer->addWidget(banners_);
 
     // Key filters, and the focus order down the form.
     for (QLineEdit* box : {txtName_, txtLatD_, txtLatM_, txtLonD_, txtLonM_, txtZoneHour_, txtZoneMinute_}) {
@@ -289,7 +264,8 @@ QWidget* frmMain::BuildForm() {
                         cboSS_,     txtMCity_, txtMState_, txtMCountry_,      cmdBrowser_,      txtLatD_,
                         txtLatM_,   optLat_->button(0),    optLat_->button(1), txtLonD_,        txtLonM_,
                         optLong_->button(0),   optLong_->button(1),           txtZoneHour_,     txtZoneMinute_,
-                        chkDST_,    lblTZHelp_, cmdRashi_, Label61_,          lblFullBrand_,    lblCobrand_};
+                        chkDST_,    lblTZHelp_, cmdRashi_, Label61_,          banners_->FullBrand(),
+                        banners_->Cobrand()};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     txtName_->setFocus();
     return central;
@@ -391,11 +367,9 @@ void frmMain::ReturnFromResults() {
 
 frmDisplay* frmMain::ResultsWindow() const { return display_.data(); }
 
-QWidget* frmMain::FrontBanner() const { return banners_->currentWidget(); }
+QWidget* frmMain::FrontBanner() const { return banners_->Front(); }
 
-void frmMain::BringBannerToFront(QWidget* banner) {
-    if (banner == lblCobrand_ || banner == lblFullBrand_) banners_->setCurrentWidget(banner);
-}
+void frmMain::BringBannerToFront(QWidget* banner) { banners_->BringToFront(banner); }
 
 void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
@@ -403,14 +377,6 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::mnuExit_Click() { close(); }
-void frmMain::mnuOnline_Click() { OpenHelpPage(services_.urls); }
-void frmMain::mnuVisit_Click() { OpenHomePage(services_.urls); }
-void frmMain::mnuUpdate_Click() { OpenDownloadPage(services_.urls); }
-void frmMain::mnuDonate_Click() { OpenDonatePage(services_.urls); }
-void frmMain::mkmoney_Click() { OpenFullBrandPage(services_.urls); }
-void frmMain::Label61_Click() { OpenHomePage(services_.urls); }
-void frmMain::lblCobrand_Click() { OpenCoBrandPage(services_.urls); }
-void frmMain::lblFullBrand_Click() { OpenFullBrandPage(services_.urls); }
 
 void frmMain::lblTZHelp_Click() {
     ShowTimeZonePicker(this, fraZone_, lblTZHelp_, txtZoneHour_, txtZoneMinute_);
@@ -425,17 +391,6 @@ void frmMain::cmdBrowser_Click() {
 
 void frmMain::mnuAbout_Click() { ShowAbout(services_.urls, this); }
 
-void frmMain::DrawOfferBanner() {
-    switch (velmora::DrawOfferBanner(services_.uniform)) {
-        case OfferBanner::CoBrand:
-            BringBannerToFront(lblCobrand_);
-            break;
-        case OfferBanner::FullBrand:
-            BringBannerToFront(lblFullBrand_);
-            break;
-        case OfferBanner::None:
-            break;
-    }
-}
+void frmMain::DrawOfferBanner() { banners_->Draw(services_.uniform); }
 
 }  // namespace velmora

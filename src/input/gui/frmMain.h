@@ -4,7 +4,7 @@
 #include <QPointer>
 
 #include "input/InputForm.h"
-#include "input/gui/WindowServices.h"
+#include "gui/WindowServices.h"
 
 class QAction;
 class QButtonGroup;
@@ -14,11 +14,11 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStackedLayout;
 
 namespace velmora {
 
 class ClickLabel;
+class OfferBanners;
 class frmDisplay;
 
 // The input window: the data of one moment and place, the button that runs
@@ -41,16 +41,10 @@ public:
     void BringBannerToFront(QWidget* banner);
 
     // Handlers. The button and File > "Get My Panchang Results" run the same one.
+    // The web links of the menus and banners are wired where they are built
+    // (gui/MenuActions.h, gui/Banners.h), the same for both windows.
     void cmdRashi_Click();
     void mnuExit_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
-    void mnuDonate_Click();
-    void mkmoney_Click();
-    void Label61_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
 
     // "TZ Help" opens the zone picker; the button hands the place names to the
     // place-search component; the about box; the offer banner drawn at start
@@ -99,9 +93,7 @@ private:
     ClickLabel* lblTZHelp_ = nullptr;
     QPushButton* cmdRashi_ = nullptr;
     ClickLabel* Label61_ = nullptr;
-    ClickLabel* lblCobrand_ = nullptr;
-    ClickLabel* lblFullBrand_ = nullptr;
-    QStackedLayout* banners_ = nullptr;
+    OfferBanners* banners_ = nullptr;
 };
 
 }  // namespace velmora

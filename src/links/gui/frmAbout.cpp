@@ -8,7 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "input/gui/ProgramFont.h"
+#include "gui/ProgramFont.h"
+#include "gui/ProgramTitle.h"
 #include "links/UrlOpener.h"
 #include "links/gui/ProductPicture.h"
 #include "links/modHelp.h"
@@ -51,7 +52,7 @@ QString AboutParagraph() {
 
 frmAbout::frmAbout(UrlOpener& opener, QWidget* parent) : QDialog(parent), opener_(opener) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Velmora v1.15"));
+    setWindowTitle(QString::fromUtf8(WindowCaption));
     setWindowIcon(ProductIcon());
     ApplyProgramFont(this);
     setModal(true);
@@ -61,7 +62,7 @@ frmAbout::frmAbout(UrlOpener& opener, QWidget* parent) : QDialog(parent), opener
     Picture1->setPixmap(ProductPicture().scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     Picture1->setFixedSize(96, 96);
 
-    Label2 = MakeLabel(QStringLiteral("Label2"), QStringLiteral("Velmora v1.15"), this);
+    Label2 = MakeLabel(QStringLiteral("Label2"), QString::fromUtf8(WindowCaption), this);
     QFont titleFont = Label2->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);

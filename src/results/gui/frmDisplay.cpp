@@ -10,18 +10,17 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStackedLayout>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <utility>
 
-#include "input/gui/BannerTexts.h"
-#include "input/gui/ClickLabel.h"
-#include "input/gui/MenuActions.h"
-#include "input/gui/ProgramFont.h"
+#include "gui/BannerTexts.h"
+#include "gui/Banners.h"
+#include "gui/ClickLabel.h"
+#include "gui/MenuActions.h"
+#include "gui/ProgramFont.h"
 #include "links/gui/frmAbout.h"
-#include "links/modHelp.h"
 
 namespace velmora {
 
@@ -112,11 +111,7 @@ void frmDisplay::BuildMenus() {
     file->addSeparator();
     AddMenuItem(file, QStringLiteral("E&xit"), QStringLiteral("mnuExit"), [this] { cmdExit_Click(); });
 
-    AddHelpMenu(menuBar(), {[this] { mnuOnline_Click(); }, [this] { mnuVisit_Click(); },
-                            [this] { mnuUpdate_Click(); }, [this] { mnuAbout_Click(); }});
-
-    AddMenuItem(menuBar(), QStringLiteral("&Donate"), QStringLiteral("mnuDonate"), [this] { mnuDonate_Click(); });
-    AddMenuItem(menuBar(), QStringLiteral("Make Money &Online"), QStringLiteral("mnuMakeMoney"), [this] { mnuMakeMoney_Click(); });
+    AddLinkMenus(menuBar(), services_.urls, QStringLiteral("mnuMakeMoney"), [this] { mnuAbout_Click(); });
 }
 
 QWidget* frmDisplay::BuildWindow() {
@@ -125,11 +120,7 @@ QWidget* frmDisplay::BuildWindow() {
     outer->setContentsMargins(8, 6, 8, 8);
     outer->setSpacing(8);
 
-    auto* label14 = new ClickLabel(ForumBannerText(), central);
-    label14->setObjectName(QStringLiteral("Label14"));
-    label14->setAlignment(Qt::AlignCenter);
-    connect(label14, &ClickLabel::clicked, this, [this] { Label14_Click(); });
-    outer->addWidget(label14);
+    outer->addWidget(NewForumBanner(QStringLiteral("Label14"), services_.urls, central));
 
     // The rectangle around the main area.
     auto* box = new QFrame(central);
@@ -263,24 +254,7 @@ QWidget* frmDisplay::BuildWindow() {
     outer->addLayout(buttons);
 
     // The banner frame along the bottom: lblFullBrand in front of lblCobrand.
-    auto* bannerFrame = new QFrame(central);
-    bannerFrame->setObjectName(QStringLiteral("fraBanner"));
-    bannerFrame->setFrameShape(QFrame::StyledPanel);
-    auto* banners = new QStackedLayout(bannerFrame);
-    banners->setContentsMargins(8, 4, 8, 4);
-    auto* cobrand = new ClickLabel(QString::fromUtf8(CobrandText), bannerFrame);
-    cobrand->setObjectName(QStringLiteral("lblCobrand"));
-    auto* fullBrand = new ClickLabel(QString::fromUtf8(FullBrandText), bannerFrame);
-    fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
-    for (ClickLabel* banner : {cobrand, fullBrand}) {
-        banner->setWordWrap(true);
-        banner->setAlignment(Qt::AlignCenter);
-        banners->addWidget(banner);
-    }
-    banners->setCurrentWidget(fullBrand);
-    connect(cobrand, &ClickLabel::clicked, this, [this] { lblCobrand_Click(); });
-    connect(fullBrand, &ClickLabel::clicked, this, [this] { lblFullBrand_Click(); });
-    outer->addWidget(bannerFrame);
+    outer->addWidget(new OfferBanners(services_.urls, central));
 
     // The first tab in front; keyboard order down the window.
     tabs_->setCurrentIndex(0);
@@ -332,14 +306,6 @@ void frmDisplay::closeEvent(QCloseEvent* event) {
     if (!goingBack_) services_.end.EndProgram();
 }
 
-void frmDisplay::mnuOnline_Click() { OpenHelpPage(services_.urls); }
-void frmDisplay::mnuVisit_Click() { OpenHomePage(services_.urls); }
-void frmDisplay::mnuUpdate_Click() { OpenDownloadPage(services_.urls); }
-void frmDisplay::mnuDonate_Click() { OpenDonatePage(services_.urls); }
-void frmDisplay::mnuMakeMoney_Click() { OpenFullBrandPage(services_.urls); }
-void frmDisplay::Label14_Click() { OpenHomePage(services_.urls); }
-void frmDisplay::lblCobrand_Click() { OpenCoBrandPage(services_.urls); }
-void frmDisplay::lblFullBrand_Click() { OpenFullBrandPage(services_.urls); }
 void frmDisplay::mnuAbout_Click() { ShowAbout(services_.urls, this); }
 
 }  // namespace velmora

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "input/gui/WindowServices.h"
+#include "gui/WindowServices.h"
 #include "results/ResultsPage.h"
 
 class QCloseEvent;
@@ -34,15 +34,8 @@ public:
     // Handlers.
     void cmdBack_Click();
     void cmdExit_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
-    void mnuDonate_Click();
-    void mnuMakeMoney_Click();
-    void Label14_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
-    // Not wired yet: the about box. A no-op until it is added.
+    // Shows the about box modally. The web links of the menus and banners are
+    // wired where they are built (gui/MenuActions.h, gui/Banners.h).
     void mnuAbout_Click();
 
 protected:

@@ -9,7 +9,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "input/gui/ProgramFont.h"
+#include "gui/ProgramFont.h"
+#include "gui/ProgramTitle.h"
 #include "timezone/TimeZones.h"
 
 namespace velmora {
@@ -17,7 +18,7 @@ namespace velmora {
 frmTimeZone::frmTimeZone(QLineEdit* zoneHour, QLineEdit* zoneMinute, QWidget* parent)
     : QDialog(parent), zoneHour_(zoneHour), zoneMinute_(zoneMinute) {
     setObjectName(QStringLiteral("frmTimeZone"));
-    setWindowTitle(QStringLiteral("Velmora v1.15"));
+    setWindowTitle(QString::fromUtf8(WindowCaption));
     ApplyProgramFont(this);
 
     lstTimeZone = new QListWidget(this);

@@ -1,4 +1,4 @@
-#include "input/gui/MessageBoxes.h"
+#include "gui/MessageBoxes.h"
 
 #include <QApplication>
 #include <QMessageBox>

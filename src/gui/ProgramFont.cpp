@@ -1,4 +1,4 @@
-#include "input/gui/ProgramFont.h"
+#include "gui/ProgramFont.h"
 
 #include <QFont>
 #include <QFontDatabase>

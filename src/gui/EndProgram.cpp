@@ -1,4 +1,4 @@
-#include "input/gui/EndProgram.h"
+#include "gui/EndProgram.h"
 
 #include <QApplication>
 #include <QCoreApplication>

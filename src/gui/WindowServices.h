@@ -1,7 +1,7 @@
 #pragma once
 
-#include "input/gui/EndProgram.h"
-#include "input/gui/MessageBoxes.h"
+#include "gui/EndProgram.h"
+#include "gui/MessageBoxes.h"
 #include "links/OfferBanner.h"
 #include "links/PlaceSearch.h"
 #include "links/UrlOpener.h"

@@ -1,4 +1,4 @@
-#include "input/gui/KeyCodes.h"
+#include "gui/KeyCodes.h"
 
 #include <QKeyEvent>
 #include <QList>

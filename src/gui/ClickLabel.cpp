@@ -1,4 +1,4 @@
-#include "input/gui/ClickLabel.h"
+#include "gui/ClickLabel.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

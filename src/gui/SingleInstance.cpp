@@ -1,4 +1,4 @@
-#include "input/gui/SingleInstance.h"
+#include "gui/SingleInstance.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "gui/ProgramTitle.h"
 #include "input/Refusal.h"
 
 class QWidget;
@@ -29,10 +30,5 @@ public:
 private:
     bool unattended_;
 };
-
-// The application title, used as every message box's title.
-inline constexpr const char* ApplicationTitle = "Velmora";
-// The caption of every window of the program.
-inline constexpr const char* WindowCaption = "Velmora v1.15";
 
 }  // namespace velmora
