@@ -39,7 +39,11 @@ PanchangMoment PanchangTimeChain(CalculationState& state) {
     m.z = SignedZoneOffset(engine.ZoneOffset, engine.LonWest);
     const double jd0 = JulianDayFromDate(engine.CalcMonth, engine.CalcDay, engine.CalcYear);
     m.jdUt = jd0 + (engine.LocalHours - m.z) / 24;
-    m.jde = m.jdUt + DeltaTHours(state, m.jdUt) / 24;
+    m.deltaT = DeltaTHours(state, m.jdUt);
+    m.jde = m.jdUt + m.deltaT / 24;
+    // The searches work in ephemeris time; a moment t of theirs is shown on the
+    // local clock as t + (z - ΔT) / 24, so ΔT does not stay in the shown times.
+    m.shownTz = m.z - m.deltaT;
     return m;
 }
 
@@ -54,7 +58,7 @@ void CalculatePanchang(const InputForm& form, CalculationState& state, ResultsPa
 
     // Time chain: local clock time to UT Julian day, then ephemeris time.
     const PanchangMoment moment = PanchangTimeChain(state);
-    const double z = moment.z;
+    const double shownTz = moment.shownTz;
     const double jde = moment.jde;
 
     fields.NegAyanamsa = NegativeAyanamsa(jde);
@@ -67,7 +71,7 @@ void CalculatePanchang(const InputForm& form, CalculationState& state, ResultsPa
     const double yogaSum = YogaSumOf(fields.NegAyanamsa, fields.MoonLongitudeRaw, fields.SunLongitudeRaw);
     const std::optional<double> yogaPosition = YogaPositionOf(yogaSum);
     const std::optional<int> yogaIndex = yogaPosition ? YogaIndexOf(*yogaPosition) : std::nullopt;
-    SetSpan(results.CurrentYogaSpan, YogaPeriodText(state, jde, yogaSum, z));
+    SetSpan(results.CurrentYogaSpan, YogaPeriodText(state, jde, yogaSum, shownTz));
     if (yogaIndex) {
         SetFromTable(results.CurrentYoga, YogaNames, *yogaIndex);
         SetFromTable(page.txtYogaDesc, YogaTexts, *yogaIndex);
@@ -85,11 +89,11 @@ void CalculatePanchang(const InputForm& form, CalculationState& state, ResultsPa
     SetFromTable(page.lblFeature, TithiFeatures, i);
     SetFromTable(page.lblTtype, TithiTypes, i);
     SetFromTable(page.txtType, TithiTypeTexts, i);
-    SetSpan(results.CurrentTithiSpan, ElongationPeriodText(state, jde, i, z, 12));
+    SetSpan(results.CurrentTithiSpan, ElongationPeriodText(state, jde, i, shownTz, 12));
 
     // Karana: the span is searched by half-tithi (step 6), not by karana.
     if (const std::optional<int> halfTithi = HalfTithiOf(moonLon, sunLon)) {
-        const std::string span = ElongationPeriodText(state, jde, *halfTithi, z, 6);
+        const std::string span = ElongationPeriodText(state, jde, *halfTithi, shownTz, 6);
         if (const std::optional<int> karana = KaranaIndexOf(*halfTithi)) {
             SetFromTable(results.CurrentKarana, KaranaNames, *karana);
         }

@@ -22,6 +22,8 @@ struct PanchangMoment {
     double z;     // signed zone offset, hours (local time = UT + z)
     double jdUt;  // Julian day, universal time
     double jde;   // the same moment in ephemeris time (ΔT added once)
+    double deltaT;   // ΔT = TT − UT at jdUt, hours
+    double shownTz;  // z − ΔT, hours: a search moment t (a JDE) is shown as t + shownTz / 24
 };
 
 // The time chain from the engine's working values: JD of 0h of the civil date

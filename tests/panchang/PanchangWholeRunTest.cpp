@@ -75,16 +75,16 @@ const std::map<std::string, std::string>& Delhi1987Expected() {
          "appropriate and auspicious time. The auspicious Tithi provides an opportunity to do the right thing "
          "at the time in order to get the best advantage for the progress, welfare & happiness of the native."},
         {"txtTithiDesc", "This is a good time for journeys and buying of vehicles."},
-        {"lblTithiTime", "15.08.1987 01:31  to 16.08.1987 01:36"},
-        // Moon just inside Bharani, Sun near 118.6° sidereal: the sum ends Ganda at 11:18.
+        {"lblTithiTime", "15.08.1987 01:30  to 16.08.1987 01:35"},
+        // Moon just inside Bharani, Sun near 118.6° sidereal: the sum ends Ganda at 11:17.
         {"lblYoga", "Ganda"},
-        {"lblYogaTime", "14.08.1987 12:36  to 15.08.1987 11:18"},
+        {"lblYogaTime", "14.08.1987 12:35  to 15.08.1987 11:17"},
         {"txtYogaDesc",
          "The yoga is Ganda, which means \u2018Danger or Obstacles\u2019. This combination is the symbol of a "
          "troublesome personality. The native will be having flawed morals or ethics."},
         // First half of Krishna Saptami (half-tithi 42).
         {"lblKarna", "Visti"},
-        {"lblKarnaTime", "15.08.1987 01:31  to 15.08.1987 13:27"},
+        {"lblKarnaTime", "15.08.1987 01:30  to 15.08.1987 13:27"},
     };
     return expected;
 }
@@ -110,11 +110,11 @@ TEST(PanchangWholeRunTest, Delhi1987FillsEveryControl) {
         EXPECT_EQ(page.*control.text, it->second) << control.name;
     }
     EXPECT_EQ(state.results.CurrentTithi, "Saptami");
-    EXPECT_EQ(state.results.CurrentTithiSpan, "15.08.1987 01:31  to 16.08.1987 01:36");
+    EXPECT_EQ(state.results.CurrentTithiSpan, "15.08.1987 01:30  to 16.08.1987 01:35");
     EXPECT_EQ(state.results.CurrentYoga, "Ganda");
-    EXPECT_EQ(state.results.CurrentYogaSpan, "14.08.1987 12:36  to 15.08.1987 11:18");
+    EXPECT_EQ(state.results.CurrentYogaSpan, "14.08.1987 12:35  to 15.08.1987 11:17");
     EXPECT_EQ(state.results.CurrentKarana, "Visti");
-    EXPECT_EQ(state.results.CurrentKaranaSpan, "15.08.1987 01:31  to 15.08.1987 13:27");
+    EXPECT_EQ(state.results.CurrentKaranaSpan, "15.08.1987 01:30  to 15.08.1987 13:27");
     EXPECT_EQ(state.panchang.TithiIndex, 21);
     EXPECT_EQ(state.panchang.VaraNumber, std::optional<int>(7));
     EXPECT_NEAR(state.panchang.NegAyanamsa, -23.684828568385065, 1e-12);
@@ -156,11 +156,11 @@ TEST(PanchangWholeRunTest, SecondRunOverwritesEverything) {
     EXPECT_EQ(page.lblPhase, "Shukla");
     EXPECT_EQ(page.lblNumber, "19");
     EXPECT_EQ(page.lblTtype, "In-Auspicious");
-    EXPECT_EQ(page.lblTithiTime, "13.01.2024 21:31  to 14.01.2024 18:30");
+    EXPECT_EQ(page.lblTithiTime, "13.01.2024 21:30  to 14.01.2024 18:29");
     EXPECT_EQ(page.lblYoga, "Vyatipata");
-    EXPECT_EQ(page.lblYogaTime, "13.01.2024 19:52  to 14.01.2024 16:09");
+    EXPECT_EQ(page.lblYogaTime, "13.01.2024 19:51  to 14.01.2024 16:08");
     EXPECT_EQ(page.lblKarna, "Vanija");
-    EXPECT_EQ(page.lblKarnaTime, "13.01.2024 21:31  to 14.01.2024 07:59");
+    EXPECT_EQ(page.lblKarnaTime, "13.01.2024 21:30  to 14.01.2024 07:57");
     EXPECT_EQ(page.lblAyanamsa, "-24\u00B0 11' 31\"");
 }
 
@@ -204,6 +204,64 @@ TEST(PanchangWholeRunTest, WestZone5WithDaylightSavingIsMinus4) {
     const PanchangMoment m = PanchangTimeChain(state);
     EXPECT_EQ(m.z, -4.0);
     EXPECT_DOUBLE_EQ(m.jdUt, JulianDayFromDate(8, 15, 1987) + 16.0 / 24);
+}
+
+// Shown start and end times are local clock times: ΔT (about a minute after
+// 1950, more after 2030) is taken back out of every shown moment, so a span
+// holds the moment it was computed for. Before, Chennai at 03:54 on 17 September
+// 2034 showed a Panchami that began at 03:55.
+struct ClockCase {
+    const char* what;
+    int year, month, day, hour, minute;
+    const char* lonD;
+    const char* lonM;
+    int optLong;
+    const char* zoneHour;
+    const char* zoneMinute;
+    const char* tithi;
+    const char* tithiTime;
+    const char* karanaTime;
+    const char* yogaTime;
+};
+
+TEST(PanchangWholeRunTest, ShownTimesAreLocalClockTimesThatHoldTheMoment) {
+    const ClockCase cases[] = {
+        {"Chennai 2034, a minute after the Panchami began", 2034, 9, 17, 3, 54, "80", "17", 0, "5", "30",
+         "Panchami", "17.09.2034 03:53  to 18.09.2034 06:18", "17.09.2034 03:53  to 17.09.2034 17:05",
+         "17.09.2034 02:11  to 18.09.2034 03:04"},
+        {"New York, the last minute of 1949", 1949, 12, 31, 23, 59, "74", "0", 1, "5", "0", "Dwadasi",
+         "30.12.1949 22:38  to  1.01.1950 00:32", "31.12.1949 11:39  to  1.01.1950 00:32",
+         "31.12.1949 15:45  to  1.01.1950 15:48"},
+        {"Kolkata, the first minute of 1950", 1950, 1, 1, 0, 0, "88", "22", 0, "5", "30", "Dwadasi",
+         "31.12.1949 09:08  to  1.01.1950 11:02", "31.12.1949 22:09  to  1.01.1950 11:02",
+         "31.12.1949 01:48  to  1.01.1950 02:15"},
+        {"Tokyo, May 2030", 2030, 5, 28, 12, 34, "139", "41", 0, "9", "0", "Dwadasi",
+         "28.05.2030 05:35  to 29.05.2030 07:45", "28.05.2030 05:35  to 28.05.2030 18:37",
+         "28.05.2030 11:47  to 29.05.2030 12:35"},
+        {"Honolulu, August 2030", 2030, 8, 4, 3, 57, "157", "51", 1, "10", "0", "Shashti",
+         " 3.08.2030 22:56  to  4.08.2030 21:26", " 3.08.2030 22:56  to  4.08.2030 10:13",
+         " 3.08.2030 08:20  to  4.08.2030 06:14"},
+    };
+    for (const ClockCase& c : cases) {
+        InputForm f = Delhi1987();
+        f.cboYear = c.year - FirstYear;
+        f.cboMonth = c.month - 1;
+        f.cboDate = c.day - 1;
+        f.cboHH = c.hour;
+        f.cboMM = c.minute;
+        f.txtLonD = c.lonD;
+        f.txtLonM = c.lonM;
+        f.optLong = c.optLong;
+        f.txtZoneHour = c.zoneHour;
+        f.txtZoneMinute = c.zoneMinute;
+        CalculationState state;
+        ResultsPage page;
+        ASSERT_FALSE(RunCalculation(f, state, page)) << c.what;
+        EXPECT_EQ(page.lblTithi, c.tithi) << c.what;
+        EXPECT_EQ(page.lblTithiTime, c.tithiTime) << c.what;
+        EXPECT_EQ(page.lblKarnaTime, c.karanaTime) << c.what;
+        EXPECT_EQ(page.lblYogaTime, c.yogaTime) << c.what;
+    }
 }
 
 // A refused form computes nothing: the page and the shared results stay.
