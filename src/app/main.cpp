@@ -13,9 +13,26 @@
 #include "links/gui/DesktopUrlOpener.h"
 #include "links/gui/ProductPicture.h"
 #include "shared/CalculationState.h"
+#include "shared/VectorState.h"
+
+namespace {
+
+// Qt leaves the upper halves of the vector registers dirty (see VectorState.h),
+// which would slow the calculation's SSE code several times; every event, and
+// so every click that starts a calculation, begins with them clean.
+class VectorStateGuard final : public QObject {
+    bool eventFilter(QObject*, QEvent*) override {
+        velmora::ClearUpperVectorState();
+        return false;
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    VectorStateGuard vectorState;
+    app.installEventFilter(&vectorState);
     QApplication::setApplicationName(QString::fromUtf8(velmora::ApplicationTitle));
     // The program ends through EndProgram only: hiding the input window while
     // the results window opens must not end it.

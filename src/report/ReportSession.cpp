@@ -14,6 +14,7 @@
 
 #include "input/CalculationDriver.h"
 #include "report/JsonText.h"
+#include "shared/VectorState.h"
 
 namespace velmora {
 
@@ -198,6 +199,9 @@ std::string Session::ProcessLine(std::string_view line) {
         hadError_ = true;
         return ErrorLine(*what);
     }
+    // Whatever Qt did while reading the line, the calculation starts with clean
+    // vector registers.
+    ClearUpperVectorState();
     ResultsPage page;
     if (const auto refusal = RunCalculation(std::get<InputForm>(parsed), state_, page)) {
         return RefusedLine(*refusal);

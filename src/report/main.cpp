@@ -14,6 +14,7 @@
 #include "input/CalculationDriver.h"
 #include "report/FriendlyReport.h"
 #include "report/ReportSession.h"
+#include "shared/VectorState.h"
 
 namespace {
 
@@ -69,6 +70,9 @@ int main(int argc, char** argv) {
     parser.addPositionalArgument("FILE", "With --jsonl: the JSON Lines to read (default: standard input).",
                                  "[FILE]");
     parser.process(app);
+    // The option parser hashes its option names and leaves the vector
+    // registers dirty behind it (see VectorState.h).
+    velmora::ClearUpperVectorState();
 
     const QStringList files = parser.positionalArguments();
     if (parser.isSet(jsonl)) {
