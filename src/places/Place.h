@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Places as a gazetteer knows them, and what the user typed to find one.
+// Plain data: the gazetteer itself sits behind PlaceDirectory.
+namespace velmora {
+
+struct Place {
+    std::string name;         // the city, in the gazetteer's spelling (UTF-8)
+    std::string state;        // its state or province, short form ("West Bengal")
+    std::string country;      // "India"
+    std::string countryCode;  // ISO 3166 two letters, "IN"
+    std::string zoneId;       // IANA zone name, "Asia/Kolkata"
+    double latitude = 0;      // degrees, north positive
+    double longitude = 0;     // degrees, east positive
+    std::uint32_t population = 0;
+    bool exactName = false;   // the name equals the typed city (ignoring case and accents)
+};
+
+// "city", "city, state" or "city, state, country", each part trimmed of blanks.
+struct PlaceQuery {
+    std::string city;
+    std::string state;    // empty: any
+    std::string country;  // empty: any
+};
+
+// Longer texts are refused without a look-up: no place name comes near it.
+inline constexpr std::size_t MaxPlaceTextBytes = 200;
+
+struct ParsedPlaceText {
+    PlaceQuery query;
+    std::string problem;  // empty when the text can be looked up
+};
+
+// Splits what the user typed at its commas. Refuses (with a sentence saying
+// why) an empty or blank text, a text over MaxPlaceTextBytes, text that is
+// not UTF-8, and more than three parts.
+ParsedPlaceText ParsePlaceText(std::string_view text);
+
+// The gazetteer. Find answers every place whose name matches the query's city
+// (a word of the name starting with each typed word, accents and case
+// ignored), narrowed to the query's state and country when they are given,
+// most populous first. An empty vector when nothing matches.
+class PlaceDirectory {
+public:
+    virtual ~PlaceDirectory() = default;
+    virtual std::vector<Place> Find(const PlaceQuery& query) const = 0;
+};
+
+// "State of West Bengal" reads "West Bengal", "Canton of Zurich" "Zurich":
+// the short form people type and write on a form.
+std::string ShortStateName(std::string_view state);
+
+// "Kolkata, West Bengal, India" (parts that are empty are left out).
+std::string PlaceLabel(const Place& place);
+
+// Which of the matches (most populous first) a single-answer look-up takes:
+// the most populous of those whose name is exactly the typed one, or of all
+// of them when none is. `others` counts the rest of that group.
+struct PlaceChoice {
+    std::size_t index = 0;
+    std::size_t others = 0;
+};
+PlaceChoice ChoosePlace(const std::vector<Place>& matches);
+
+}  // namespace velmora
