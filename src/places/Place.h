@@ -42,15 +42,18 @@ struct ParsedPlaceText {
 // not UTF-8, and more than three parts.
 ParsedPlaceText ParsePlaceText(std::string_view text);
 
-// The gazetteer. Find answers every place whose name matches the query's city
-// (a word of the name starting with each typed word, accents and case
-// ignored), narrowed to the query's state and country when they are given,
-// most populous first. An empty vector when nothing matches.
+// The gazetteer. Find answers the places whose name matches the query's city
+// (each typed word begins a word of the name, accents and case ignored),
+// narrowed to the query's state and country when they are given (the start of
+// the name, or the country's two-letter code), most populous first, at most
+// `limit` of them. An empty vector when nothing matches.
 class PlaceDirectory {
 public:
     virtual ~PlaceDirectory() = default;
-    virtual std::vector<Place> Find(const PlaceQuery& query) const = 0;
+    virtual std::vector<Place> Find(const PlaceQuery& query, std::size_t limit) const = 0;
 };
+
+inline constexpr std::size_t AllPlaces = static_cast<std::size_t>(-1);
 
 // "State of West Bengal" reads "West Bengal", "Canton of Zurich" "Zurich":
 // the short form people type and write on a form.

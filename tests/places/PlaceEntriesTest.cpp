@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         ClockCase{"a clock behind Greenwich east of it", -60, -60, true, 0, 0, false, false, -60}));
 
 TEST(ZoneBoxesFor, LocalMeanTimeRoundsToTheMinuteAndStillFits) {
-    // Madras time, +5:21:10, kept in Kolkata until 1941.
+    // Madras time, +5:21:10, kept in Kolkata until 1906.
     const ZoneBoxes z = ZoneBoxesFor(ClockOnDate{"Asia/Kolkata", 19270, 19270, LocalTimeKind::Normal}, true);
     EXPECT_EQ(z.hours, 5);
     EXPECT_EQ(z.minutes, 21);

@@ -13,7 +13,7 @@ PlaceAnswer FindPlaceOnDate(const PlaceDirectory& directory, std::string_view te
         answer.problem = parsed.problem;
         return answer;
     }
-    const std::vector<Place> matches = directory.Find(parsed.query);
+    const std::vector<Place> matches = directory.Find(parsed.query, AllPlaces);
     if (matches.empty()) {
         answer.problem = "no place called \"" + std::string(text) + "\" in the gazetteer";
         return answer;

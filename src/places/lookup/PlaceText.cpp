@@ -14,3 +14,22 @@ QString FoldedPlaceText(const std::string& text) {
 }
 
 }  // namespace velmora
+
+namespace velmora {
+
+QStringList PlaceWords(const QString& folded) {
+    QStringList words;
+    QString word;
+    for (const QChar c : folded) {
+        if (c.isLetterOrNumber()) {
+            word += c;
+        } else if (!word.isEmpty()) {
+            words.append(word);
+            word.clear();
+        }
+    }
+    if (!word.isEmpty()) words.append(word);
+    return words;
+}
+
+}  // namespace velmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <string>
 
@@ -10,5 +11,9 @@ namespace velmora {
 // ("São" reads "sao"), case folded, typographic apostrophes as plain ones,
 // blanks trimmed.
 QString FoldedPlaceText(const std::string& text);
+
+// The words of a folded name: runs of letters and digits ("coeur d'alene"
+// has "coeur", "d", "alene").
+QStringList PlaceWords(const QString& folded);
 
 }  // namespace velmora
