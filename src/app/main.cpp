@@ -4,6 +4,8 @@
 #include <QRandomGenerator>
 #include <QtGlobal>
 
+#include <memory>
+
 #include "gui/EndProgram.h"
 #include "gui/MessageBoxes.h"
 #include "gui/SingleInstance.h"
@@ -12,6 +14,7 @@
 #include "links/PlaceLookup.h"
 #include "links/gui/DesktopUrlOpener.h"
 #include "links/gui/ProductPicture.h"
+#include "places/lookup/SystemPlaces.h"
 #include "shared/CalculationState.h"
 #include "shared/VectorState.h"
 
@@ -57,6 +60,8 @@ int main(int argc, char** argv) {
     velmora::WindowServices services{state, messages, urls, end};
     services.placeSearch = &placeSearch;
     services.uniform = [] { return QRandomGenerator::global()->generateDouble(); };
+    const std::unique_ptr<velmora::PlaceDirectory> places = velmora::OpenPlaceDirectory();
+    services.places = places.get();
     velmora::frmMain window(services);
     window.DrawOfferBanner();
     window.show();

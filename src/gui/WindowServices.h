@@ -5,6 +5,7 @@
 #include "links/OfferBanner.h"
 #include "links/PlaceSearch.h"
 #include "links/UrlOpener.h"
+#include "places/Place.h"
 #include "shared/CalculationState.h"
 
 namespace velmora {
@@ -19,6 +20,7 @@ struct WindowServices {
     ProgramEnd& end;            // EndProgram()
     PlaceSearch* placeSearch = nullptr;  // the outside place-search component, when there is one
     UniformSource uniform = {};          // fractions in [0, 1) for the offer banner drawn at start
+    const PlaceDirectory* places = nullptr;  // the gazetteer behind City's completion, when there is one
 };
 
 }  // namespace velmora

@@ -27,6 +27,7 @@
 #include "gui/ProgramFont.h"
 #include "links/PlaceLookup.h"
 #include "links/gui/frmAbout.h"
+#include "places/gui/PlaceCompleter.h"
 #include "results/gui/frmDisplay.h"
 #include "timezone/gui/frmTimeZone.h"
 
@@ -86,6 +87,8 @@ frmMain::frmMain(WindowServices& services, QWidget* parent) : QMainWindow(parent
     BuildMenus();
     setCentralWidget(BuildForm());
     Form_Load();
+    // Typing in City offers places from the gazetteer, when there is one.
+    if (services_.places != nullptr) new PlaceCompleter(*services_.places, services_.messages, this);
 }
 
 frmMain::~frmMain() {
