@@ -1,0 +1,66 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "results/ResultsPage.h"
+#include "shared/CalculationState.h"
+
+// The report a person keeps: what the results window shows, in its order,
+// arranged once for every way it leaves the program (printed, saved as PDF,
+// copied as text). Built from the results page, so that each value is exactly
+// the text the window shows.
+namespace velmora {
+
+// The program's name and version, as every window's caption and the report's
+// footer show it.
+inline constexpr std::string_view ProgramNameAndVersion = "Velmora v1.15";
+
+// A caption and the value shown beside it ("Lord", "Shani").
+struct ReportField {
+    std::string caption;
+    std::string value;
+};
+
+// A paragraph under its caption (an empty caption continues the field above).
+struct ReportParagraph {
+    std::string caption;
+    std::string text;
+};
+
+// One element of the panchang, as its tab shows it.
+struct ReportSection {
+    std::string title;                        // the tab's caption
+    std::vector<ReportField> values;          // the short values, in the tab's order
+    ReportField span;                         // when the element begins and ends; no caption for none
+    std::vector<ReportParagraph> paragraphs;  // the tab's texts
+};
+
+struct Report {
+    std::string kicker;                 // the line above the name: what this is
+    std::string name;                   // the person (or the query's name) as shown
+    std::vector<ReportField> details;   // "Your Details": date, time, place, coordinates, zone
+    ReportField ayanamsa;
+    std::vector<ReportSection> elements;  // Vaar, Nakshatra, Tithi, Yoga, Karna
+    std::string footer;                   // the program's name and version
+};
+
+// The zone the calculation used, as a reader understands it: its size with the
+// direction the longitude gives it ("5:30 ahead of GMT"), or "GMT".
+std::string ZoneEchoText(const BirthRecord& birth);
+
+// The report of one results page. `birth` is the birth record of the run that
+// filled the page (the page itself has no zone or daylight saving line).
+Report BuildReport(const ResultsPage& page, const BirthRecord& birth);
+
+// The report as plain text: headings, captions padded to one column, values
+// and paragraphs wrapped at 78 columns; lines end with "\n".
+std::string ReportPlainText(const Report& report);
+
+// A file name to offer when the report is saved: "Panchang-<name>-<date>.pdf"
+// with the date as YYYY-MM-DD, keeping letters, digits and non-ASCII
+// characters of the name (anything else becomes one '-'), at most 80 bytes.
+std::string DefaultReportFileName(const ResultsPage& page, const BirthRecord& birth);
+
+}  // namespace velmora
