@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPageSize>
+#include <QString>
+
+#include "results/Report.h"
+
+class QPainter;
+class QPagedPaintDevice;
+
+// The printed report: one page, drawn the same way on a PDF writer and on a
+// printer. Needs a QGuiApplication (fonts), no widgets.
+namespace velmora {
+
+// Draws the report on the current page of `device`, inside its paint
+// rectangle (the page less its margins). The type shrinks as far as needed for
+// long texts, and for extreme ones the whole page is scaled down, so the
+// report always fits one page and nothing is cut.
+void PaintReport(const Report& report, QPagedPaintDevice& device, QPainter& painter);
+
+// Writes the report as a one-page PDF of `pageSize` at `path`. The PDF goes to
+// a temporary file in the same folder that replaces `path` only once it is
+// complete, so a failure leaves no half-written file and any earlier file
+// untouched. Returns an empty text, or a message that names the file and the
+// reason.
+QString SaveReportPdf(const Report& report, const QString& path, const QPageSize& pageSize);
+
+// The paper a reader here expects: Letter where the locale measures in inches,
+// A4 elsewhere.
+QPageSize DefaultReportPageSize();
+
+// The report as the rich text the page is drawn from, with every font size
+// multiplied by `scale`. User texts are escaped, never read as markup.
+QString ReportHtml(const Report& report, double scale);
+
+}  // namespace velmora
