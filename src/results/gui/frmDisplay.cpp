@@ -21,6 +21,7 @@
 #include "gui/MenuActions.h"
 #include "gui/ProgramFont.h"
 #include "links/gui/frmAbout.h"
+#include "results/gui/ReportActions.h"
 
 namespace velmora {
 
@@ -107,6 +108,13 @@ frmDisplay::frmDisplay(WindowServices& services, std::function<void()> showInput
 void frmDisplay::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    AddMenuItem(file, QString::fromUtf8("&Print\u2026"), QStringLiteral("mnuPrint"), [this] { mnuPrint_Click(); })
+        ->setShortcut(QKeySequence::Print);
+    AddMenuItem(file, QString::fromUtf8("Save as &PDF\u2026"), QStringLiteral("mnuSavePdf"),
+                [this] { mnuSavePdf_Click(); });
+    AddMenuItem(file, QStringLiteral("&Copy Report"), QStringLiteral("mnuCopy"), [this] { mnuCopy_Click(); })
+        ->setShortcut(QKeySequence::Copy);
+    file->addSeparator();
     AddMenuItem(file, QStringLiteral("&Back"), QStringLiteral("mnuBack"), [this] { cmdBack_Click(); });
     file->addSeparator();
     AddMenuItem(file, QStringLiteral("E&xit"), QStringLiteral("mnuExit"), [this] { cmdExit_Click(); });
@@ -265,6 +273,9 @@ QWidget* frmDisplay::BuildWindow() {
 }
 
 void frmDisplay::SetPage(const ResultsPage& page) {
+    // The run that filled the page has just left its birth record; the report
+    // takes the zone and daylight saving from it.
+    birth_ = services_.state.birth;
     for (const ResultsControl& control : ResultsControls()) {
         const QString name = QString::fromUtf8(control.name.data(), static_cast<qsizetype>(control.name.size()));
         const QString text = QString::fromStdString(page.*(control.text));
@@ -307,5 +318,17 @@ void frmDisplay::closeEvent(QCloseEvent* event) {
 }
 
 void frmDisplay::mnuAbout_Click() { ShowAbout(services_.urls, this); }
+
+Report frmDisplay::CurrentReport() const { return BuildReport(Page(), birth_); }
+
+void frmDisplay::mnuPrint_Click() { PrintReport(CurrentReport(), ReportDialogsOf(services_), services_.messages, this); }
+
+void frmDisplay::mnuSavePdf_Click() {
+    const ResultsPage page = Page();
+    SaveReportAsPdf(BuildReport(page, birth_), DefaultReportFileName(page, birth_), ReportDialogsOf(services_),
+                    services_.messages, this);
+}
+
+void frmDisplay::mnuCopy_Click() { CopyReport(CurrentReport(), this); }
 
 }  // namespace velmora

@@ -5,7 +5,9 @@
 #include <functional>
 
 #include "gui/WindowServices.h"
+#include "results/Report.h"
 #include "results/ResultsPage.h"
+#include "shared/CalculationState.h"
 
 class QCloseEvent;
 class QTabWidget;
@@ -37,6 +39,14 @@ public:
     // Shows the about box modally. The web links of the menus and banners are
     // wired where they are built (gui/MenuActions.h, gui/Banners.h).
     void mnuAbout_Click();
+    // The report: File > Print…, File > Save as PDF…, and Copy (File > Copy
+    // Report, or Ctrl+C with nothing selected) as plain text.
+    void mnuPrint_Click();
+    void mnuSavePdf_Click();
+    void mnuCopy_Click();
+    // The report of what the window shows, with the zone of the run that
+    // filled it.
+    Report CurrentReport() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -49,6 +59,7 @@ private:
     std::function<void()> showInputWindow_;
     QTabWidget* tabs_ = nullptr;
     bool goingBack_ = false;
+    BirthRecord birth_;  // the birth record of the run that filled the window
 };
 
 }  // namespace velmora

@@ -1,0 +1,96 @@
+#include "results/gui/ReportActions.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+
+#include "gui/MessageBoxes.h"
+#include "gui/WindowServices.h"
+#include "results/print/ReportDocument.h"
+
+namespace velmora {
+
+namespace {
+
+QString FromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// What the person has selected in the focused widget of `window`, if anything.
+QString SelectedText(QWidget* window) {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || focus->window() != window) return {};
+    if (const auto* label = qobject_cast<QLabel*>(focus)) return label->selectedText();
+    if (const auto* box = qobject_cast<QPlainTextEdit*>(focus)) {
+        // The text box separates paragraphs with U+2029 in its selection.
+        return box->textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    }
+    return {};
+}
+
+}  // namespace
+
+std::optional<QString> QtReportDialogs::SaveFileName(QWidget* parent, const QString& suggested) {
+    QFileDialog dialog(parent, QStringLiteral("Save the Report as PDF"), suggested,
+                       QStringLiteral("PDF files (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
+bool QtReportDialogs::ChoosePrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Print the Report"));
+    // One page, no ranges to choose.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+ReportDialogs& ReportDialogsOf(const WindowServices& services) {
+    static QtReportDialogs qtDialogs;
+    return services.reportDialogs != nullptr ? *services.reportDialogs : qtDialogs;
+}
+
+void PrintReport(const Report& report, ReportDialogs& dialogs, MessageBoxes& messages, QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(DefaultReportPageSize());
+    printer.setDocName(FromUtf8(report.kicker + " \u2013 " + report.name));
+    printer.setCreator(FromUtf8(ProgramNameAndVersion));
+    if (!dialogs.ChoosePrinter(parent, printer)) return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        messages.Show(QStringLiteral("The report could not be printed on \u201C%1\u201D.").arg(where).toStdString(),
+                      MessageIcon::Critical);
+        return;
+    }
+    PaintReport(report, printer, painter);
+    painter.end();
+}
+
+void SaveReportAsPdf(const Report& report, const std::string& suggestedName, ReportDialogs& dialogs,
+                     MessageBoxes& messages, QWidget* parent) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    const std::optional<QString> path =
+        dialogs.SaveFileName(parent, QDir(folder).filePath(QString::fromStdString(suggestedName)));
+    if (!path || path->isEmpty()) return;
+    const QString failure = SaveReportPdf(report, *path, DefaultReportPageSize());
+    if (!failure.isEmpty()) messages.Show(failure.toStdString(), MessageIcon::Critical);
+}
+
+void CopyReport(const Report& report, QWidget* window) {
+    const QString selected = SelectedText(window);
+    QApplication::clipboard()->setText(selected.isEmpty() ? QString::fromStdString(ReportPlainText(report))
+                                                          : selected);
+}
+
+}  // namespace velmora

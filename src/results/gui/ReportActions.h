@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+#include "results/Report.h"
+
+class QPrinter;
+class QWidget;
+
+namespace velmora {
+
+class MessageBoxes;
+struct WindowServices;
+
+// The dialogs the report's File menu items open: where to save the PDF, and
+// the platform's print dialog. The program uses Qt's; tests answer them
+// without a person.
+class ReportDialogs {
+public:
+    virtual ~ReportDialogs() = default;
+    // The file to save to, starting from `suggested` (a full path); nothing
+    // when the person cancels.
+    virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& suggested) = 0;
+    // Lets the person choose the printer and its settings in `printer`; false
+    // when they cancel.
+    virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
+};
+
+// Qt's file dialog and print dialog.
+class QtReportDialogs : public ReportDialogs {
+public:
+    std::optional<QString> SaveFileName(QWidget* parent, const QString& suggested) override;
+    bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
+};
+
+// The dialogs the window's services name, or Qt's.
+ReportDialogs& ReportDialogsOf(const WindowServices& services);
+
+// File > Print…: the print dialog, then the report on one page of the chosen
+// printer. A printer that cannot be started gets a message naming it.
+void PrintReport(const Report& report, ReportDialogs& dialogs, MessageBoxes& messages, QWidget* parent);
+
+// File > Save as PDF…: the file dialog (offering `suggestedName` in the
+// documents folder), then the PDF. Cancel changes nothing; a file that cannot
+// be written gets a message naming it, and nothing half-written is left.
+void SaveReportAsPdf(const Report& report, const std::string& suggestedName, ReportDialogs& dialogs,
+                     MessageBoxes& messages, QWidget* parent);
+
+// Copy: the text selected in the window's focused label or text box when
+// there is one, else the whole report as plain text, onto the clipboard.
+void CopyReport(const Report& report, QWidget* window);
+
+}  // namespace velmora

@@ -1,0 +1,182 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "GuiTestSupport.h"
+#include "PdfText.h"
+#include "WorkedExamples.h"
+#include "input/CalculationDriver.h"
+#include "results/Report.h"
+#include "results/gui/ReportActions.h"
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+// Answers the dialogs as a person would, and notes what they were offered.
+class AnsweringDialogs : public ReportDialogs {
+public:
+    std::optional<QString> SaveFileName(QWidget*, const QString& suggested) override {
+        offered.push_back(suggested);
+        return saveAs;
+    }
+    bool ChoosePrinter(QWidget*, QPrinter& printer) override {
+        ++printDialogs;
+        if (!printTo) return false;
+        // "Print to file" in the dialog: the same drawing on a PDF printer.
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*printTo);
+        return true;
+    }
+    std::optional<QString> saveAs;
+    std::optional<QString> printTo;
+    std::vector<QString> offered;
+    int printDialogs = 0;
+};
+
+// The worked example through the input window, then the results window.
+class ReportFromTheWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const InputForm f = Delhi1987();
+        for (const auto& [name, text] : {std::pair{"txtName", f.txtName}, {"txtMCity", f.txtMCity},
+                                         {"txtMState", f.txtMState}, {"txtMCountry", f.txtMCountry},
+                                         {"txtLatD", f.txtLatD}, {"txtLatM", f.txtLatM}, {"txtLonD", f.txtLonD},
+                                         {"txtLonM", f.txtLonM}, {"txtZoneHour", f.txtZoneHour},
+                                         {"txtZoneMinute", f.txtZoneMinute}}) {
+            p.Child<QLineEdit>(name)->setText(QString::fromStdString(text));
+        }
+        for (const auto& [name, index] : {std::pair{"cboMonth", f.cboMonth}, {"cboDate", f.cboDate},
+                                          {"cboYear", f.cboYear}, {"cboHH", f.cboHH}, {"cboMM", f.cboMM}}) {
+            p.Child<QComboBox>(name)->setCurrentIndex(index);
+        }
+        ASSERT_FALSE(RunCalculation(p.window->ReadForm(), expectedState, expectedPage).has_value());
+        QTest::mouseClick(p.Child<QPushButton>("cmdRashi"), Qt::LeftButton);
+        results = p.window->ResultsWindow();
+        ASSERT_NE(results, nullptr);
+        p.services.reportDialogs = &dialogs;
+    }
+
+    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    void Trigger(const char* action) const { results->findChild<QAction*>(QString::fromLatin1(action))->trigger(); }
+
+    // The worked example's values, as the window shows them, in a PDF.
+    void ExpectTheWorkedExample(const QString& path) const {
+        ASSERT_TRUE(QFile::exists(path));
+        EXPECT_EQ(PdfPages(path.toStdString()), 1);
+        const std::string text = Squeezed(PdfText(path.toStdString()));
+        for (const std::string& shown :
+             {std::string("ASHA"), std::string("Shani Vara"), std::string("Bharani"), std::string("Saptami"),
+              expectedPage.lblAyanamsa, expectedPage.lblTithiTime, expectedPage.lblYogaTime,
+              expectedPage.lblKarnaTime, std::string("5:30 ahead of GMT"), std::string("Velmora v1.15")}) {
+            EXPECT_NE(text.find(Squeezed(shown)), std::string::npos) << shown;
+        }
+    }
+
+    ProgramFixture p;
+    AnsweringDialogs dialogs;
+    QTemporaryDir dir;
+    CalculationState expectedState;
+    ResultsPage expectedPage;
+    frmDisplay* results = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ReportFromTheWindow, SaveAsPdfOffersANameAndWritesTheShownValues) {
+    dialogs.saveAs = Path("asha.pdf");
+    Trigger("mnuSavePdf");
+    ASSERT_EQ(dialogs.offered.size(), 1u);
+    EXPECT_TRUE(dialogs.offered[0].endsWith(QStringLiteral("/Panchang-ASHA-1987-08-15.pdf")))
+        << dialogs.offered[0].toStdString();
+    EXPECT_TRUE(p.messages.shown.empty());
+    ExpectTheWorkedExample(Path("asha.pdf"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({QStringLiteral("asha.pdf")}));
+    EXPECT_TRUE(results->isVisible());
+}
+
+TEST_F(ReportFromTheWindow, CancelLeavesEverythingAsItWas) {
+    QFile earlier(Path("asha.pdf"));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("kept");
+    earlier.close();
+
+    dialogs.saveAs = std::nullopt;
+    Trigger("mnuSavePdf");
+    Trigger("mnuPrint");
+    EXPECT_EQ(dialogs.printDialogs, 1);
+    EXPECT_TRUE(p.messages.shown.empty());
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), QByteArray("kept"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({QStringLiteral("asha.pdf")}));
+}
+
+TEST_F(ReportFromTheWindow, AFileThatCannotBeWrittenGetsAMessageNamingIt) {
+    const QString path = Path("no-such-folder/asha.pdf");
+    dialogs.saveAs = path;
+    Trigger("mnuSavePdf");
+    ASSERT_EQ(p.messages.shown.size(), 1u);
+    EXPECT_EQ(p.messages.shown[0].icon, MessageIcon::Critical);
+    EXPECT_THAT(p.messages.shown[0].text, ::testing::HasSubstr(path.toStdString()));
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+    EXPECT_TRUE(results->isVisible());
+}
+
+TEST_F(ReportFromTheWindow, PrintDrawsTheSamePage) {
+    dialogs.printTo = Path("printed.pdf");
+    Trigger("mnuPrint");
+    EXPECT_EQ(dialogs.printDialogs, 1);
+    EXPECT_TRUE(p.messages.shown.empty());
+    ExpectTheWorkedExample(Path("printed.pdf"));
+}
+
+TEST_F(ReportFromTheWindow, CopyPutsTheReportOnTheClipboardUnlessTextIsSelected) {
+    const std::string expected = ReportPlainText(BuildReport(expectedPage, expectedState.birth));
+    QApplication::clipboard()->clear();
+    Trigger("mnuCopy");
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), expected);
+    EXPECT_THAT(expected, ::testing::HasSubstr("  Alternate Name            Shani Vara\n"));
+
+    // Ctrl+C with nothing selected does the same.
+    results->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(results));
+    auto* back = results->findChild<QPushButton*>(QStringLiteral("cmdBack"));
+    back->setFocus();
+    QApplication::clipboard()->clear();
+    QTest::keyClick(back, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), expected);
+
+    // With text selected in a text box, Ctrl+C copies just that.
+    auto* yoga = results->findChild<QPlainTextEdit*>(QStringLiteral("txtYogaDesc"));
+    results->Tabs()->setCurrentIndex(3);
+    yoga->setFocus();
+    QTextCursor cursor = yoga->textCursor();
+    cursor.setPosition(0);
+    cursor.movePosition(QTextCursor::NextWord, QTextCursor::KeepAnchor, 2);
+    yoga->setTextCursor(cursor);
+    QTest::keyClick(yoga, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("The yoga "));
+
+    // In the same box with the selection gone, the report again.
+    cursor.clearSelection();
+    yoga->setTextCursor(cursor);
+    QTest::keyClick(yoga, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), expected);
+}
