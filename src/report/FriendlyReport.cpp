@@ -1,26 +1,276 @@
 #include "report/FriendlyReport.h"
 
-#include <cctype>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace velmora {
 
 namespace {
 
-bool AllDigits(std::string_view s) {
-    if (s.empty()) return false;
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// True when `s` is `min`..`max` digits and nothing else.
+bool Digits(std::string_view s, std::size_t min, std::size_t max) {
+    if (s.size() < min || s.size() > max) return false;
     for (const char c : s) {
-        if (c < '0' || c > '9') return false;
+        if (!IsDigit(c)) return false;
     }
     return true;
 }
 
-// The position of a whole number's entry in a list ("07" chooses "7").
-int FindNumber(InputList list, std::string_view text) {
-    if (!AllDigits(text) || text.size() > 6) return -1;
-    return ListFind(list, std::to_string(std::stoi(std::string(text))));
+// The value of a short run of digits (checked by Digits first).
+int Number(std::string_view digits) {
+    int n = 0;
+    for (const char c : digits) n = n * 10 + (c - '0');
+    return n;
 }
+
+bool LeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int year, int month) {
+    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && LeapYear(year) ? 29 : days[month - 1];
+}
+
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// The month of "8", "08", "August" or "august", or 0.
+int MonthNumber(std::string_view text) {
+    if (Digits(text, 1, 2)) {
+        const int n = Number(text);
+        return n >= 1 && n <= 12 ? n : 0;
+    }
+    for (std::size_t i = 0; i < MonthNames.size(); ++i) {
+        const std::string_view name = MonthNames[i];
+        if (name.size() != text.size()) continue;
+        bool same = true;
+        for (std::size_t k = 0; k < name.size(); ++k) same = same && Upper(name[k]) == Upper(text[k]);
+        if (same) return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
+struct Coordinate {
+    std::string_view degrees, minutes;
+    char hemisphere;  // upper case
+};
+
+// "28:36N": degrees of 1..maxDegreeDigits digits, a colon, minutes of one or
+// two digits, the hemisphere letter (either case). Ranges are checked by the
+// caller.
+std::optional<Coordinate> SplitCoordinate(std::string_view v, std::size_t maxDegreeDigits, char first, char second) {
+    if (v.empty()) return std::nullopt;
+    const char letter = Upper(v.back());
+    if (letter != first && letter != second) return std::nullopt;
+    v.remove_suffix(1);
+    const auto colon = v.find(':');
+    if (colon == std::string_view::npos) return std::nullopt;
+    const auto degrees = v.substr(0, colon), minutes = v.substr(colon + 1);
+    if (!Digits(degrees, 1, maxDegreeDigits) || !Digits(minutes, 1, 2)) return std::nullopt;
+    return Coordinate{degrees, minutes, letter};
+}
+
+std::optional<Coordinate> CheckedCoordinate(std::string_view v, std::size_t maxDegreeDigits, int maxDegrees,
+                                            char first, char second) {
+    const auto c = SplitCoordinate(v, maxDegreeDigits, first, second);
+    if (!c || Number(c->degrees) > maxDegrees || Number(c->minutes) > 59) return std::nullopt;
+    return c;
+}
+
+// "H:MM" or "HH:MM" split at the colon, both parts digits; ranges by the caller.
+std::optional<std::pair<int, int>> HoursMinutes(std::string_view v) {
+    const auto colon = v.find(':');
+    if (colon == std::string_view::npos) return std::nullopt;
+    const auto hours = v.substr(0, colon), minutes = v.substr(colon + 1);
+    if (!Digits(hours, 1, 2) || !Digits(minutes, 2, 2)) return std::nullopt;
+    return std::pair{Number(hours), Number(minutes)};
+}
+
+using Wrong = std::optional<std::string>;
+
+constexpr std::string_view kDateExpected = "a real date from 1901-01-01 to 2050-12-31 written YYYY-MM-DD";
+
+Wrong TakeName(std::string_view v, FriendlyOptions& o) {
+    // The Name box takes letters and blanks and turns each letter into a capital.
+    std::string name;
+    for (const char c : v) {
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ')) {
+            return std::string("letters A-Z and blanks only, as the Name box takes them");
+        }
+        name.push_back(Upper(c));
+    }
+    o.name = name;
+    return std::nullopt;
+}
+
+Wrong TakeDate(std::string_view v, FriendlyOptions& o) {
+    if (v.size() != 10 || v[4] != '-' || v[7] != '-' || !Digits(v.substr(0, 4), 4, 4) ||
+        !Digits(v.substr(5, 2), 2, 2) || !Digits(v.substr(8, 2), 2, 2)) {
+        return std::string(kDateExpected);
+    }
+    const int year = Number(v.substr(0, 4)), month = Number(v.substr(5, 2)), day = Number(v.substr(8, 2));
+    if (year < FirstYear || year > LastYear || month < 1 || month > 12 || day < 1 ||
+        day > DaysInMonth(year, month)) {
+        return std::string(kDateExpected);
+    }
+    o.date = v;
+    return std::nullopt;
+}
+
+Wrong TakeDay(std::string_view v, FriendlyOptions& o) {
+    if (!Digits(v, 1, 2) || Number(v) < 1 || Number(v) > 31) return std::string("a day of the month, 1 to 31");
+    o.day = v;
+    return std::nullopt;
+}
+
+Wrong TakeMonth(std::string_view v, FriendlyOptions& o) {
+    if (MonthNumber(v) == 0) return std::string("a month, 1 to 12 or January to December");
+    o.month = v;
+    return std::nullopt;
+}
+
+Wrong TakeYear(std::string_view v, FriendlyOptions& o) {
+    if (!Digits(v, 4, 4) || Number(v) < FirstYear || Number(v) > LastYear) {
+        return std::string("a year from 1901 to 2050");
+    }
+    o.year = v;
+    return std::nullopt;
+}
+
+Wrong TakeTime(std::string_view v, FriendlyOptions& o) {
+    const auto t = HoursMinutes(v);
+    if (!t || t->first > 23 || t->second > 59) {
+        return std::string("a clock time HH:MM, hours 0 to 23 and minutes 00 to 59");
+    }
+    o.time = v;
+    return std::nullopt;
+}
+
+// A place name: whatever a text box holds, but on one line.
+Wrong TakeText(std::string_view v, std::string& field) {
+    for (const char c : v) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) return std::string("one line of text, without control characters");
+    }
+    field = v;
+    return std::nullopt;
+}
+
+Wrong TakeLat(std::string_view v, FriendlyOptions& o) {
+    if (!CheckedCoordinate(v, 2, 89, 'N', 'S')) {
+        return std::string("DEG:MIN followed by N or S, degrees 0 to 89 and minutes 0 to 59, e.g. 28:36N");
+    }
+    o.lat = v;
+    return std::nullopt;
+}
+
+Wrong TakeLon(std::string_view v, FriendlyOptions& o) {
+    if (!CheckedCoordinate(v, 3, 179, 'E', 'W')) {
+        return std::string("DEG:MIN followed by E or W, degrees 0 to 179 and minutes 0 to 59, e.g. 77:13E");
+    }
+    o.lon = v;
+    return std::nullopt;
+}
+
+Wrong TakeZone(std::string_view v, FriendlyOptions& o) {
+    const auto z = HoursMinutes(v);
+    if (!z || z->first > 14 || z->second > 59) {
+        return std::string(
+            "H:MM, hours 0 to 14 and minutes 00 to 59, without a sign (the direction follows --lon), e.g. 5:30");
+    }
+    o.zone = v;
+    return std::nullopt;
+}
+
+Wrong TakeDst(std::string_view, FriendlyOptions& o) {
+    o.dst = true;
+    return std::nullopt;
+}
+
+constexpr FriendlyOption kOptions[] = {
+    {"name", "NAME", "The name: letters and blanks; written in capitals, as the window does.", TakeName},
+    {"date", "YYYY-MM-DD", "The date, 1901-01-01 to 2050-12-31.", TakeDate},
+    {"day", "1..31", "The day of the month, instead of --date.", TakeDay},
+    {"month", "1..12|January..", "The month, instead of --date.", TakeMonth},
+    {"year", "1901..2050", "The year, instead of --date.", TakeYear},
+    {"time", "HH:MM", "The local clock time, 0:00 to 23:59.", TakeTime},
+    {"city", "CITY", "The city.", [](std::string_view v, FriendlyOptions& o) { return TakeText(v, o.city); }},
+    {"state", "STATE", "The state.", [](std::string_view v, FriendlyOptions& o) { return TakeText(v, o.state); }},
+    {"country", "COUNTRY", "The country.",
+     [](std::string_view v, FriendlyOptions& o) { return TakeText(v, o.country); }},
+    {"lat", "DEG:MIN{N|S}", "The latitude, e.g. 28:36N.", TakeLat},
+    {"lon", "DEG:MIN{E|W}", "The longitude, e.g. 77:13E.", TakeLon},
+    {"zone", "H:MM", "The time zone's size, e.g. 5:30; its direction follows the longitude.", TakeZone},
+    {"dst", "", "Daylight saving time is in force.", TakeDst},
+};
+
+}  // namespace
+
+std::span<const FriendlyOption> FriendlyOptionTable() { return kOptions; }
+
+const FriendlyOption* FindFriendlyOption(std::string_view name) {
+    for (const auto& option : kOptions) {
+        if (option.name == name) return &option;
+    }
+    return nullptr;
+}
+
+std::optional<std::string> FormFromOptions(const FriendlyOptions& o, InputForm& form) {
+    form.txtName = o.name;
+    form.txtMCity = o.city;
+    form.txtMState = o.state;
+    form.txtMCountry = o.country;
+
+    // The fresh window's date unless the options say otherwise.
+    int year = FirstYear, month = 1, day = 1;
+    if (!o.date.empty()) {
+        if (!o.day.empty() || !o.month.empty() || !o.year.empty()) {
+            return std::string("--date cannot be combined with --day, --month or --year");
+        }
+        const std::string_view d = o.date;
+        year = Number(d.substr(0, 4));
+        month = Number(d.substr(5, 2));
+        day = Number(d.substr(8, 2));
+    }
+    if (!o.year.empty()) year = Number(o.year);
+    if (!o.month.empty()) month = MonthNumber(o.month);
+    if (!o.day.empty()) day = Number(o.day);
+    if (year < FirstYear || year > LastYear || month < 1 || month > 12 || day < 1) {
+        return std::string("the date options do not make a date");  // the table's checks prevent this
+    }
+    if (day > DaysInMonth(year, month)) {
+        return "--day " + std::to_string(day) + ": " + std::string(MonthNames[month - 1]) + " " +
+               std::to_string(year) + " has " + std::to_string(DaysInMonth(year, month)) + " days";
+    }
+    form.cboYear = year - FirstYear;
+    form.cboMonth = month - 1;
+    form.cboDate = day - 1;
+
+    if (const auto t = HoursMinutes(o.time)) {
+        form.cboHH = t->first;
+        form.cboMM = t->second;
+    }
+    if (const auto c = SplitCoordinate(o.lat, 2, 'N', 'S')) {
+        form.txtLatD = c->degrees;
+        form.txtLatM = c->minutes;
+        form.optLat = c->hemisphere == 'S' ? 1 : 0;
+    }
+    if (const auto c = SplitCoordinate(o.lon, 3, 'E', 'W')) {
+        form.txtLonD = c->degrees;
+        form.txtLonM = c->minutes;
+        form.optLong = c->hemisphere == 'W' ? 1 : 0;
+    }
+    if (!o.zone.empty()) {
+        const auto colon = o.zone.find(':');
+        form.txtZoneHour = o.zone.substr(0, colon);
+        form.txtZoneMinute = o.zone.substr(colon + 1);
+    }
+    form.chkDST = o.dst ? 1 : 0;
+    return std::nullopt;
+}
+
+namespace {
 
 std::vector<std::string_view> Split(std::string_view s, char separator) {
     std::vector<std::string_view> parts;
@@ -33,89 +283,6 @@ std::vector<std::string_view> Split(std::string_view s, char separator) {
     }
     return parts;
 }
-
-// "28:36N" into the degree and minute boxes and the hemisphere button
-// (`first` is the letter of button 0). Without a letter button 0 stays.
-std::optional<std::string> Coordinate(std::string_view value, std::string_view option, char first,
-                                      char second, std::string& degrees, std::string& minutes,
-                                      int& button) {
-    if (value.empty()) return std::nullopt;
-    const char last = static_cast<char>(std::toupper(static_cast<unsigned char>(value.back())));
-    if (last == first || last == second) {
-        button = last == first ? 0 : 1;
-        value.remove_suffix(1);
-    }
-    const auto parts = Split(value, ':');
-    if (parts.size() > 2) {
-        return std::string("--") + std::string(option) + " must look like 28:36" + first;
-    }
-    degrees = std::string(parts[0]);
-    minutes = parts.size() == 2 ? std::string(parts[1]) : "0";
-    return std::nullopt;
-}
-
-}  // namespace
-
-std::optional<std::string> FormFromOptions(const FriendlyOptions& o, InputForm& form) {
-    form.txtName = o.name;
-    form.txtMCity = o.city;
-    form.txtMState = o.state;
-    form.txtMCountry = o.country;
-
-    std::string_view day = o.day, month = o.month, year = o.year;
-    if (!o.date.empty()) {
-        const auto parts = Split(o.date, '-');
-        if (parts.size() != 3) return std::string("--date must look like 1987-08-15");
-        year = parts[0];
-        month = parts[1];
-        day = parts[2];
-    }
-    if (!month.empty()) {
-        int position = ListFind(InputList::Month, month);
-        if (position < 0) {
-            const int number = FindNumber(InputList::Date, month);  // 1..31 as text
-            position = number >= 0 && number < 12 ? number : -1;
-        }
-        if (position < 0) return "no month " + std::string(month) + " (1..12 or January..December)";
-        form.cboMonth = position;
-    }
-    if (!day.empty()) {
-        const int position = FindNumber(InputList::Date, day);
-        if (position < 0) return "no day " + std::string(day) + " (1..31)";
-        form.cboDate = position;
-    }
-    if (!year.empty()) {
-        const int position = FindNumber(InputList::Year, year);
-        if (position < 0) return "no year " + std::string(year) + " (1901..2050)";
-        form.cboYear = position;
-    }
-    if (!o.time.empty()) {
-        const auto parts = Split(o.time, ':');
-        const int hour = FindNumber(InputList::Hour, parts[0]);
-        const int minute = parts.size() == 2 ? FindNumber(InputList::Minute, parts[1]) : -1;
-        if (parts.size() != 2 || hour < 0 || minute < 0) {
-            return std::string("--time must look like 10:30 (hours 0..23, minutes 0..59)");
-        }
-        form.cboHH = hour;
-        form.cboMM = minute;
-    }
-    if (auto wrong = Coordinate(o.lat, "lat", 'N', 'S', form.txtLatD, form.txtLatM, form.optLat)) {
-        return wrong;
-    }
-    if (auto wrong = Coordinate(o.lon, "lon", 'E', 'W', form.txtLonD, form.txtLonM, form.optLong)) {
-        return wrong;
-    }
-    if (!o.zone.empty()) {
-        const auto parts = Split(o.zone, ':');
-        if (parts.size() > 2) return std::string("--zone must look like 5:30");
-        form.txtZoneHour = std::string(parts[0]);
-        form.txtZoneMinute = parts.size() == 2 ? std::string(parts[1]) : "0";
-    }
-    form.chkDST = o.dst ? 1 : 0;
-    return std::nullopt;
-}
-
-namespace {
 
 std::size_t Columns(std::string_view s) {
     std::size_t n = 0;

@@ -1,33 +1,57 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "input/InputForm.h"
 #include "results/ResultsPage.h"
 
-// The friendly mode of velmora-report: birth data as readable options, the
-// results as readable text.
+// The readable mode of velmora-report: birth data as options, the results as
+// readable text.
 namespace velmora {
 
+// The values of the readable mode's options, each already checked by its
+// entry in FriendlyOptionTable(). Empty means "not given": the fresh window's
+// value stays.
 struct FriendlyOptions {
-    std::string name;
-    std::string date;   // YYYY-MM-DD; or the three below
+    std::string name;   // letters and blanks, in capitals
+    std::string date;   // YYYY-MM-DD, a real date in 1901..2050; or the three below
     std::string day;    // 1..31
     std::string month;  // 1..12 or the English name
     std::string year;   // 1901..2050
-    std::string time;   // HH:MM, 24-hour local clock time
+    std::string time;   // H:MM or HH:MM, 24-hour local clock time
     std::string city, state, country;
-    std::string lat;   // degrees[:minutes] and N or S, e.g. 28:36N
-    std::string lon;   // degrees[:minutes] and E or W, e.g. 77:13E
-    std::string zone;  // hours[:minutes], e.g. 5:30 (the sign is not used)
+    std::string lat;   // DEG:MIN and N or S, e.g. 28:36N
+    std::string lon;   // DEG:MIN and E or W, e.g. 77:13E
+    std::string zone;  // H:MM, e.g. 5:30 (its direction follows the longitude)
     bool dst = false;
 };
 
+// One option of the readable mode. Every option is written here once: the
+// command line, --help and the checks all come from the table.
+struct FriendlyOption {
+    std::string_view name;       // without the leading "--"
+    std::string_view valueName;  // placeholder in --help; empty for a switch
+    std::string_view help;
+    // Checks the value (a switch gets an empty one) and stores it in
+    // `options`. Returns nothing when the value is good, otherwise what a good
+    // value looks like ("a date from 1901-01-01 to 2050-12-31 …").
+    std::optional<std::string> (*take)(std::string_view value, FriendlyOptions& options);
+};
+
+std::span<const FriendlyOption> FriendlyOptionTable();
+
+// The option of that name (without "--"), or null.
+const FriendlyOption* FindFriendlyOption(std::string_view name);
+
 // Fills the input form as a user would: the coordinate and zone parts go into
-// their boxes as typed, the date and time choose list entries. Returns what is
-// wrong with an option (a date the lists do not offer, a malformed value), or
-// nothing. The input check itself runs later, as in the window.
+// their boxes, the date and time choose list entries, the DST box is ticked.
+// Options that are only wrong together (--date with --day, the 30th of
+// February from --day and --month) give one line saying what is wrong, and the
+// form is not to be used. The window's own input check runs later, as in the
+// window.
 std::optional<std::string> FormFromOptions(const FriendlyOptions& options, InputForm& form);
 
 // The details, the ayanamsa and the five tabs as plain text, one value per

@@ -8,9 +8,13 @@
 #include <QString>
 
 #include <array>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <istream>
+#include <limits>
 #include <ostream>
+#include <vector>
 
 #include "input/CalculationDriver.h"
 #include "report/JsonText.h"
@@ -211,14 +215,79 @@ std::string Session::ProcessLine(std::string_view line) {
 
 std::string ProcessLine(Session& session, std::string_view line) { return session.ProcessLine(line); }
 
-int RunJsonLines(std::istream& in, std::ostream& out, Session& session) {
-    std::string line;
-    while (std::getline(in, line)) {
-        out << session.ProcessLine(line) << '\n';
-        if (in.rdbuf()->in_avail() <= 0) out.flush();
+namespace {
+
+std::string TooLong() {
+    return "line longer than " + std::to_string(kMaxLineBytes) + " bytes: skipped without being read";
+}
+
+}  // namespace
+
+std::string Session::RejectLine(std::string_view what) {
+    hadError_ = true;
+    return ErrorLine(what);
+}
+
+namespace {
+
+std::string Failure(std::string_view what, int error) {
+    std::string text(what);
+    if (error != 0) {
+        text += ": ";
+        text += std::strerror(error);
     }
+    return text;
+}
+
+}  // namespace
+
+JsonLinesEnd RunJsonLines(std::istream& in, std::ostream& out, Session& session, std::string_view inputName) {
+    JsonLinesEnd end;
+    const auto readFailed = [&] {
+        end.status = 3;
+        end.failure = Failure("cannot read " + std::string(inputName), errno);
+        return end;
+    };
+    const auto writeFailed = [&] {
+        end.status = 3;
+        end.failure = Failure("cannot write the output", errno);
+        return end;
+    };
+    // Room for one byte more than the limit, so that an over-long line shows
+    // itself; the rest of such a line is skipped, never stored.
+    std::vector<char> buffer(kMaxLineBytes + 2);
+    const auto capacity = static_cast<std::streamsize>(buffer.size());
+    while (true) {
+        errno = 0;
+        in.getline(buffer.data(), capacity);
+        if (in.bad()) return readFailed();
+        const std::streamsize taken = in.gcount();
+        std::string answer;
+        if (in.fail() && !in.eof()) {
+            // The buffer filled up before the line ended.
+            in.clear();
+            in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+            if (in.bad()) return readFailed();
+            answer = session.RejectLine(TooLong());
+        } else if (taken == 0 && in.eof()) {
+            break;  // the end of the input, after the last line end
+        } else {
+            // getline counts the line end it removed; at the end of the input there is none.
+            const auto length = static_cast<std::size_t>(in.eof() ? taken : taken - 1);
+            answer = length > kMaxLineBytes ? session.RejectLine(TooLong())
+                                            : session.ProcessLine(std::string_view(buffer.data(), length));
+        }
+        errno = 0;
+        out << answer << '\n';
+        if (out && in.rdbuf()->in_avail() <= 0) out.flush();
+        if (!out) return writeFailed();
+        if (in.eof()) break;
+    }
+    errno = 0;
     out.flush();
-    return session.HadError() ? 1 : 0;
+    if (!out) return writeFailed();
+    end.status = session.HadError() ? 1 : 0;
+    return end;
 }
 
 }  // namespace velmora

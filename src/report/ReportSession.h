@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -34,6 +35,10 @@ public:
     // return is allowed) with exactly one output line. Any bytes are accepted.
     std::string ProcessLine(std::string_view line);
 
+    // Answers a line that could not be taken at all (too long, say) with an
+    // error line saying `what`.
+    std::string RejectLine(std::string_view what);
+
     // True once any line was answered with an error.
     bool HadError() const { return hadError_; }
 
@@ -47,10 +52,22 @@ private:
 // The same as session.ProcessLine(line); the entry point for fuzzing.
 std::string ProcessLine(Session& session, std::string_view line);
 
+// The longest input line taken, in bytes without the line end. A real form is
+// well under 1 KB; a longer line is answered with an error without being held
+// in memory, and the session goes on with the next line.
+inline constexpr std::size_t kMaxLineBytes = std::size_t{1} << 20;
+
+struct JsonLinesEnd {
+    int status = 0;       // 0 every line was read, 1 a line was an error, 3 reading or writing failed
+    std::string failure;  // what failed to be read or written, for standard error
+};
+
 // Reads JSON Lines from `in` until its end and writes one line to `out` for
 // each. Output is flushed whenever no more input is waiting, so a program at
-// the other end of a pipe gets each answer before it sends the next line.
-// Returns the exit status: 0 when every line was read, 1 when any was an error.
-int RunJsonLines(std::istream& in, std::ostream& out, Session& session);
+// the other end of a pipe gets each answer before it sends the next line. A
+// failure to read `in` (named `inputName` in the message) or to write `out`
+// (a full disk, a closed pipe) ends the run at once.
+JsonLinesEnd RunJsonLines(std::istream& in, std::ostream& out, Session& session,
+                          std::string_view inputName = "standard input");
 
 }  // namespace velmora

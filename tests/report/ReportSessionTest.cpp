@@ -6,7 +6,9 @@
 
 #include <random>
 #include <sstream>
+#include <streambuf>
 #include <string>
+#include <vector>
 
 #include "report/JsonText.h"
 #include "report/ReportSession.h"
@@ -228,7 +230,7 @@ TEST(RunJsonLines, OneLineOutPerLineInAndTheExitStatus) {
     Session good;
     std::istringstream in(kDelhi + "\n{}\n" + kDelhi);  // the last line has no line end
     std::ostringstream out;
-    EXPECT_EQ(RunJsonLines(in, out, good), 0);
+    EXPECT_EQ(RunJsonLines(in, out, good).status, 0);
     std::istringstream lines(out.str());
     std::string line;
     int n = 0;
@@ -238,9 +240,93 @@ TEST(RunJsonLines, OneLineOutPerLineInAndTheExitStatus) {
     Session bad;
     std::istringstream in2("{}\nnope\n{}\n");
     std::ostringstream out2;
-    EXPECT_EQ(RunJsonLines(in2, out2, bad), 1);
+    EXPECT_EQ(RunJsonLines(in2, out2, bad).status, 1);
     EXPECT_EQ(out2.str(),
               "{\"refused\":{\"message\":\"Please Enter Name\",\"focus\":\"txtName\"}}\n"
               "{\"error\":\"bad JSON at offset 1: illegal value\"}\n"
               "{\"refused\":{\"message\":\"Please Enter Name\",\"focus\":\"txtName\"}}\n");
+}
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// A stream buffer that takes `room` bytes and then fails every write, as a
+// full disk or a closed pipe does.
+class FullBuffer : public std::streambuf {
+public:
+    explicit FullBuffer(std::size_t room) : room_(room) {}
+    std::string taken;
+
+protected:
+    int_type overflow(int_type c) override {
+        if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+        if (taken.size() >= room_) return traits_type::eof();
+        taken.push_back(traits_type::to_char_type(c));
+        return c;
+    }
+
+private:
+    std::size_t room_;
+};
+
+}  // namespace
+
+TEST(RunJsonLines, OverLongLinesAreSkippedAndTheNextLineIsAnswered) {
+    // A form padded with blanks (valid JSON) to exactly the limit is read; one
+    // byte more and it is answered with an error; so is a line many times the
+    // limit, and the session goes on after each.
+    std::string atLimit = kDelhi;
+    atLimit.insert(1, kMaxLineBytes - kDelhi.size(), ' ');
+    ASSERT_EQ(atLimit.size(), kMaxLineBytes);
+    const std::string overLimit = " " + atLimit;
+    const std::string huge(3 * kMaxLineBytes + 17, 'x');
+    std::istringstream in(atLimit + "\n" + overLimit + "\n" + kDelhi + "\n" + huge + "\n" + kDelhi + "\n" +
+                          overLimit);  // the last one at the end of the input, without a line end
+    std::ostringstream out;
+    Session session;
+    const auto end = RunJsonLines(in, out, session);
+    EXPECT_EQ(end.status, 1);
+    EXPECT_EQ(end.failure, "");
+    const auto lines = Lines(out.str());
+    ASSERT_EQ(lines.size(), 6u) << out.str().substr(0, 2000);
+    EXPECT_EQ(Field(Parse(lines[0]), "results", "lblNakshatra"), "Bharani");
+    EXPECT_TRUE(IsError(lines[1])) << lines[1];
+    EXPECT_NE(lines[1].find("longer than 1048576 bytes"), std::string::npos);
+    EXPECT_EQ(lines[2], lines[0]);
+    EXPECT_TRUE(IsError(lines[3]));
+    EXPECT_EQ(lines[4], lines[0]);
+    EXPECT_TRUE(IsError(lines[5]));
+}
+
+TEST(RunJsonLines, AFailedWriteEndsTheRunAtOnce) {
+    const std::string input = kDelhi + "\n" + kDelhi + "\n" + kDelhi + "\n";
+    for (const std::size_t room : {std::size_t{0}, std::size_t{100}}) {
+        std::istringstream in(input);
+        FullBuffer full(room);
+        std::ostream out(&full);
+        Session session;
+        const auto end = RunJsonLines(in, out, session);
+        EXPECT_EQ(end.status, 3) << room;
+        EXPECT_EQ(end.failure.rfind("cannot write the output", 0), 0u) << end.failure;
+        // The first answer did not fit: nothing after it was calculated.
+        std::string rest;
+        std::getline(in, rest);
+        EXPECT_EQ(rest, kDelhi) << room;
+    }
+}
+
+TEST(RunJsonLines, AFailedReadIsNotTheEndOfTheInput) {
+    std::istringstream in(kDelhi + "\n");
+    in.setstate(std::ios::badbit);
+    std::ostringstream out;
+    Session session;
+    const auto end = RunJsonLines(in, out, session, "forms.jsonl");
+    EXPECT_EQ(end.status, 3);
+    EXPECT_EQ(end.failure.rfind("cannot read forms.jsonl", 0), 0u) << end.failure;
 }

@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "input/CalculationDriver.h"
+#include "report/CommandLine.h"
 #include "report/FriendlyReport.h"
 
 using namespace velmora;
@@ -17,12 +22,22 @@ namespace {
 struct Outcome {
     int status = -1;
     std::string out;
+    std::string err;
 };
 
-// Runs the built tool through the shell (arguments are fixed test texts).
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Runs the built tool through the shell (arguments are fixed test texts);
+// standard error goes to a file and comes back in `err`.
 Outcome RunTool(const std::string& arguments) {
     Outcome o;
-    const std::string command = std::string("'") + VELMORA_REPORT_EXE + "' " + arguments + " 2>/dev/null";
+    // ctest runs the tests of this file side by side, each in its own process.
+    const std::string errPath = ::testing::TempDir() + "report-stderr-" + std::to_string(::getpid()) + ".txt";
+    const std::string command =
+        std::string("'") + VELMORA_REPORT_EXE + "' " + arguments + " 2>'" + errPath + "'";
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return o;
     char buffer[4096];
@@ -30,6 +45,7 @@ Outcome RunTool(const std::string& arguments) {
     while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) o.out.append(buffer, n);
     const int status = pclose(pipe);
     o.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    o.err = ReadAll(errPath);
     return o;
 }
 
@@ -86,28 +102,119 @@ TEST(ReportTool, FriendlyModeAndHelp) {
     EXPECT_NE(o.out.find("August/15/1987"), std::string::npos);
     EXPECT_NE(o.out.find("-23\u00B0 41' 5\""), std::string::npos);
 
-    o = RunTool("--date 1987-08-15 --lat 28:36N --lon 77:13E");  // no name: refused
+    o = RunTool("--date 1987-08-15 --lat 28:36N --lon 77:13E");  // no name: the window refuses
     EXPECT_EQ(o.status, 1);
-    o = RunTool("--name A --date 1850-01-01");
-    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "velmora-report: Please Enter Name\n");
+    o = RunTool("--name A --date 1850-01-01");  // not a value the window offers: usage
+    EXPECT_EQ(o.status, 2);
 
     o = RunTool("--help");
     EXPECT_EQ(o.status, 0);
     EXPECT_NE(o.out.find("--jsonl"), std::string::npos);
     EXPECT_NE(o.out.find("Example"), std::string::npos);
+    for (const auto& option : FriendlyOptionTable()) {
+        EXPECT_NE(o.out.find("--" + std::string(option.name)), std::string::npos) << option.name;
+    }
+
+    o = RunTool("");  // nothing to do: the usage, as a usage error
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.out, "");
+    EXPECT_NE(o.err.find("Usage: velmora-report"), std::string::npos);
 }
 
+TEST(ReportTool, AWrongOptionEndsWithOneLineAndStatusTwo) {
+    for (const char* arguments : {"--date=--", "--date 1987--15", "--zone abc", "--lat 28.5N", "--bogus",
+                                  "--name A --name B", "--jsonl --name A", "stray-file", "--time"}) {
+        const auto o = RunTool(arguments);
+        EXPECT_EQ(o.status, 2) << arguments;
+        EXPECT_EQ(o.out, "") << arguments;
+        EXPECT_EQ(o.err.rfind("velmora-report: ", 0), 0u) << arguments << ": " << o.err;
+        EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1) << arguments << ": " << o.err;
+    }
+    EXPECT_EQ(RunTool("--date 1987--15").err,
+              "velmora-report: --date \"1987--15\": expected a real date from 1901-01-01 to 2050-12-31 "
+              "written YYYY-MM-DD\n");
+}
+
+TEST(ReportTool, AFailedWriteEndsWithAMessage) {
+    const auto path = WriteFile("write.jsonl", kDelhi + "\n" + kDelhi + "\n");
+    auto o = RunTool("--jsonl '" + path + "' >/dev/full");
+    EXPECT_EQ(o.status, 3);
+    EXPECT_EQ(o.err, "velmora-report: cannot write the output: No space left on device\n");
+    o = RunTool("--name ASHA --date 1987-08-15 --lat 28:36N --lon 77:13E --zone 5:30 >/dev/full");
+    EXPECT_EQ(o.status, 3);
+    EXPECT_EQ(o.err, "velmora-report: cannot write the output: No space left on device\n");
+    o = RunTool("--help >/dev/full");
+    EXPECT_EQ(o.status, 3);
+}
+
+TEST(ReportTool, AClosedPipeEndsTheRunWithAMessage) {
+    // Many lines in, and the reader closes its end after the first bytes.
+    std::string many;
+    for (int i = 0; i < 2000; ++i) many += kDelhi + "\n";
+    const auto path = WriteFile("many.jsonl", many);
+    int out[2];
+    ASSERT_EQ(::pipe(out), 0);
+    const std::string errPath = ::testing::TempDir() + "report-pipe-stderr-" + std::to_string(::getpid()) + ".txt";
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        ::dup2(out[1], 1);
+        ::close(out[0]);
+        ::close(out[1]);
+        if (!std::freopen(errPath.c_str(), "w", stderr)) ::_exit(100);
+        ::execl(VELMORA_REPORT_EXE, VELMORA_REPORT_EXE, "--jsonl", path.c_str(), static_cast<char*>(nullptr));
+        ::_exit(101);
+    }
+    ::close(out[1]);
+    char first[16];
+    EXPECT_GT(::read(out[0], first, sizeof first), 0);
+    ::close(out[0]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 3);
+    EXPECT_EQ(ReadAll(errPath), "velmora-report: cannot write the output: Broken pipe\n");
+}
+
+TEST(ReportTool, AFolderOrAMissingFileIsAnErrorWithItsName) {
+    auto o = RunTool("--jsonl '" + ::testing::TempDir() + "'");
+    EXPECT_EQ(o.status, 3);
+    EXPECT_NE(o.err.find(::testing::TempDir()), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("is a folder"), std::string::npos) << o.err;
+    o = RunTool("--jsonl /nonexistent/forms.jsonl");
+    EXPECT_EQ(o.status, 3);
+    EXPECT_EQ(o.err, "velmora-report: cannot read /nonexistent/forms.jsonl: No such file or directory\n");
+}
+
+TEST(ReportTool, AnOverLongLineIsAnsweredAndTheNextIsRead) {
+    const auto path = WriteFile("long.jsonl", "{\"txtName\":\"" + std::string(5 << 20, 'A') + "\"}\n" + kDelhi + "\n");
+    const auto o = RunTool("--jsonl '" + path + "'");
+    EXPECT_EQ(o.status, 1);
+    ASSERT_EQ(CountLines(o.out), 2) << o.out.substr(0, 300);
+    EXPECT_EQ(o.out.rfind("{\"error\":\"line longer than 1048576 bytes", 0), 0u) << o.out.substr(0, 300);
+    EXPECT_NE(o.out.find("\"lblNakshatra\":\"Bharani\""), std::string::npos);
+}
+
+namespace {
+
+// The form that the arguments give, or the line saying what is wrong.
+std::variant<InputForm, std::string> FormFromArguments(std::vector<std::string> args) {
+    auto parsed = ParseCommandLine(args);
+    if (auto* wrong = std::get_if<std::string>(&parsed)) return *wrong;
+    InputForm form;
+    if (auto wrong = FormFromOptions(std::get<CommandLine>(parsed).options, form)) return *wrong;
+    return form;
+}
+
+}  // namespace
+
 TEST(FriendlyOptions, FillTheFormAsTyped) {
-    FriendlyOptions o;
-    o.name = "ASHA";
-    o.date = "1984-03-05";
-    o.time = "07:05";
-    o.lat = "28:36s";
-    o.lon = "77:12W";
-    o.zone = "-5:30";
-    o.dst = true;
-    InputForm f;
-    ASSERT_EQ(FormFromOptions(o, f), std::nullopt);
+    auto parsed = FormFromArguments({"--name", "asha Rao", "--date", "1984-03-05", "--time", "07:05", "--lat",
+                                     "28:36s", "--lon=77:12W", "--zone", "5:30", "--dst", "--city", "Pune"});
+    ASSERT_TRUE(std::holds_alternative<InputForm>(parsed)) << std::get<std::string>(parsed);
+    const auto& f = std::get<InputForm>(parsed);
+    EXPECT_EQ(f.txtName, "ASHA RAO");
     EXPECT_EQ(MonthText(f), "March");
     EXPECT_EQ(DateText(f), "5");
     EXPECT_EQ(YearText(f), "1984");
@@ -118,40 +225,107 @@ TEST(FriendlyOptions, FillTheFormAsTyped) {
     EXPECT_EQ(f.optLat, 1);
     EXPECT_EQ(f.txtLonD, "77");
     EXPECT_EQ(f.optLong, 1);
-    EXPECT_EQ(f.txtZoneHour, "-5");
+    EXPECT_EQ(f.txtZoneHour, "5");
     EXPECT_EQ(f.txtZoneMinute, "30");
     EXPECT_EQ(f.chkDST, 1);
+    EXPECT_EQ(f.txtMCity, "Pune");
 
-    FriendlyOptions parts;
-    parts.day = "31";
-    parts.month = "December";
-    parts.year = "2050";
-    parts.lat = "10N";
-    InputForm g;
-    ASSERT_EQ(FormFromOptions(parts, g), std::nullopt);
-    EXPECT_EQ(DateText(g), "31");
-    EXPECT_EQ(MonthText(g), "December");
-    EXPECT_EQ(g.txtLatM, "0");
-    parts.month = "12";
-    ASSERT_EQ(FormFromOptions(parts, g), std::nullopt);
-    EXPECT_EQ(MonthText(g), "December");
+    // The three date options; what is left out keeps the fresh window's value.
+    parsed = FormFromArguments({"--day", "31", "--month", "december", "--year", "2050"});
+    ASSERT_TRUE(std::holds_alternative<InputForm>(parsed));
+    EXPECT_EQ(DateText(std::get<InputForm>(parsed)), "31");
+    EXPECT_EQ(MonthText(std::get<InputForm>(parsed)), "December");
+    parsed = FormFromArguments({"--month", "2", "--day", "29", "--year", "2000"});
+    ASSERT_TRUE(std::holds_alternative<InputForm>(parsed));
+    EXPECT_EQ(MonthText(std::get<InputForm>(parsed)), "February");
+    parsed = FormFromArguments({"--day", "31"});
+    ASSERT_TRUE(std::holds_alternative<InputForm>(parsed));
+    EXPECT_EQ(YearText(std::get<InputForm>(parsed)), "1901");
+    EXPECT_EQ(std::get<InputForm>(parsed).txtLatD, "");
 }
 
-TEST(FriendlyOptions, ValuesTheListsDoNotOfferAreErrors) {
-    const char* dates[] = {"1900-12-31", "2051-01-01", "1987-13-01", "1987-00-10", "1987-08-32", "1987/08/15", "x"};
-    for (const char* d : dates) {
-        FriendlyOptions o;
-        o.date = d;
-        InputForm f;
-        EXPECT_NE(FormFromOptions(o, f), std::nullopt) << d;
+TEST(FriendlyOptions, EveryWrongValueNamesItsOptionAndWhatIsExpected) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* says;
+    };
+    const Case cases[] = {
+        // Dates: the form, the range, the calendar.
+        {{"--date=--"}, "--date \"--\": expected a real date"},
+        {{"--date", "1987--15"}, "--date \"1987--15\": expected"},
+        {{"--date", "1987-8-15"}, "--date \"1987-8-15\": expected"},
+        {{"--date", "1900-12-31"}, "--date \"1900-12-31\": expected"},
+        {{"--date", "2051-01-01"}, "--date \"2051-01-01\": expected"},
+        {{"--date", "1987-13-01"}, "--date \"1987-13-01\": expected"},
+        {{"--date", "1987-04-31"}, "--date \"1987-04-31\": expected"},
+        {{"--date", "1901-02-29"}, "--date \"1901-02-29\": expected"},
+        {{"--day", "0"}, "--day \"0\": expected a day of the month, 1 to 31"},
+        {{"--month", "13"}, "--month \"13\": expected a month"},
+        {{"--month", "Augst"}, "--month \"Augst\": expected a month"},
+        {{"--year", "87"}, "--year \"87\": expected a year from 1901 to 2050"},
+        {{"--day", "30", "--month", "2", "--year", "2000"}, "--day 30: February 2000 has 29 days"},
+        {{"--day", "31", "--month", "April"}, "--day 31: April 1901 has 30 days"},
+        {{"--date", "1987-08-15", "--year", "1988"}, "--date cannot be combined with --day, --month or --year"},
+        // Clock time.
+        {{"--time", "24:00"}, "--time \"24:00\": expected a clock time HH:MM"},
+        {{"--time", "10:60"}, "--time \"10:60\": expected"},
+        {{"--time", "10"}, "--time \"10\": expected"},
+        {{"--time", "10:5"}, "--time \"10:5\": expected"},
+        // Coordinates: the window's ranges, the hemisphere letter, no fractions.
+        {{"--lat", "28.5N"}, "--lat \"28.5N\": expected DEG:MIN followed by N or S"},
+        {{"--lat", "28:36"}, "--lat \"28:36\": expected"},
+        {{"--lat", "90:00N"}, "--lat \"90:00N\": expected"},
+        {{"--lat", "28:60N"}, "--lat \"28:60N\": expected"},
+        {{"--lat", "28:36E"}, "--lat \"28:36E\": expected"},
+        {{"--lon", "180:00E"}, "--lon \"180:00E\": expected DEG:MIN followed by E or W, degrees 0 to 179"},
+        {{"--lon", "-77:13E"}, "--lon \"-77:13E\": expected"},
+        {{"--lon", "77:13"}, "--lon \"77:13\": expected"},
+        // Zone.
+        {{"--zone", "abc"}, "--zone \"abc\": expected H:MM"},
+        {{"--zone", "5"}, "--zone \"5\": expected H:MM"},
+        {{"--zone", "-5:30"}, "--zone \"-5:30\": expected H:MM"},
+        {{"--zone", "15:00"}, "--zone \"15:00\": expected H:MM"},
+        {{"--zone", "5:60"}, "--zone \"5:60\": expected H:MM"},
+        // Name: what the Name box takes; place names on one line.
+        {{"--name", "ASHA1"}, "--name \"ASHA1\": expected letters A-Z and blanks only"},
+        {{"--name", "ASH\xC3\x81"}, "--name \"ASH\xC3\x81\": expected letters"},
+        {{"--city", "New\nDelhi"}, "--city \"New\\nDelhi\": expected one line of text"},
+        // The command line itself.
+        {{"--bogus"}, "unknown option \"--bogus\""},
+        {{"-x"}, "unknown option \"-x\""},
+        {{"--date"}, "--date needs a value: YYYY-MM-DD"},
+        {{"--dst=1"}, "--dst takes no value"},
+        {{"--jsonl=forms.jsonl"}, "--jsonl takes no value"},
+        {{"--name", "A", "--name", "B"}, "--name is given twice"},
+        {{"--jsonl", "--lat", "28:36N"}, "--lat belongs to the readable mode"},
+        {{"--jsonl", "a.jsonl", "b.jsonl"}, "--jsonl reads one FILE at most"},
+        {{"forms.jsonl"}, "a FILE (\"forms.jsonl\") is read only with --jsonl"},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = FormFromArguments(c.args);
+        ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << c.says;
+        const auto& wrong = std::get<std::string>(parsed);
+        EXPECT_EQ(wrong.rfind(c.says, 0), 0u) << wrong;
+        EXPECT_EQ(wrong.find('\n'), std::string::npos) << wrong;
     }
-    const char* times[] = {"24:00", "10:60", "10", "ab:cd", "1:2:3"};
-    for (const char* t : times) {
-        FriendlyOptions o;
-        o.time = t;
-        InputForm f;
-        EXPECT_NE(FormFromOptions(o, f), std::nullopt) << t;
+}
+
+TEST(FriendlyOptions, RangeEndsAndOtherGoodValuesPass) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--date", "1901-01-01"}, {"--date", "2050-12-31"}, {"--date", "2000-02-29"},
+             {"--time", "0:00"}, {"--time", "23:59"}, {"--lat", "89:59N"}, {"--lat", "0:0s"},
+             {"--lon", "179:59W"}, {"--lon", "0:00e"}, {"--zone", "0:00"}, {"--zone", "14:00"},
+             {"--name", "  "}, {"--city", "Saint-\xC3\x89tienne"}, {"--month", "09"}}) {
+        const auto parsed = FormFromArguments(args);
+        EXPECT_TRUE(std::holds_alternative<InputForm>(parsed)) << args[0] << " " << args[1] << ": "
+                                                               << std::get<std::string>(parsed);
     }
+    auto parsed = ParseCommandLine({"--jsonl", "-"});
+    ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed));
+    EXPECT_EQ(std::get<CommandLine>(parsed).mode, CommandLine::Mode::JsonLines);
+    parsed = ParseCommandLine({"--name", "A", "--help", "--bogus"});
+    ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed));
+    EXPECT_EQ(std::get<CommandLine>(parsed).mode, CommandLine::Mode::Help);
 }
 
 TEST(FriendlyReport, ReadableText) {

@@ -1,0 +1,128 @@
+#include "report/CommandLine.h"
+
+#include <set>
+#include <string_view>
+
+#include "report/JsonText.h"
+
+namespace velmora {
+
+namespace {
+
+std::string Quoted(std::string_view text) {
+    std::string out;
+    AppendJsonString(out, text);  // shows control characters and stray bytes escaped, on one line
+    return out;
+}
+
+}  // namespace
+
+std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::string>& args) {
+    CommandLine line;
+    std::vector<std::string> files;
+    std::set<std::string_view> seen;
+    std::vector<std::string_view> friendly;  // the readable mode's options given
+    bool jsonl = false;
+    bool onlyFiles = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (onlyFiles || arg == "-" || arg.empty() || arg.front() != '-') {
+            files.emplace_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            onlyFiles = true;
+            continue;
+        }
+        if (arg == "-h" || arg == "--help") {
+            line.mode = CommandLine::Mode::Help;
+            return line;
+        }
+        if (arg == "-v" || arg == "--version") {
+            line.mode = CommandLine::Mode::Version;
+            return line;
+        }
+        if (arg.substr(0, 2) != "--") return "unknown option " + Quoted(arg) + " (see --help)";
+        std::string_view name = arg.substr(2);
+        std::optional<std::string_view> value;
+        if (const auto equals = name.find('='); equals != std::string_view::npos) {
+            value = name.substr(equals + 1);
+            name = name.substr(0, equals);
+        }
+        const std::string option = "--" + std::string(name);
+        if (name == "jsonl") {
+            if (value) return "--jsonl takes no value; the FILE follows it: --jsonl FILE";
+            jsonl = true;
+            continue;
+        }
+        const FriendlyOption* known = FindFriendlyOption(name);
+        if (!known) return "unknown option " + Quoted(option) + " (see --help)";
+        if (!seen.insert(known->name).second) return option + " is given twice";
+        if (known->valueName.empty()) {
+            if (value) return option + " takes no value";
+            value = std::string_view();
+        } else if (!value) {
+            if (i + 1 >= args.size()) {
+                return option + " needs a value: " + std::string(known->valueName);
+            }
+            value = args[++i];
+        }
+        if (auto wrong = known->take(*value, line.options)) {
+            return option + " " + Quoted(*value) + ": expected " + *wrong;
+        }
+        friendly.push_back(known->name);
+    }
+    if (jsonl) {
+        if (!friendly.empty()) {
+            return "--" + std::string(friendly.front()) +
+                   " belongs to the readable mode; with --jsonl each line holds the input";
+        }
+        if (files.size() > 1) return std::string("--jsonl reads one FILE at most");
+        line.mode = CommandLine::Mode::JsonLines;
+        if (!files.empty()) line.file = files.front();
+        return line;
+    }
+    if (!files.empty()) return "a FILE (" + Quoted(files.front()) + ") is read only with --jsonl";
+    return line;
+}
+
+std::string UsageText() {
+    std::string out =
+        "Usage: velmora-report [OPTIONS]\n"
+        "       velmora-report --jsonl [FILE]\n"
+        "\n"
+        "Computes the panchang (vara, nakshatra, tithi, yoga, karana) and the ayanamsa of one moment\n"
+        "and place, like the Velmora window, and prints them as text.\n"
+        "\n"
+        "Example:\n"
+        "  velmora-report --name ASHA --date 1987-08-15 --time 10:30 --city \"New Delhi\" \\\n"
+        "      --state Delhi --country India --lat 28:36N --lon 77:13E --zone 5:30\n"
+        "\n"
+        "Options (each at most once; --NAME VALUE or --NAME=VALUE; an option left out keeps the\n"
+        "value of a freshly opened window):\n";
+    for (const auto& option : FriendlyOptionTable()) {
+        std::string left = "  --" + std::string(option.name);
+        if (!option.valueName.empty()) left += " " + std::string(option.valueName);
+        while (left.size() < 30) left += ' ';
+        out += left + std::string(option.help) + "\n";
+    }
+    out +=
+        "  -h, --help                  This text.\n"
+        "  -v, --version               The version.\n"
+        "\n"
+        "With --jsonl it reads JSON Lines from FILE (or standard input when FILE is absent or -),\n"
+        "one object of input control values per line, for example\n"
+        "  {\"txtName\":\"ASHA\",\"cboMonth\":\"August\",\"cboDate\":\"15\",\"cboYear\":\"1987\",\n"
+        "   \"cboHH\":\"10\",\"cboMM\":\"30\",\"txtLatD\":\"28\",\"txtLatM\":\"36\",\"txtLonD\":\"77\",\n"
+        "   \"txtLonM\":\"13\",\"optLong\":\"East\",\"txtZoneHour\":\"5\",\"txtZoneMinute\":\"30\"}\n"
+        "and writes one line for each: {\"results\":{...}}, {\"refused\":{\"message\":...,\"focus\":...}}\n"
+        "or {\"error\":...}. The calculation state carries over from line to line. A line longer\n"
+        "than 1 MiB is answered with an error without being read whole.\n"
+        "\n"
+        "Exit status: 0 results (with --jsonl: every line was read); 1 the window refused the\n"
+        "input (with --jsonl: a line was an error); 2 a wrong option or value; 3 reading or\n"
+        "writing failed (a message says what).\n";
+    return out;
+}
+
+}  // namespace velmora
