@@ -1,5 +1,6 @@
 #include "shared/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -10,6 +11,36 @@ namespace velmora {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// For a number text (digits with at most one point, then perhaps an exponent;
+// no sign) that from_chars found out of range: true when it is too small for
+// a double, false when too large. The number lies in [10^(p-1), 10^p) where p
+// counts from the point to its first significant digit, plus the exponent:
+// an underflow has p <= 0 (beyond 10^-323), an overflow p > 0 (beyond 10^308).
+bool TooSmall(std::string_view body) {
+    const auto e = body.find_first_of("eE");
+    const std::string_view mantissa = body.substr(0, e);
+    // The exponent, saturated far beyond any double, so any digit count is safe.
+    constexpr long long kCap = 1'000'000'000'000'000;
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = body.substr(e + 1);
+        bool negative = false;
+        if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
+            negative = digits.front() == '-';
+            digits.remove_prefix(1);
+        }
+        for (const char c : digits) exponent = std::min(exponent * 10 + (c - '0'), kCap);
+        if (negative) exponent = -exponent;
+    }
+    const auto point = mantissa.find('.');
+    const std::size_t pointAt = point == std::string_view::npos ? mantissa.size() : point;
+    const auto first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) return true;  // zero: never out of range, but small
+    const long long position = first < pointAt ? static_cast<long long>(std::min(pointAt - first, std::size_t{kCap}))
+                                               : -static_cast<long long>(std::min(first - pointAt - 1, std::size_t{kCap}));
+    return position + exponent <= 0;
+}
 
 // Checks the grammar on an already trimmed text and parses it. from_chars is
 // locale independent and exact (correctly rounded), which a desktop program
@@ -53,13 +84,10 @@ std::optional<double> ParseNumber(std::string_view s) {
     double value = 0.0;
     auto [ptr, ec] = std::from_chars(body.data(), body.data() + body.size(), value,
                                      std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) {
-        // Underflow gives a tiny value that is as good as zero; overflow is not a number we can use.
-        bool tiny = false;
-        // Distinguish by the exponent sign: an underflow has a negative exponent.
-        const auto e = body.find_first_of("eE");
-        if (e != std::string_view::npos && e + 1 < body.size() && body[e + 1] == '-') tiny = true;
-        if (!tiny) return std::nullopt;
+    if (ec == std::errc::result_out_of_range && ptr == body.data() + body.size()) {
+        // A number too small for a double is as good as zero and reads as 0, as
+        // any small number rounds; one too large is not a number we can use.
+        if (!TooSmall(body)) return std::nullopt;
         value = 0.0;
     } else if (ec != std::errc() || ptr != body.data() + body.size()) {
         return std::nullopt;
@@ -123,7 +151,8 @@ double LeadingNumber(std::string_view text) {
     auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
                                      std::chars_format::fixed);
     if (ec == std::errc::result_out_of_range) {
-        value = std::numeric_limits<double>::infinity();
+        // Too large is infinite (and refused by the range checks); too small is 0.
+        value = TooSmall(digits) ? 0.0 : std::numeric_limits<double>::infinity();
     } else if (ec != std::errc()) {
         return 0.0;
     }

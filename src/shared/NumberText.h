@@ -11,7 +11,9 @@
 // Grammar of a number text (both conversions): blanks (the space character
 // only) around it are ignored; then an optional sign, digits with an optional
 // decimal point and fraction (at least one digit in all), and an optional
-// exponent (e or E, an optional sign, digits).
+// exponent (e or E, an optional sign, digits). A number too small for a double
+// (below about 4.9e-324, however it is written) reads as 0, like any other
+// small number; only one too large (above about 1.8e308) is not a number.
 namespace velmora {
 
 // Removes leading and trailing space characters (not tabs or other white space).
@@ -32,7 +34,8 @@ std::optional<std::int16_t> DoubleToInt16(double value);
 
 // The leading number of a text as the degree checks read it: after leading
 // blanks, an optional sign, digits and at most one decimal point, stopping at
-// the first other character. A text in which no digit is read gives 0.
+// the first other character. A text in which no digit is read gives 0; a
+// number too large gives infinity, one too small 0.
 double LeadingNumber(std::string_view text);
 
 // Plain decimal text of a whole number (no leading zeros, '-' when negative).

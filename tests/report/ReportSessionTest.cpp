@@ -330,3 +330,26 @@ TEST(RunJsonLines, AFailedReadIsNotTheEndOfTheInput) {
     EXPECT_EQ(end.status, 3);
     EXPECT_EQ(end.failure.rfind("cannot read forms.jsonl", 0), 0u) << end.failure;
 }
+
+TEST(ReportSession, ANumberTooSmallForADoubleReadsAsZeroInEveryBox) {
+    const std::string tiny = "0." + std::string(400, '0') + "1";
+    auto with = [](std::string line, const std::string& key, const std::string& value) {
+        const std::string from = "\"" + key + "\":\"";
+        const auto at = line.find(from) + from.size();
+        return line.replace(at, line.find('"', at) - at, value);
+    };
+    // In a degree box it passes the check as 0 (not refused as above 179).
+    Session session;
+    const auto degrees = Parse(session.ProcessLine(with(kDelhi, "txtLonD", tiny)));
+    EXPECT_EQ(Field(degrees, "results", "lblLongitude"), "0\u00B0 13' E");
+
+    // In the zone boxes it is zone 0, not the zone of the run before.
+    const std::string zero = with(with(kDelhi, "txtZoneHour", "0"), "txtZoneMinute", "0");
+    const std::string underflow = with(with(kDelhi, "txtZoneHour", tiny), "txtZoneMinute", "-" + tiny);
+    Session a, b;
+    a.ProcessLine(kDelhi);
+    b.ProcessLine(kDelhi);
+    const std::string expected = a.ProcessLine(zero);
+    EXPECT_EQ(b.ProcessLine(underflow), expected);
+    EXPECT_NE(expected, Session().ProcessLine(kDelhi));
+}

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <string>
 
 #include "shared/NumberText.h"
 
@@ -61,4 +63,43 @@ TEST(TrimBlanks, RemovesSpacesOnly) {
     EXPECT_EQ(TrimBlanks("  a b  "), "a b");
     EXPECT_EQ(TrimBlanks("\ta\t"), "\ta\t");
     EXPECT_EQ(TrimBlanks("   "), "");
+}
+
+// Around the smallest and largest doubles: a number too small reads as zero,
+// however it is written; only one too large is no number.
+TEST(TextToDouble, UnderflowReadsAsZeroOverflowIsNoNumber) {
+    const double smallest = std::numeric_limits<double>::denorm_min();
+    EXPECT_EQ(TextToDouble("4.9406564584124654e-324"), smallest);
+    EXPECT_EQ(TextToDouble("2.4703282292062328e-324"), smallest);  // just above half of it: rounds up
+    EXPECT_EQ(TextToDouble("2.4703282292062327e-324"), 0.0);       // just below half: rounds to zero
+    EXPECT_EQ(TextToDouble("1e-324"), 0.0);
+    EXPECT_EQ(TextToDouble("1e-400"), 0.0);
+    EXPECT_EQ(TextToDouble("-1e-400"), 0.0);
+    EXPECT_EQ(TextToDouble("1e-99999999999999999999999"), 0.0);
+    EXPECT_EQ(TextToDouble("0." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_EQ(TextToDouble("0." + std::string(400, '0') + "1E+5"), 0.0);
+    EXPECT_EQ(TextToDouble(std::string(5000, '0') + "." + std::string(5000, '0') + "7"), 0.0);
+    EXPECT_EQ(TextToDouble(" 0." + std::string(400, '0') + "1 "), 0.0);
+    // Long digit strings that are no extreme at all.
+    EXPECT_EQ(TextToDouble("0." + std::string(400, '0') + "1e401"), 1.0);
+    EXPECT_EQ(TextToDouble(std::string(400, '0') + "12.5"), 12.5);
+    EXPECT_EQ(TextToDouble("1" + std::string(300, '0') + "e-300"), 1.0);
+    EXPECT_EQ(TextToDouble("12." + std::string(1000, '0')), 12.0);
+    // Too large, however written.
+    EXPECT_EQ(TextToDouble("1.7976931348623157e308"), std::numeric_limits<double>::max());
+    EXPECT_FALSE(TextToDouble("1.7976931348623159e308").has_value());
+    EXPECT_FALSE(TextToDouble("1" + std::string(400, '0')).has_value());
+    EXPECT_FALSE(TextToDouble("0.001e99999999999999999999999").has_value());
+    EXPECT_FALSE(TextToDouble("-1e400").has_value());
+    // The integer boxes read an underflow as 0 too.
+    EXPECT_EQ(TextToInt16("0." + std::string(400, '0') + "1"), 0);
+    EXPECT_EQ(TextToInt16("-1e-400"), 0);
+}
+
+TEST(LeadingNumber, UnderflowIsZeroOverflowInfinite) {
+    EXPECT_EQ(LeadingNumber("0." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_EQ(LeadingNumber("0." + std::string(400, '0') + "1 E"), 0.0);
+    EXPECT_EQ(LeadingNumber("-0." + std::string(400, '0') + "1x"), 0.0);
+    EXPECT_EQ(LeadingNumber("0." + std::string(322, '0') + "5"), 5 * std::pow(10.0, -323));
+    EXPECT_TRUE(std::isinf(LeadingNumber(std::string(400, '9') + ".5")));
 }
