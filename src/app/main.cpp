@@ -4,6 +4,8 @@
 #include <QRandomGenerator>
 #include <QtGlobal>
 
+#include <cstdio>
+
 #include <memory>
 
 #include "gui/EndProgram.h"
@@ -44,13 +46,17 @@ int main(int argc, char** argv) {
 
     // VELMORA_UNATTENDED: scripted runs (tests) get the messages on standard
     // error instead of boxes that would wait for a click.
-    velmora::QtMessageBoxes messages(qEnvironmentVariableIsSet("VELMORA_UNATTENDED"));
+    const bool unattended = qEnvironmentVariableIsSet("VELMORA_UNATTENDED");
+    velmora::QtMessageBoxes messages(unattended);
     velmora::DesktopUrlOpener urls;
     velmora::ProgramEnd end;
     velmora::CalculationState state;
 
     const velmora::SingleInstanceLock lock(velmora::DefaultLockDirectory());
     if (lock.AnotherCopyRunning()) {
+        // Said on standard error too (unattended, the box itself goes there),
+        // so that a copy started from a terminal or a script says why it waits.
+        if (!unattended) std::fprintf(stderr, "%s: Application is already running\n", velmora::ApplicationTitle);
         messages.Show("Application is already running", velmora::MessageIcon::Information);
         end.EndProgram();
         return 0;

@@ -51,12 +51,16 @@ namespace {
 
 // The real program, on the offscreen platform, with a private lock folder and
 // its messages on standard error instead of boxes.
-std::unique_ptr<QProcess> StartProgram(const QString& lockDir) {
+std::unique_ptr<QProcess> StartProgram(const QString& lockDir, bool unattended = true) {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("VELMORA_LOCK_DIR"), lockDir);
-    env.insert(QStringLiteral("VELMORA_UNATTENDED"), QStringLiteral("1"));
+    if (unattended) {
+        env.insert(QStringLiteral("VELMORA_UNATTENDED"), QStringLiteral("1"));
+    } else {
+        env.remove(QStringLiteral("VELMORA_UNATTENDED"));
+    }
     process->setProcessEnvironment(env);
     process->start(QStringLiteral(VELMORA_EXE), {});
     return process;
@@ -99,4 +103,28 @@ TEST(SingleInstance, ASecondCopyOfTheProgramRefusesToStart) {
     EXPECT_EQ(third->state(), QProcess::Running);
     third->kill();
     third->waitForFinished(10000);
+}
+
+TEST(SingleInstance, ASecondCopyWithItsBoxAlsoSaysWhyOnStandardError) {
+    QTemporaryDir dir;
+    std::unique_ptr<QProcess> first = StartProgram(dir.path());
+    ASSERT_TRUE(first->waitForStarted(10000));
+    ASSERT_TRUE(WaitUntilLocked(dir.path(), 20000));
+
+    // With its box on screen (which waits for a click) the second copy has
+    // already written the reason.
+    std::unique_ptr<QProcess> second = StartProgram(dir.path(), false);
+    ASSERT_TRUE(second->waitForStarted(10000));
+    QByteArray errors;
+    QDeadlineTimer deadline(20000);
+    while (!errors.contains('\n') && !deadline.hasExpired()) {
+        second->waitForReadyRead(100);
+        errors += second->readAllStandardError();
+    }
+    EXPECT_TRUE(errors.contains("Velmora: Application is already running\n")) << errors.toStdString();
+    EXPECT_EQ(second->state(), QProcess::Running);  // still showing its box
+    second->kill();
+    second->waitForFinished(10000);
+    first->kill();
+    first->waitForFinished(10000);
 }
