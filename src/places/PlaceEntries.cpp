@@ -100,9 +100,14 @@ void ApplyPlaceEntries(const PlaceEntries& e, InputForm& form) {
 
 std::string UtcOffsetText(int offsetSeconds) {
     const int size = std::abs(offsetSeconds);
-    std::string text = offsetSeconds < 0 ? "UTC-" : "UTC+";
-    text += std::to_string(size / kHour) + ":" + Two(size % kHour / 60);
-    if (size % 60 != 0) text += ":" + Two(size % 60);
+    char text[32];
+    if (size % 60 != 0) {
+        std::snprintf(text, sizeof text, "UTC%c%d:%02d:%02d", offsetSeconds < 0 ? '-' : '+', size / kHour,
+                      size % kHour / 60, size % 60);
+    } else {
+        std::snprintf(text, sizeof text, "UTC%c%d:%02d", offsetSeconds < 0 ? '-' : '+', size / kHour,
+                      size % kHour / 60);
+    }
     return text;
 }
 

@@ -7,8 +7,11 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QWidget>
+
+#include <algorithm>
 
 #include "gui/MessageBoxes.h"
 #include "places/lookup/ZoneOnDate.h"
@@ -108,7 +111,11 @@ void PlaceCompleter::Offer(const QString& typed) {
         completer_->popup()->hide();
         return;
     }
-    completer_->complete();
+    // As wide as the longest "city, state, country", never narrower than the box.
+    QAbstractItemView* popup = completer_->popup();
+    const int width = popup->sizeHintForColumn(0) + popup->verticalScrollBar()->sizeHint().width() +
+                      2 * popup->frameWidth() + 8;
+    completer_->complete(QRect(0, 0, std::max(width, city_->width()), city_->height()));
 }
 
 LocalMoment PlaceCompleter::Moment() const {
