@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "places/Place.h"
+
 namespace velmora {
 
 namespace {
@@ -183,6 +185,15 @@ Wrong TakeZone(std::string_view v, FriendlyOptions& o) {
     return std::nullopt;
 }
 
+Wrong TakePlace(std::string_view v, FriendlyOptions& o) {
+    const ParsedPlaceText parsed = ParsePlaceText(v);
+    if (!parsed.problem.empty()) {
+        return "a city, \"city, state\" or \"city, state, country\"; " + parsed.problem;
+    }
+    o.place = v;
+    return std::nullopt;
+}
+
 Wrong TakeDst(std::string_view, FriendlyOptions& o) {
     o.dst = true;
     return std::nullopt;
@@ -203,6 +214,7 @@ constexpr FriendlyOption kOptions[] = {
     {"lon", "DEG:MIN{E|W}", "The longitude, e.g. 77:13E.", TakeLon},
     {"zone", "H:MM", "The time zone's size, e.g. 5:30; its direction follows the longitude.", TakeZone},
     {"dst", "", "Daylight saving time is in force.", TakeDst},
+    {"place", "TEXT", "Looks up \"city[, state[, country]]\" offline; options given beside it win.", TakePlace},
 };
 
 }  // namespace

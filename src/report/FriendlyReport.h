@@ -27,6 +27,7 @@ struct FriendlyOptions {
     std::string lon;   // DEG:MIN and E or W, e.g. 77:13E
     std::string zone;  // H:MM, e.g. 5:30 (its direction follows the longitude)
     bool dst = false;
+    std::string place;  // "city", "city, state" or "city, state, country": looked up offline
 };
 
 // One option of the readable mode. Every option is written here once: the

@@ -10,12 +10,15 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "input/CalculationDriver.h"
 #include "report/CommandLine.h"
+#include "places/lookup/SystemPlaces.h"
 #include "report/FriendlyReport.h"
+#include "report/PlaceOption.h"
 #include "report/ReportSession.h"
 #include "shared/VectorState.h"
 
@@ -90,6 +93,13 @@ int main(int argc, char** argv) {
 
     velmora::InputForm form;
     if (const auto wrong = velmora::FormFromOptions(line.options, form)) return Fail(*wrong, velmora::kExitUsage);
+    if (!line.options.place.empty()) {
+        const std::unique_ptr<velmora::PlaceDirectory> places = velmora::OpenPlaceDirectory();
+        const velmora::PlaceOptionOutcome place = velmora::ApplyPlaceOption(line.options, places.get(), form);
+        if (!place.failure.empty()) return Fail(place.failure, place.status);
+        // On standard error, so that the results read the same as with the values typed.
+        for (const std::string& said : place.said) std::fprintf(stderr, "%s\n", said.c_str());
+    }
     velmora::CalculationState calculation;
     velmora::ResultsPage page;
     velmora::ClearUpperVectorState();  // whatever foreign code ran before, see VectorState.h
