@@ -199,6 +199,19 @@ Wrong TakeDst(std::string_view, FriendlyOptions& o) {
     return std::nullopt;
 }
 
+Wrong TakePdf(std::string_view v, FriendlyOptions& o) {
+    if (v.empty() || TakeText(v, o.pdf)) return std::string("the name of the PDF file to write");
+    return std::nullopt;
+}
+
+Wrong TakePaper(std::string_view v, FriendlyOptions& o) {
+    std::string paper;
+    for (const char c : v) paper.push_back(Upper(c));
+    if (paper != "A4" && paper != "LETTER") return std::string("A4 or Letter");
+    o.paper = paper == "A4" ? "A4" : "Letter";
+    return std::nullopt;
+}
+
 constexpr FriendlyOption kOptions[] = {
     {"name", "NAME", "The name: letters and blanks; written in capitals, as the window does.", TakeName},
     {"date", "YYYY-MM-DD", "The date, 1901-01-01 to 2050-12-31.", TakeDate},
@@ -215,6 +228,9 @@ constexpr FriendlyOption kOptions[] = {
     {"zone", "H:MM", "The time zone's size, e.g. 5:30; its direction follows the longitude.", TakeZone},
     {"dst", "", "Daylight saving time is in force.", TakeDst},
     {"place", "TEXT", "Looks up \"city[, state[, country]]\" offline; options given beside it win.", TakePlace},
+    {"pdf", "FILE", "Write the printed report, one page, as a PDF to FILE instead of the text.", TakePdf},
+    {"paper", "A4|Letter", "The paper of --pdf (default: Letter where the locale measures in inches).",
+     TakePaper},
 };
 
 }  // namespace
@@ -229,6 +245,7 @@ const FriendlyOption* FindFriendlyOption(std::string_view name) {
 }
 
 std::optional<std::string> FormFromOptions(const FriendlyOptions& o, InputForm& form) {
+    if (!o.paper.empty() && o.pdf.empty()) return std::string("--paper goes with --pdf");
     form.txtName = o.name;
     form.txtMCity = o.city;
     form.txtMState = o.state;

@@ -28,6 +28,8 @@ struct FriendlyOptions {
     std::string zone;  // H:MM, e.g. 5:30 (its direction follows the longitude)
     bool dst = false;
     std::string place;  // "city", "city, state" or "city, state, country": looked up offline
+    std::string pdf;    // write the printed report to this file instead of the text
+    std::string paper;  // "A4" or "Letter" for --pdf; empty: the locale's paper
 };
 
 // One option of the readable mode. Every option is written here once: the

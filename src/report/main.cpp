@@ -4,6 +4,12 @@
 // answer per line).
 #include <sys/stat.h>
 
+#include <QFile>
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QString>
+#include <QtGlobal>
+
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -20,6 +26,8 @@
 #include "report/FriendlyReport.h"
 #include "report/PlaceOption.h"
 #include "report/ReportSession.h"
+#include "results/Report.h"
+#include "results/print/ReportDocument.h"
 #include "shared/VectorState.h"
 
 namespace {
@@ -59,6 +67,34 @@ int RunJsonLinesMode(const std::string& file) {
     }
     if (!end.failure.empty()) std::fprintf(stderr, "velmora-report: %s\n", end.failure.c_str());
     return end.status;
+}
+
+// Qt's own notes (a missing runtime folder and the like) say nothing about
+// the report; the tool says itself what went wrong.
+void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "velmora-report: %s\n", message.toLocal8Bit().constData());
+    }
+}
+
+// --pdf: the printed report. Only this needs Qt's fonts and so a
+// QGuiApplication; the tool never shows a window, so it runs on the offscreen
+// platform (no display needed) unless QT_QPA_PLATFORM says otherwise.
+int WritePdf(const velmora::FriendlyOptions& options, const velmora::ResultsPage& page,
+             const velmora::BirthRecord& birth) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietQt);
+    int argc = 1;
+    char name[] = "velmora-report";
+    char* argv[] = {name, nullptr};
+    const QGuiApplication app(argc, argv);
+    const QPageSize paper = options.paper.empty()        ? velmora::DefaultReportPageSize()
+                            : options.paper == "Letter" ? QPageSize(QPageSize::Letter)
+                                                        : QPageSize(QPageSize::A4);
+    const QString failure = velmora::SaveReportPdf(velmora::BuildReport(page, birth),
+                                                   QFile::decodeName(options.pdf.c_str()), paper);
+    if (!failure.isEmpty()) return Fail(failure.toLocal8Bit().toStdString(), velmora::kExitFailure);
+    return velmora::kExitResults;
 }
 
 }  // namespace
@@ -106,6 +142,7 @@ int main(int argc, char** argv) {
     if (const auto refusal = velmora::RunCalculation(form, calculation, page)) {
         return Fail(refusal->message, velmora::kExitRefused);
     }
+    if (!line.options.pdf.empty()) return WritePdf(line.options, page, calculation.birth);
     if (!WriteAll(velmora::ReadableReport(page))) return Fail(WriteFailure(), velmora::kExitFailure);
     return velmora::kExitResults;
 }

@@ -88,32 +88,47 @@ QString Band(const std::string& title, double s) {
 QString Section(const ReportSection& section, double s) {
     QString html = Band(section.title, s);
 
-    // The short values as cards, three or four to a row.
+    // The short values as cards, three or four to a row; the span (long, and
+    // shown as the window shows it, doubled blanks and all) takes the rest of
+    // the last row when two cards' room is left, else a row of its own.
     const std::size_t perRow = section.values.size() <= 3 ? 3 : 4;
     const int width = static_cast<int>(100 / perRow);
-    if (!section.values.empty()) {
-        html += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"%1\">")
-                    .arg(QString::number(3.0 * s, 'f', 1));
-        for (std::size_t row = 0; row < section.values.size(); row += perRow) {
-            html += QStringLiteral("<tr>");
-            for (std::size_t i = row; i < row + perRow; ++i) {
-                html += i < section.values.size() ? Card(section.values[i], width, s)
-                                                  : QStringLiteral("<td width=\"%1%\"></td>").arg(width);
-            }
-            html += QStringLiteral("</tr>");
-        }
-        html += QStringLiteral("</table>");
-    }
+    std::vector<std::pair<QString, std::size_t>> cells;  // a cell and the columns it takes
+    for (const ReportField& f : section.values) cells.emplace_back(Card(f, width, s), 1);
     if (!section.span.caption.empty()) {
-        // The span text is shown as the window shows it, doubled blanks and all.
-        html += QStringLiteral("<p style=\"margin-top:%1; margin-left:%2; font-size:%3; color:%4\">%5&nbsp;&nbsp;"
-                               "<span style=\"font-size:%6; font-weight:bold; color:%7; white-space:pre-wrap\">"
-                               "%8</span></p>")
-                    .arg(Pt(2.0 * s), Pt(2.3 * s), Pt(8.0 * s), QLatin1String(kCaption), Html(section.span.caption),
-                         Pt(11.5 * s), QLatin1String(kInk), Html(section.span.value));
+        const std::size_t left = perRow - section.values.size() % perRow;
+        const std::size_t columns = left >= 2 ? left : perRow;
+        if (left < 2) {
+            for (std::size_t i = 0; i < left % perRow; ++i) cells.emplace_back(QStringLiteral("<td></td>"), 1);
+        }
+        cells.emplace_back(QStringLiteral("<td colspan=\"%1\" valign=\"top\"><span style=\"font-size:%2; color:%3\">"
+                                       "%4</span><br><span style=\"font-size:%5; font-weight:bold; color:%6; "
+                                       "white-space:pre-wrap\">%7</span></td>")
+                            .arg(QString::number(columns), Pt(8.0 * s), QLatin1String(kCaption),
+                                 Html(section.span.caption), Pt(11.5 * s), QLatin1String(kInk),
+                                 Html(section.span.value)),
+                           columns);
     }
+    if (!cells.empty()) {
+        html += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"%1\"><tr>")
+                    .arg(QString::number(3.0 * s, 'f', 1));
+        std::size_t used = 0;
+        for (const auto& [cell, columns] : cells) {
+            if (used == perRow) {
+                html += QStringLiteral("</tr><tr>");
+                used = 0;
+            }
+            html += cell;
+            used += columns;
+        }
+        html += QStringLiteral("</tr></table>");
+    }
+    bool first = true;
     for (const ReportParagraph& p : section.paragraphs) {
         if (p.text.empty() && p.caption.empty()) continue;
+        // Room after the cards: a table's neighbour keeps no margin of its own.
+        if (first) html += QStringLiteral("<p style=\"margin:0; font-size:%1\"> </p>").arg(Pt(5.0 * s));
+        first = false;
         html += QStringLiteral("<p style=\"margin-top:%1; margin-left:%2; font-size:%3; color:%4\">")
                     .arg(Pt(5.0 * s), Pt(2.3 * s), Pt(10.0 * s), QLatin1String(kInk));
         if (!p.caption.empty()) {
@@ -172,8 +187,8 @@ QString ReportHtml(const Report& r, double s) {
         html += QStringLiteral("<tr>");
         for (const std::size_t i : {row, row + rows}) {
             if (i < details.size()) {
-                html += QStringLiteral("<td width=\"17%\" style=\"font-size:%1; color:%2\">%3</td>"
-                                       "<td width=\"33%\" style=\"font-size:%4; font-weight:bold\">%5</td>")
+                html += QStringLiteral("<td width=\"17%\" valign=\"middle\" style=\"font-size:%1; color:%2\">%3</td>"
+                                       "<td width=\"33%\" valign=\"middle\" style=\"font-size:%4; font-weight:bold\">%5</td>")
                             .arg(Pt(8.5 * s), QLatin1String(kCaption), Html(details[i].caption), Pt(10.5 * s),
                                  Html(details[i].value));
             } else {

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "PdfText.h"
+#include "WorkedExamples.h"
+#include "input/CalculationDriver.h"
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Runs the built tool through the shell without a display: `environment`
+// goes before it (e.g. "QT_QPA_PLATFORM=xcb"), the arguments are fixed test
+// texts.
+ToolRun RunTool(const std::string& arguments, const std::string& environment = "") {
+    ToolRun r;
+    char tmpl[] = "/tmp/velmora-report-stderr-XXXXXX";
+    const int fd = mkstemp(tmpl);
+    if (fd < 0) return r;
+    close(fd);
+    const std::string err = tmpl;
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + environment + " '" +
+                                VELMORA_REPORT_EXE + "' " + arguments + " 2>'" + err + "'";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return r;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
+    const int status = pclose(pipe);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.err = Slurp(err);
+    std::remove(err.c_str());
+    return r;
+}
+
+bool Exists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+// The README's example.
+const std::string kExample =
+    "--name ASHA --date 1987-08-15 --time 10:30 --city 'New Delhi' --state Delhi --country India "
+    "--lat 28:36N --lon 77:13E --zone 5:30";
+
+// Each test in a folder of its own: ctest runs tests side by side, and other
+// checkouts may run the same tests at the same time.
+class ReportToolPdf : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/velmora-report-pdf-XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        dir = tmpl;
+        path = dir + "/r.pdf";
+    }
+    void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
+    std::string dir;
+    std::string path;
+};
+
+}  // namespace
+
+TEST_F(ReportToolPdf, TheReadmeExampleAsOnePageWithEveryShownValue) {
+    const ToolRun r = RunTool(kExample + " --pdf '" + path + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");  // the PDF instead of the text
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(PdfPages(path), 1);
+
+    CalculationState state;
+    ResultsPage page;
+    ASSERT_FALSE(RunCalculation(Delhi1987(), state, page).has_value());
+    const std::string text = Squeezed(PdfText(path));
+    for (const std::string& shown : {std::string("ASHA"), std::string("Shani Vara"), std::string("Bharani"),
+                                     std::string("Saptami"), page.lblAyanamsa}) {
+        EXPECT_NE(text.find(Squeezed(shown)), std::string::npos) << shown;
+    }
+    // Every start and end time, each on its own and the span as shown.
+    for (const std::string* span : {&page.lblTithiTime, &page.lblYogaTime, &page.lblKarnaTime}) {
+        const auto to = span->find(" to ");
+        ASSERT_NE(to, std::string::npos) << *span;
+        for (const std::string& moment : {span->substr(0, to), span->substr(to + 4)}) {
+            EXPECT_NE(text.find(Squeezed(moment)), std::string::npos) << moment;
+        }
+        EXPECT_NE(text.find(Squeezed(*span)), std::string::npos) << *span;
+    }
+}
+
+TEST_F(ReportToolPdf, PaperSizes) {
+    ASSERT_EQ(RunTool(kExample + " --pdf '" + path + "' --paper letter").status, 0);
+    EXPECT_NE(PdfPageSize(path).find("(letter)"), std::string::npos) << PdfPageSize(path);
+    ASSERT_EQ(RunTool(kExample + " --pdf '" + path + "' --paper A4").status, 0);
+    EXPECT_NE(PdfPageSize(path).find("(A4)"), std::string::npos) << PdfPageSize(path);
+    // A long name still gives one page.
+    std::string longName = kExample;
+    longName.replace(longName.find("ASHA"), 4, "'" + std::string(300, 'A') + " " + std::string(200, 'B') + "'");
+    ASSERT_EQ(RunTool(longName + " --pdf '" + path + "' --paper letter").status, 0);
+    EXPECT_EQ(PdfPages(path), 1);
+    EXPECT_NE(Squeezed(PdfText(path)).find(std::string(300, 'A') + std::string(200, 'B')), std::string::npos);
+}
+
+TEST_F(ReportToolPdf, FailuresSayWhatAndLeaveNoFile) {
+    // A folder that does not exist: status 3 and a message naming the file.
+    const std::string missing = dir + "/no-such-folder/r.pdf";
+    ToolRun r = RunTool(kExample + " --pdf '" + missing + "'");
+    EXPECT_EQ(r.status, 3);
+    EXPECT_NE(r.err.find(missing), std::string::npos) << r.err;
+    EXPECT_FALSE(Exists(missing));
+
+    // A refused input writes nothing.
+    r = RunTool("--date 1987-08-15 --pdf '" + path + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "velmora-report: Please Enter Name\n");
+    EXPECT_FALSE(Exists(path));
+
+    // Usage: --pdf belongs to the readable mode, --paper to --pdf, a value is needed.
+    EXPECT_EQ(RunTool("--jsonl --pdf '" + path + "'").status, 2);
+    EXPECT_EQ(RunTool(kExample + " --paper A4").status, 2);
+    EXPECT_EQ(RunTool(kExample + " --pdf '" + path + "' --paper A5").status, 2);
+    EXPECT_EQ(RunTool(kExample + " --pdf").status, 2);
+    EXPECT_FALSE(Exists(path));
+}
+
+TEST_F(ReportToolPdf, OnlyThePdfStartsQtsGuiPart) {
+    // A platform that cannot start without a display: were a QGuiApplication
+    // created for the text or the JSON Lines, these would abort.
+    const std::string lines = dir + "/lines.jsonl";
+    std::ofstream(lines) << R"({"txtName":"ASHA","cboMonth":"August","cboDate":"15","cboYear":"1987","txtLatD":"28","txtLatM":"36","txtLonD":"77","txtLonM":"13"})" << "\n";
+    ToolRun r = RunTool("--jsonl '" + lines + "'", "QT_QPA_PLATFORM=xcb");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("{\"results\":", 0), 0u) << r.out;
+    r = RunTool(kExample, "QT_QPA_PLATFORM=xcb");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Bharani"), std::string::npos);
+}
