@@ -4,11 +4,14 @@
 
 class QKeyEvent;
 class QMouseEvent;
+class QPaintEvent;
 
 namespace velmora {
 
 // A label that works as a link: underlined, a pointing hand, and `clicked`
-// on a mouse click or on Space/Enter when it has the keyboard focus.
+// on a mouse click or on Space/Enter when it has the keyboard focus. It is a
+// Tab stop, and shows the style's focus frame while it holds the focus (a
+// plain label draws none).
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
@@ -20,6 +23,7 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace velmora

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "input/CalculationDriver.h"
 #include "input/KeyFilters.h"
@@ -25,6 +26,8 @@
 #include "gui/KeyCodes.h"
 #include "gui/MenuActions.h"
 #include "gui/ProgramFont.h"
+#include "gui/ScreenFit.h"
+#include "gui/TwoStateCheckBox.h"
 #include "links/PlaceLookup.h"
 #include "links/gui/frmAbout.h"
 #include "places/gui/PlaceCompleter.h"
@@ -52,6 +55,10 @@ QComboBox* NewList(const char* name, QWidget* parent) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
     list->setEditable(false);  // pick-only
+    // A list that drops down under the box, 12 rows high, scrolled to the
+    // chosen entry; the style's own popup would cover the screen's height
+    // with the 150 years.
+    list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     list->setMaxVisibleItems(12);
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return list;
@@ -85,10 +92,11 @@ frmMain::frmMain(WindowServices& services, QWidget* parent) : QMainWindow(parent
     setWindowTitle(QString::fromUtf8(WindowCaption));
     ApplyProgramFont(this);
     BuildMenus();
-    setCentralWidget(BuildForm());
+    SetScrollingCentralWidget(this, BuildForm());
     Form_Load();
     // Typing in City offers places from the gazetteer, when there is one.
     if (services_.places != nullptr) new PlaceCompleter(*services_.places, services_.messages, this);
+    FitToScreen(this);
 }
 
 frmMain::~frmMain() {
@@ -225,9 +233,8 @@ QWidget* frmMain::BuildForm() {
     zone->addWidget(Caption("Min", fraZone));
     zone->addWidget(txtZoneMinute_);
     zone->addSpacing(12);
-    chkDST_ = new QCheckBox(QStringLiteral("DST"), fraZone);
+    chkDST_ = new TwoStateCheckBox(QStringLiteral("DST"), fraZone);
     chkDST_->setObjectName(QStringLiteral("chkDST"));
-    chkDST_->setTristate(true);
     zone->addWidget(chkDST_);
     zone->addStretch(1);
     lblTZHelp_ = new ClickLabel(QStringLiteral("TZ Help"), fraZone);
@@ -331,7 +338,12 @@ InputForm frmMain::ReadForm() const {
     form.cboSS = cboSS_->currentIndex();
     form.optLat = optLat_->checkedId() == 1 ? 1 : 0;
     form.optLong = optLong_->checkedId() == 1 ? 1 : 0;
-    form.chkDST = static_cast<int>(chkDST_->checkState());
+    // The form's values: 0 unticked, 1 ticked, 2 greyed (set from code only).
+    switch (chkDST_->checkState()) {
+        case Qt::Unchecked: form.chkDST = 0; break;
+        case Qt::Checked: form.chkDST = 1; break;
+        case Qt::PartiallyChecked: form.chkDST = 2; break;
+    }
     return form;
 }
 
@@ -345,8 +357,13 @@ void frmMain::cmdRashi_Click() {
     }
     if (!display_) {
         display_ = new frmDisplay(services_, [this] { ReturnFromResults(); });
+        // Where the user was looking.
+        PlaceWithin(display_, frameGeometry().topLeft());
     }
     display_->SetPage(page);
+    // Hidden and shown again, a window is placed afresh by the window
+    // manager; Back puts it back where it was, at the size it had.
+    shownAt_ = QRect(pos(), size());  // frame position, inner size
     hide();
     display_->show();
     display_->raise();
@@ -363,6 +380,14 @@ void frmMain::ReturnFromResults() {
     // The results window closes itself right after this; forget it now so
     // that the next run creates a fresh one.
     display_ = nullptr;
+    if (shownAt_.isValid()) {
+        resize(shownAt_.size());
+        move(shownAt_.topLeft());
+        // A window moved by the user, not by the program, still counts as
+        // placed by the window manager, which would place it afresh; this
+        // tells it that the position is the user's.
+        if (QWindow* handle = windowHandle()) handle->setFramePosition(shownAt_.topLeft());
+    }
     show();
     raise();
     activateWindow();

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QRect>
 
 #include "input/InputForm.h"
 #include "gui/WindowServices.h"
@@ -68,6 +69,7 @@ private:
 
     WindowServices& services_;
     QPointer<frmDisplay> display_;
+    QRect shownAt_;  // where the window was, and its size, when a run hid it
 
     QLineEdit* txtName_ = nullptr;
     QComboBox* cboMonth_ = nullptr;

@@ -18,8 +18,12 @@
 #include "gui/BannerTexts.h"
 #include "gui/Banners.h"
 #include "gui/ClickLabel.h"
+#include "gui/ElidingLabel.h"
 #include "gui/MenuActions.h"
 #include "gui/ProgramFont.h"
+#include "gui/ReadOnlyText.h"
+#include "gui/ScreenFit.h"
+#include "gui/TabSwitchKeys.h"
 #include "links/gui/frmAbout.h"
 #include "results/gui/ReportActions.h"
 
@@ -36,8 +40,8 @@ QLabel* Caption(const char* text, QWidget* parent) {
 
 // A value label. Plain text: a name or a city typed by the user is shown as
 // typed, never read as markup.
-QLabel* Value(const char* name, QWidget* parent, bool wrap = true) {
-    auto* label = new QLabel(parent);
+QLabel* Value(const char* name, QWidget* parent, bool wrap = true, QLabel* label = nullptr) {
+    if (label == nullptr) label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(wrap);  // the span texts read best on one line
@@ -49,14 +53,24 @@ QLabel* Value(const char* name, QWidget* parent, bool wrap = true) {
     return label;
 }
 
+// A short value of a known form that never wraps, as wide as its widest
+// value, so that the window does not follow the data.
+QLabel* ShortValue(const char* name, QWidget* parent, const char* widest) {
+    QLabel* label = Value(name, parent, false);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString::fromUtf8(widest)));
+    return label;
+}
+
+// A value typed by the user (name, city …): one line, cut short with "…"
+// rather than widening the window, the whole text in its tooltip.
+QLabel* TypedValue(const char* name, QWidget* parent) {
+    return Value(name, parent, false, new ElidingLabel(16, parent));
+}
+
 // A read-only, word-wrapped text box for the paragraphs.
 QPlainTextEdit* TextBox(const char* name, int lines, QWidget* parent) {
-    auto* box = new QPlainTextEdit(parent);
+    auto* box = new ReadOnlyText(lines, parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setReadOnly(true);
-    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    box->setTabChangesFocus(true);
-    box->setMinimumHeight(box->fontMetrics().lineSpacing() * lines + 12);
     return box;
 }
 
@@ -101,8 +115,16 @@ frmDisplay::frmDisplay(WindowServices& services, std::function<void()> showInput
     setAttribute(Qt::WA_DeleteOnClose);
     ApplyProgramFont(this);
     BuildMenus();
-    setCentralWidget(BuildWindow());
+    SetScrollingCentralWidget(this, BuildWindow());
+    AddTabSwitchKeys(tabs_);
+    // The window opens with the tabs focused: the arrow keys leaf through
+    // them, and an Enter still held from the input window does not send the
+    // user straight back.
+    tabs_->setFocus();
     SetPage(ResultsPage{});
+    // Sized once from the design texts, so that the window keeps its size
+    // whatever a query puts in it.
+    FitToScreen(this);
 }
 
 void frmDisplay::BuildMenus() {
@@ -196,7 +218,7 @@ QWidget* frmDisplay::BuildWindow() {
         grid->addWidget(Value("lblFeature", frame), 1, 1);
         grid->addWidget(arrayCaption("Tithi Type", 3), 2, 0);
         grid->addWidget(Value("lblTtype", frame), 2, 1);
-        grid->addWidget(TextBox("txtType", 2, frame), 3, 1);
+        grid->addWidget(TextBox("txtType", 4, frame), 3, 1);
         grid->addWidget(arrayCaption("Nature", 0), 4, 0);
         grid->addWidget(TextBox("txtTithiDesc", 3, frame), 4, 1);
         AddRow(grid, 5, "Time", Value("lblTithiTime", frame, false));
@@ -226,21 +248,22 @@ QWidget* frmDisplay::BuildWindow() {
     {
         QGroupBox* details = Frame("Your Details", "fraDetails", box);
         auto* grid = new QGridLayout(details);
-        grid->addWidget(Value("lblName", details), 0, 0, 1, 2);
-        AddRow(grid, 1, "Date of Query:", Value("lblDOB", details));
-        AddRow(grid, 2, "Time of Query:", Value("lblTOB", details));
-        AddRow(grid, 3, "Longitude:", Value("lblLongitude", details));
-        AddRow(grid, 4, "Latitude:", Value("lblLatitude", details));
-        AddRow(grid, 5, "City:", Value("lblCity", details));
-        AddRow(grid, 6, "State:", Value("lblState", details));
-        AddRow(grid, 7, "Country:", Value("lblCountry", details));
+        // Dates, times and coordinates are short and never wrap.
+        grid->addWidget(TypedValue("lblName", details), 0, 0, 1, 2);
+        AddRow(grid, 1, "Date of Query:", ShortValue("lblDOB", details, "September/30/2050"));
+        AddRow(grid, 2, "Time of Query:", ShortValue("lblTOB", details, "23:59"));
+        AddRow(grid, 3, "Longitude:", ShortValue("lblLongitude", details, "179° 59' W"));
+        AddRow(grid, 4, "Latitude:", ShortValue("lblLatitude", details, "89° 59' S"));
+        AddRow(grid, 5, "City:", TypedValue("lblCity", details));
+        AddRow(grid, 6, "State:", TypedValue("lblState", details));
+        AddRow(grid, 7, "Country:", TypedValue("lblCountry", details));
         grid->setColumnStretch(1, 1);
         right->addWidget(details);
 
         QGroupBox* ayanamsa = Frame("", "fraAyanamsa", box);
         auto* row = new QHBoxLayout(ayanamsa);
         row->addWidget(Caption("Ayanamsa", ayanamsa));
-        row->addWidget(Value("lblAyanamsa", ayanamsa), 1);
+        row->addWidget(ShortValue("lblAyanamsa", ayanamsa, "-23° 59' 59\""), 1);
         right->addWidget(ayanamsa);
         right->addStretch(1);
     }
@@ -268,7 +291,6 @@ QWidget* frmDisplay::BuildWindow() {
     tabs_->setCurrentIndex(0);
     setTabOrder(tabs_, back);
     setTabOrder(back, exit);
-    back->setFocus();
     return central;
 }
 
@@ -281,6 +303,8 @@ void frmDisplay::SetPage(const ResultsPage& page) {
         const QString text = QString::fromStdString(page.*(control.text));
         if (control.isTextBox) {
             if (auto* box = findChild<QPlainTextEdit*>(name)) box->setPlainText(text);
+        } else if (auto* typed = findChild<ElidingLabel*>(name)) {
+            typed->ShowText(text);
         } else if (auto* label = findChild<QLabel*>(name)) {
             label->setText(text);
         }

@@ -1,0 +1,90 @@
+#include "gui/ScreenFit.h"
+
+#include <QLayout>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+
+// What the window manager adds around a window before it has been shown
+// (a title bar and thin borders); afterwards the real frame is known.
+QSize FrameAllowance(const QWidget* window) {
+    if (window->isVisible()) {
+        const QSize frame = window->frameGeometry().size() - window->geometry().size();
+        if (frame.width() > 0 || frame.height() > 0) return frame;
+    }
+    return {12, 40};
+}
+
+}  // namespace
+
+QScrollArea* SetScrollingCentralWidget(QMainWindow* window, QWidget* content) {
+    auto* area = new QScrollArea(window);
+    area->setObjectName(QStringLiteral("scrollArea"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setFocusPolicy(Qt::NoFocus);  // not a Tab stop of its own
+    area->setWidget(content);
+    // The content's own background, not the scroll area's base colour.
+    area->setBackgroundRole(QPalette::Window);
+    window->setCentralWidget(area);
+    return area;
+}
+
+void FitToScreen(QMainWindow* window) {
+    auto* area = qobject_cast<QScrollArea*>(window->centralWidget());
+    QWidget* content = area != nullptr ? area->widget() : window->centralWidget();
+    if (content == nullptr) return;
+
+    // Sizes as the style will draw them (polishing can change fonts and margins).
+    window->ensurePolished();
+    // A text set in a page that has not been shown yet (a tab behind the
+    // first) reaches the cached sizes of the layouts above it only when the
+    // page is shown; refresh them all so that every page counts now.
+    for (QWidget* child : content->findChildren<QWidget*>()) child->updateGeometry();
+    for (QLayout* layout : content->findChildren<QLayout*>()) layout->invalidate();
+    QSize want = content->sizeHint().expandedTo(content->minimumSizeHint());
+    if (content->hasHeightForWidth()) want.setHeight(std::max(want.height(), content->heightForWidth(want.width())));
+    // What the window adds around its central widget (the menu bar).
+    const QWidget* central = window->centralWidget();
+    want += (window->sizeHint() - central->sizeHint()).expandedTo(QSize(0, 0));
+
+    const QRect available = window->screen()->availableGeometry();
+    const QSize room = available.size() - FrameAllowance(window);
+    QSize size = want.boundedTo(room);
+    // A scroll bar in one direction takes room from the other.
+    const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
+    if (size.height() < want.height()) size.setWidth(std::min(want.width() + bar, room.width()));
+    if (size.width() < want.width()) size.setHeight(std::min(size.height() + bar, room.height()));
+    window->resize(size);
+
+    if (window->isVisible()) {
+        QRect frame = window->frameGeometry();
+        frame.moveRight(std::min(frame.right(), available.right()));
+        frame.moveBottom(std::min(frame.bottom(), available.bottom()));
+        frame.moveLeft(std::max(frame.left(), available.left()));
+        frame.moveTop(std::max(frame.top(), available.top()));
+        window->move(frame.topLeft());
+    }
+}
+
+void PlaceWithin(QWidget* window, QPoint frameTopLeft) {
+    const QRect available = window->screen()->availableGeometry();
+    const QSize frame = window->size() + FrameAllowance(window);
+    QRect wanted(frameTopLeft, frame);
+    wanted.moveRight(std::min(wanted.right(), available.right()));
+    wanted.moveBottom(std::min(wanted.bottom(), available.bottom()));
+    wanted.moveLeft(std::max(wanted.left(), available.left()));
+    wanted.moveTop(std::max(wanted.top(), available.top()));
+    window->move(wanted.topLeft());
+}
+
+}  // namespace velmora
