@@ -56,12 +56,14 @@ bool QtReportDialogs::ChoosePrinter(QWidget* parent, QPrinter& printer) {
 
 ReportDialogs& ReportDialogsOf(const WindowServices& services) {
     static QtReportDialogs qtDialogs;
-    return services.reportDialogs != nullptr ? *services.reportDialogs : qtDialogs;
+    if (services.reportDialogs != nullptr) return *services.reportDialogs;
+    return qtDialogs;
 }
 
 void PrintReport(const Report& report, ReportDialogs& dialogs, MessageBoxes& messages, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(DefaultReportPageSize());
+    printer.setPageMargins(ReportPageMargins(), QPageLayout::Millimeter);
     printer.setDocName(FromUtf8(report.kicker + " \u2013 " + report.name));
     printer.setCreator(FromUtf8(ProgramNameAndVersion));
     if (!dialogs.ChoosePrinter(parent, printer)) return;

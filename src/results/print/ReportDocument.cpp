@@ -15,6 +15,8 @@
 #include <QTextOption>
 
 #include <algorithm>
+#include <cmath>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -214,8 +216,9 @@ void PaintReport(const Report& report, QPagedPaintDevice& device, QPainter& pain
     // Font metrics of a 96 dpi device, so that the layout does not depend on
     // the screen or the printer.
     QImage metrics(1, 1, QImage::Format_RGB32);
-    metrics.setDotsPerMeterX(static_cast<int>(kLayoutDpi / 0.0254 + 0.5));
-    metrics.setDotsPerMeterY(static_cast<int>(kLayoutDpi / 0.0254 + 0.5));
+    const auto dotsPerMeter = static_cast<int>(std::lround(kLayoutDpi / 0.0254));
+    metrics.setDotsPerMeterX(dotsPerMeter);
+    metrics.setDotsPerMeterY(dotsPerMeter);
     const QFont font = ReportFont();
 
     // The footer: a thin rule and the program's name and version at the foot
@@ -266,7 +269,7 @@ QString SaveReportPdf(const Report& report, const QString& path, const QPageSize
     {
         QPdfWriter writer(&file);
         writer.setPageSize(pageSize);
-        writer.setPageMargins(QMarginsF(16, 14, 16, 12), QPageLayout::Millimeter);
+        writer.setPageMargins(ReportPageMargins(), QPageLayout::Millimeter);
         writer.setResolution(600);
         writer.setTitle(QString::fromStdString(report.kicker + " \u2013 " + report.name));
         writer.setCreator(QString::fromUtf8(ProgramNameAndVersion.data(),
@@ -282,6 +285,8 @@ QString SaveReportPdf(const Report& report, const QString& path, const QPageSize
     if (!file.commit()) return failure(file.errorString());
     return {};
 }
+
+QMarginsF ReportPageMargins() { return {18, 14, 16, 12}; }
 
 QPageSize DefaultReportPageSize() {
     return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter

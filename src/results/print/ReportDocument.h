@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMarginsF>
 #include <QPageSize>
 #include <QString>
 
@@ -24,6 +25,10 @@ void PaintReport(const Report& report, QPagedPaintDevice& device, QPainter& pain
 // untouched. Returns an empty text, or a message that names the file and the
 // reason.
 QString SaveReportPdf(const Report& report, const QString& path, const QPageSize& pageSize);
+
+// The margins of the page, in millimetres: room for a printer's unprintable
+// edge and for a hole punch on the left.
+QMarginsF ReportPageMargins();
 
 // The paper a reader here expects: Letter where the locale measures in inches,
 // A4 elsewhere.
