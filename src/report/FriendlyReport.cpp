@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "places/Place.h"
+#include "results/Report.h"
 
 namespace velmora {
 
@@ -299,109 +300,9 @@ std::optional<std::string> FormFromOptions(const FriendlyOptions& o, InputForm& 
     return std::nullopt;
 }
 
-namespace {
-
-std::vector<std::string_view> Split(std::string_view s, char separator) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    while (true) {
-        const auto at = s.find(separator, start);
-        parts.push_back(s.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
-        if (at == std::string_view::npos) break;
-        start = at + 1;
-    }
-    return parts;
-}
-
-std::size_t Columns(std::string_view s) {
-    std::size_t n = 0;
-    for (const char c : s) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
-    }
-    return n;
-}
-
-// A paragraph, each of its lines wrapped at word boundaries, indented.
-void AppendParagraph(std::string& out, std::string_view text, std::string_view indent) {
-    constexpr std::size_t width = 78;
-    if (text.empty()) return;
-    for (auto line : Split(text, '\n')) {
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        std::string current;
-        for (const auto word : Split(line, ' ')) {
-            if (word.empty()) continue;
-            if (!current.empty() && Columns(indent) + Columns(current) + 1 + Columns(word) > width) {
-                out += std::string(indent) + current + "\n";
-                current.clear();
-            }
-            if (!current.empty()) current += ' ';
-            current += word;
-        }
-        out += current.empty() ? std::string("\n") : std::string(indent) + current + "\n";
-    }
-}
-
-void AppendValue(std::string& out, std::string_view caption, std::string_view value) {
-    std::string line = "  " + std::string(caption);
-    if (!value.empty()) {
-        while (Columns(line) < 28) line += ' ';
-        line += value;
-    }
-    out += line + "\n";
-}
-
-}  // namespace
-
-std::string ReadableReport(const ResultsPage& p) {
-    std::string out;
-    out += "Your Details\n";
-    AppendValue(out, "Name", p.lblName);
-    AppendValue(out, "Date of Query", p.lblDOB);
-    AppendValue(out, "Time of Query", p.lblTOB);
-    AppendValue(out, "Longitude", p.lblLongitude);
-    AppendValue(out, "Latitude", p.lblLatitude);
-    AppendValue(out, "City", p.lblCity);
-    AppendValue(out, "State", p.lblState);
-    AppendValue(out, "Country", p.lblCountry);
-    AppendValue(out, "Ayanamsa", p.lblAyanamsa);
-
-    out += "\nVaar\n";
-    AppendValue(out, "Day Of Birth", p.lblDay);
-    AppendValue(out, "Alternate Name", p.lblAlternateName);
-    AppendValue(out, "Lord", p.lblLord);
-    out += "  About Your Vaar\n";
-    AppendParagraph(out, p.txtMoreAboutDayOfBirth, "    ");
-
-    out += "\nNakshatra\n";
-    AppendValue(out, "Nakshatra", p.lblNakshatra);
-    AppendValue(out, "Type", p.lblType);
-    AppendValue(out, "Nakshatra Characterstic", p.lblNakshatraCharacterstic);
-    out += "  About Your Nakshatra\n";
-    AppendParagraph(out, p.txtMoreAboutNakshatra, "    ");
-
-    out += "\nTithi\n";
-    AppendValue(out, "Tithi", p.lblTithi);
-    AppendValue(out, "Lord", p.lblTithiLord);
-    AppendValue(out, "Number", p.lblNumber);
-    AppendValue(out, "Phase", p.lblPhase);
-    AppendValue(out, "Tithi Group", p.lblGroup);
-    AppendValue(out, "Tithi Features", p.lblFeature);
-    AppendValue(out, "Tithi Type", p.lblTtype);
-    AppendParagraph(out, p.txtType, "    ");
-    out += "  Nature\n";
-    AppendParagraph(out, p.txtTithiDesc, "    ");
-    AppendValue(out, "Time", p.lblTithiTime);
-
-    out += "\nYoga\n";
-    AppendValue(out, "Yoga", p.lblYoga);
-    AppendValue(out, "Time", p.lblYogaTime);
-    out += "  About Your Yoga\n";
-    AppendParagraph(out, p.txtYogaDesc, "    ");
-
-    out += "\nKarna\n";
-    AppendValue(out, "Karna", p.lblKarna);
-    AppendValue(out, "Time", p.lblKarnaTime);
-    return out;
+// The same text the results window's Copy puts on the clipboard.
+std::string ReadableReport(const ResultsPage& page, const BirthRecord& birth) {
+    return ReportPlainText(BuildReport(page, birth));
 }
 
 }  // namespace velmora

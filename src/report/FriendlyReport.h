@@ -7,6 +7,7 @@
 
 #include "input/InputForm.h"
 #include "results/ResultsPage.h"
+#include "shared/CalculationState.h"
 
 // The readable mode of velmora-report: birth data as options, the results as
 // readable text.
@@ -57,8 +58,9 @@ const FriendlyOption* FindFriendlyOption(std::string_view name);
 // window.
 std::optional<std::string> FormFromOptions(const FriendlyOptions& options, InputForm& form);
 
-// The details, the ayanamsa and the five tabs as plain text, one value per
-// line under the window's captions; paragraphs wrapped at 78 columns.
-std::string ReadableReport(const ResultsPage& page);
+// The details (with the zone and daylight saving of the run's birth record),
+// the ayanamsa and the five tabs as plain text, one value per line under the
+// window's captions, paragraphs wrapped at 78 columns: the report's plain text.
+std::string ReadableReport(const ResultsPage& page, const BirthRecord& birth);
 
 }  // namespace velmora

@@ -143,6 +143,6 @@ int main(int argc, char** argv) {
         return Fail(refusal->message, velmora::kExitRefused);
     }
     if (!line.options.pdf.empty()) return WritePdf(line.options, page, calculation.birth);
-    if (!WriteAll(velmora::ReadableReport(page))) return Fail(WriteFailure(), velmora::kExitFailure);
+    if (!WriteAll(velmora::ReadableReport(page, calculation.birth))) return Fail(WriteFailure(), velmora::kExitFailure);
     return velmora::kExitResults;
 }

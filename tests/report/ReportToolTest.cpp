@@ -332,7 +332,7 @@ TEST(FriendlyReport, ReadableText) {
     ResultsPage page;
     page.lblName = "ASHA";
     page.txtMoreAboutNakshatra = std::string(100, 'x') + " " + "short words here";
-    const std::string text = ReadableReport(page);
+    const std::string text = ReadableReport(page, BirthRecord{});
     for (const char* heading : {"Your Details\n", "\nVaar\n", "\nNakshatra\n", "\nTithi\n", "\nYoga\n", "\nKarna\n"}) {
         EXPECT_NE(text.find(heading), std::string::npos) << heading;
     }
