@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -116,4 +117,22 @@ TEST(ScreenshotTour, DISABLED_TakeScreenshots) {
     }
     results->cmdBack_Click();
     ProcessDeferredDeletes();
+}
+
+// Run by scripts/screenshots a second time at QT_SCALE_FACTOR=2 on a 1280x800
+// screen: the input window, filled, as it opens there (it scrolls).
+TEST(ScreenshotTour, DISABLED_InputWindowAtTwiceTheScale) {
+    const QString out = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
+    ASSERT_FALSE(out.isEmpty()) << "set VELMORA_SCREENSHOT_DIR";
+    CalculationState state;
+    RecordingMessageBoxes messages;
+    RecordingUrlOpener urls;
+    ProgramEnd end([] {});
+    WindowServices services{state, messages, urls, end};
+    frmMain window(services);
+    window.move(window.screen()->availableGeometry().topLeft());
+    window.show();
+    QTest::keyClicks(window.findChild<QLineEdit*>(QStringLiteral("txtName")), QStringLiteral("asha"));
+    Settle();
+    Photograph(window.frameGeometry(), out + QStringLiteral("/input-window-scale2.png"));
 }
