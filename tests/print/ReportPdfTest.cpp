@@ -10,7 +10,7 @@
 
 #include <csignal>
 #include <string>
-#include <tuple>
+#include <utility>
 
 #include "PdfText.h"
 #include "WorkedExamples.h"
@@ -58,40 +58,26 @@ protected:
 
 }  // namespace
 
-TEST_F(ReportPdf, TheWorkedExampleOnOnePageOfEachPaper) {
-    const Report r = DelhiReport();
-    for (const auto& [id, file, size] : {std::tuple{QPageSize::A4, "a4.pdf", "(A4)"},
-                                         std::tuple{QPageSize::Letter, "letter.pdf", "(letter)"}}) {
-        const std::string path = Path(file);
-        ASSERT_EQ(SaveReportPdf(r, QString::fromStdString(path), QPageSize(id)), QString());
-        EXPECT_EQ(PdfPages(path), 1) << file;
-        EXPECT_NE(PdfPageSize(path).find(size), std::string::npos) << PdfPageSize(path);
-        const std::string text = PdfText(path);
-        for (const char* shown : {"ASHA", "Shani Vara", "Bharani", "Saptami", "-23\u00B0 41' 5\"",
-                                  "5:30 ahead of GMT", "Velmora v1.15"}) {
-            EXPECT_NE(text.find(shown), std::string::npos) << shown << "\n" << text;
-        }
-        ExpectHoldsEveryValue(text, r);
-    }
-}
-
-TEST_F(ReportPdf, LongNamesAndTextsStillFitOnePageAndNothingIsCut) {
+TEST_F(ReportPdf, EveryValueOnOnePageOfEachPaperHoweverLongTheTexts) {
     Report r = DelhiReport();
-    // The longest a window box takes, and far beyond what the report tool
-    // might be given.
-    for (const std::size_t length : {std::size_t{40}, std::size_t{400}}) {
-        r.name.clear();
-        for (std::size_t i = 0; r.name.size() < length; ++i) r.name += "NAME" + std::to_string(i) + " ";
-        r.details[2].value = "A city with a long name " + std::string(length / 4, 'x');
-        for (ReportSection& s : r.elements) {
-            for (ReportParagraph& p : s.paragraphs) {
-                if (!p.text.empty()) p.text += " " + p.text + " " + p.text;
+    // Each paper with the worked example as it is, with a name as long as a
+    // window box takes, and far beyond what the report tool might be given.
+    for (const std::size_t length : {std::size_t{0}, std::size_t{40}, std::size_t{400}}) {
+        if (length > 0) {
+            r.name.clear();
+            for (std::size_t i = 0; r.name.size() < length; ++i) r.name += "NAME" + std::to_string(i) + " ";
+            r.details[2].value = "A city with a long name " + std::string(length / 4, 'x');
+            for (ReportSection& s : r.elements) {
+                for (ReportParagraph& p : s.paragraphs) {
+                    if (!p.text.empty()) p.text += " " + p.text + " " + p.text;
+                }
             }
         }
-        for (const auto id : {QPageSize::A4, QPageSize::Letter}) {
+        for (const auto& [id, paper] : {std::pair{QPageSize::A4, "(A4)"}, std::pair{QPageSize::Letter, "(letter)"}}) {
             const std::string path = Path("long.pdf");
             ASSERT_EQ(SaveReportPdf(r, QString::fromStdString(path), QPageSize(id)), QString());
             EXPECT_EQ(PdfPages(path), 1) << length;
+            EXPECT_NE(PdfPageSize(path).find(paper), std::string::npos) << PdfPageSize(path);
             ExpectHoldsEveryValue(PdfText(path), r);
         }
     }
