@@ -37,6 +37,9 @@ class CityCompleter : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!directory) GTEST_SKIP() << "built without the gazetteer";
+        // The window shows the gazetteer's names in the user's language; the
+        // expected texts here are the English ones, whatever the machine's locale.
+        qputenv("LANGUAGE", "en");
         services.places = directory.get();
         window = std::make_unique<frmMain>(services);
         window->show();
