@@ -37,6 +37,18 @@ void AppendJsonString(std::string& out, std::string_view text) {
     out.push_back('"');
     std::size_t i = 0;
     while (i < text.size()) {
+        // Runs of plain printable ASCII, most of every answer, go in whole.
+        std::size_t plain = i;
+        while (plain < text.size()) {
+            const auto p = static_cast<unsigned char>(text[plain]);
+            if (p < 0x20 || p >= 0x80 || p == '"' || p == '\\') break;
+            ++plain;
+        }
+        if (plain > i) {
+            out.append(text.data() + i, plain - i);
+            i = plain;
+            continue;
+        }
         const auto c = static_cast<unsigned char>(text[i]);
         if (c < 0x80) {
             switch (c) {

@@ -159,7 +159,9 @@ std::variant<InputForm, std::string> FormFromJsonLine(std::string_view line) {
 }
 
 std::string ResultsLine(const ResultsPage& page) {
-    std::string out = "{\"results\":{";
+    std::string out;
+    out.reserve(8192);  // a whole answer is a few kilobytes
+    out += "{\"results\":{";
     bool first = true;
     for (const auto& control : ResultsControls()) {
         if (!first) out.push_back(',');
