@@ -50,8 +50,10 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
             name = name.substr(0, equals);
         }
         const std::string option = "--" + std::string(name);
+        if (name == "help" || name == "version") return option + " takes no value";
         if (name == "jsonl") {
             if (value) return "--jsonl takes no value; the FILE follows it: --jsonl FILE";
+            if (jsonl) return std::string("--jsonl is given twice");
             jsonl = true;
             continue;
         }

@@ -296,6 +296,8 @@ TEST(FriendlyOptions, EveryWrongValueNamesItsOptionAndWhatIsExpected) {
         {{"--date"}, "--date needs a value: YYYY-MM-DD"},
         {{"--dst=1"}, "--dst takes no value"},
         {{"--jsonl=forms.jsonl"}, "--jsonl takes no value"},
+        {{"--jsonl", "--jsonl"}, "--jsonl is given twice"},
+        {{"--help=all"}, "--help takes no value"},
         {{"--name", "A", "--name", "B"}, "--name is given twice"},
         {{"--jsonl", "--lat", "28:36N"}, "--lat belongs to the readable mode"},
         {{"--jsonl", "a.jsonl", "b.jsonl"}, "--jsonl reads one FILE at most"},
