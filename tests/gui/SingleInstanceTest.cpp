@@ -10,6 +10,8 @@
 
 #include <memory>
 
+#include <unistd.h>
+
 #include "gui/SingleInstance.h"
 
 using namespace velmora;
@@ -66,11 +68,17 @@ std::unique_ptr<QProcess> StartProgram(const QString& lockDir, bool unattended =
     return process;
 }
 
-// Waits until some process holds the lock in `lockDir`.
-bool WaitUntilLocked(const QString& lockDir, int milliseconds) {
+// Waits until `program` holds the lock in `lockDir`: it writes its process
+// number into the lock file once the lock is its own. (Probing with a lock of
+// our own would hold it for a moment, and a copy starting in that moment would
+// rightly see another copy running.)
+bool WaitUntilLocked(const QString& lockDir, const QProcess& program, int milliseconds) {
+    const QString path = lockDir + QStringLiteral("/velmora-") + QString::number(::getuid()) + QStringLiteral(".lock");
+    const QByteArray pid = QByteArray::number(program.processId()) + '\n';
     QDeadlineTimer deadline(milliseconds);
     while (!deadline.hasExpired()) {
-        if (SingleInstanceLock(lockDir.toStdString()).AnotherCopyRunning()) return true;
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly) && file.readAll() == pid) return true;
         QThread::msleep(20);
     }
     return false;
@@ -82,7 +90,7 @@ TEST(SingleInstance, ASecondCopyOfTheProgramRefusesToStart) {
     QTemporaryDir dir;
     std::unique_ptr<QProcess> first = StartProgram(dir.path());
     ASSERT_TRUE(first->waitForStarted(10000));
-    ASSERT_TRUE(WaitUntilLocked(dir.path(), 20000));
+    ASSERT_TRUE(WaitUntilLocked(dir.path(), *first, 20000));
 
     std::unique_ptr<QProcess> second = StartProgram(dir.path());
     ASSERT_TRUE(second->waitForFinished(20000)) << "the second copy did not end";
@@ -98,7 +106,7 @@ TEST(SingleInstance, ASecondCopyOfTheProgramRefusesToStart) {
     ASSERT_TRUE(first->waitForFinished(10000));
     std::unique_ptr<QProcess> third = StartProgram(dir.path());
     ASSERT_TRUE(third->waitForStarted(10000));
-    EXPECT_TRUE(WaitUntilLocked(dir.path(), 20000));
+    EXPECT_TRUE(WaitUntilLocked(dir.path(), *third, 20000));
     EXPECT_FALSE(third->waitForFinished(300)) << third->readAllStandardError().toStdString();
     EXPECT_EQ(third->state(), QProcess::Running);
     third->kill();
@@ -109,7 +117,7 @@ TEST(SingleInstance, ASecondCopyWithItsBoxAlsoSaysWhyOnStandardError) {
     QTemporaryDir dir;
     std::unique_ptr<QProcess> first = StartProgram(dir.path());
     ASSERT_TRUE(first->waitForStarted(10000));
-    ASSERT_TRUE(WaitUntilLocked(dir.path(), 20000));
+    ASSERT_TRUE(WaitUntilLocked(dir.path(), *first, 20000));
 
     // With its box on screen (which waits for a click) the second copy has
     // already written the reason.
