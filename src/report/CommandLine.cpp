@@ -1,5 +1,6 @@
 #include "report/CommandLine.h"
 
+#include <algorithm>
 #include <set>
 #include <string_view>
 
@@ -49,7 +50,8 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
             value = name.substr(equals + 1);
             name = name.substr(0, equals);
         }
-        const std::string option = "--" + std::string(name);
+        std::string option = "--";
+        option.append(name);
         if (name == "help" || name == "version") return option + " takes no value";
         if (name == "jsonl") {
             if (value) return "--jsonl takes no value; the FILE follows it: --jsonl FILE";
@@ -76,8 +78,9 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
     }
     if (jsonl) {
         if (!friendly.empty()) {
-            return "--" + std::string(friendly.front()) +
-                   " belongs to the readable mode; with --jsonl each line holds the input";
+            std::string what = "--";
+            what.append(friendly.front()).append(" belongs to the readable mode; with --jsonl each line holds the input");
+            return what;
         }
         if (files.size() > 1) return std::string("--jsonl reads one FILE at most");
         line.mode = CommandLine::Mode::JsonLines;
@@ -103,10 +106,15 @@ std::string UsageText() {
         "Options (each at most once; --NAME VALUE or --NAME=VALUE; an option left out keeps the\n"
         "value of a freshly opened window):\n";
     for (const auto& option : FriendlyOptionTable()) {
-        std::string left = "  --" + std::string(option.name);
-        if (!option.valueName.empty()) left += " " + std::string(option.valueName);
-        while (left.size() < 30) left += ' ';
-        out += left + std::string(option.help) + "\n";
+        // Appended piece by piece: g++ 12 at -O3 warns (-Wrestrict) wrongly on "literal" + string.
+        std::string left = "  --";
+        left.append(option.name);
+        if (!option.valueName.empty()) {
+            left.push_back(' ');
+            left.append(option.valueName);
+        }
+        left.resize(std::max<std::size_t>(left.size(), 30), ' ');
+        out.append(left).append(option.help).push_back('\n');
     }
     out +=
         "  -h, --help                  This text.\n"
