@@ -64,7 +64,10 @@ QLabel* ShortValue(const char* name, QWidget* parent, const char* widest) {
 // A value typed by the user (name, city …): one line, cut short with "…"
 // rather than widening the window, the whole text in its tooltip.
 QLabel* TypedValue(const char* name, QWidget* parent) {
-    return Value(name, parent, false, new ElidingLabel(16, parent));
+    QLabel* label = Value(name, parent, false, new ElidingLabel(16, parent));
+    // It draws its own shortened text, so a mouse selection would not show.
+    label->setTextInteractionFlags(Qt::NoTextInteraction);
+    return label;
 }
 
 // A read-only, word-wrapped text box for the paragraphs.
