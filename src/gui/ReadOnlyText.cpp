@@ -12,10 +12,12 @@ ReadOnlyText::ReadOnlyText(int lines, QWidget* parent) : QPlainTextEdit(parent),
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setTabChangesFocus(true);
     setFocusPolicy(Qt::StrongFocus);
-    setMinimumHeight(sizeHint().height());
+    setMinimumHeight(LinesSize().height());
 }
 
-QSize ReadOnlyText::sizeHint() const {
+QSize ReadOnlyText::sizeHint() const { return LinesSize(); }
+
+QSize ReadOnlyText::LinesSize() const {
     // The frame, the document's margins and `lines` lines, 30 characters wide.
     const int frame = 2 * frameWidth();
     const int margins = 2 * static_cast<int>(document()->documentMargin());

@@ -22,6 +22,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    QSize LinesSize() const;
+
     int lines_;
 };
 
