@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "shared/Angles.h"
+#include "astronomy/Angles.h"
 #include "shared/NumberText.h"
 
 namespace velmora {

@@ -1,21 +1,16 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "results/ResultsPage.h"
-#include "shared/CalculationState.h"
+#include "shared/BirthRecord.h"
 
 // The astronomical engine: the Moon's nakshatra from a 25-term lunar series on
 // Julian centuries of UT from 2000, and the 1900-epoch ayanamsa text shown on
-// the results window. Both entries read the birth record and write the
-// engine's working values in the calculation state.
+// the results window. Both entries take the birth record and return values.
 namespace velmora {
-
-// Epochs of the engine's Julian centuries, as Julian day numbers (UT).
-inline constexpr double Epoch2000DayNumber = 2451545.0;  // 2000 January 1, 12h
-inline constexpr double Epoch1900DayNumber = 2415020.0;  // 1899 December 31, 12h
 
 // The 27 mansions of 13°20' each, from 0° sidereal. The table has 28 slots;
 // slot 27 is empty and no reduced longitude reaches it. The spellings ("Poorva"
@@ -29,29 +24,48 @@ inline constexpr std::array<std::string_view, 28> NakshatraNames = {
     "Uttara Ashadha",   "Shravana",          "Dhanistha",       "Shatabhisha",
     "Poorva Bhadrapada", "Uttara Bhadrapada", "Revati",         ""};
 
-// Julian day number of a civil date (month 1..12, day, year), Gregorian after
-// the 1582 reform and Julian before it. Days beyond the month's end roll over
-// (30 February 2001 gives the number of 2 March 2001). Exact for any 16-bit
-// arguments.
-double CivilDayNumber(int month, int day, int year);
+// Working values derived from the birth record. Angles in degrees, times of
+// day in hours.
+struct WorkingValues {
+    int CalcMonth = 0;
+    int CalcDay = 0;
+    int CalcYear = 0;
+    double LocalHours = 0.0;      // local clock time
+    double ZoneOffset = 0.0;      // zone size incl. daylight saving, no direction
+    double LonWest = 0.0;         // longitude, positive west
+    double SignedZone = 0.0;      // local time = UT + SignedZone: +ZoneOffset east of Greenwich, −ZoneOffset otherwise
+    double UniversalHours = 0.0;  // UT hours from the civil date's start, not brought into 0..24
+    double BirthDayNumber = 0.0;  // Julian day number of the civil date (integral)
+    double BirthCenturies = 0.0;  // Julian centuries of UT from the entry's epoch
+};
 
-// Derives the working values from the birth record: the calendar copies, local
-// clock hours, the zone size (daylight saving added east of Greenwich and
-// subtracted otherwise), LonWest (degrees, positive west), UniversalHours
-// (unreduced, may be negative or reach 24 and more), BirthDayNumber and
-// BirthCenturies = Julian centuries of UT from `epochDayNumber`.
-// No ΔT is applied: the engine works in UT throughout.
-void PrepareWorkingValues(CalculationState& state, double epochDayNumber);
+// The working values on an epoch (a Julian day number in UT): the calendar
+// copies, local clock hours, the zone size (daylight saving added east of
+// Greenwich and subtracted otherwise), LonWest, the signed zone, UniversalHours,
+// BirthDayNumber and BirthCenturies. The zone's direction is taken from the
+// longitude, here and nowhere else: east of Greenwich the clock is ahead; a
+// longitude of 0 counts as west. No ΔT: the engine works in UT throughout.
+WorkingValues PrepareWorkingValues(const BirthRecord& birth, double epochDayNumber);
 
-// First entry: working values on the 1900 epoch, AyanamsaShift from the 1900
-// formula, AyanamsaText, and the text into page.lblAyanamsa.
-void ComputeAyanamsa(CalculationState& state, ResultsPage& page);
+// First entry: working values on the 1900 epoch, minus the ayanamsa from the
+// 1900 formula, and its text for the results window.
+struct AyanamsaResult {
+    WorkingValues working;
+    double AyanamsaShift = 0.0;              // minus the ayanamsa, degrees
+    std::optional<std::string> AyanamsaText; // nothing when the shift is not finite
+};
+AyanamsaResult ComputeAyanamsa(const BirthRecord& birth);
 
-// Second entry: working values on the 2000 epoch, AyanamsaShift from the 2000
-// formula, the Moon's tropical then sidereal longitude (degrees) in
-// BirthMoonLongitude, and the mansion's name in MoonNakshatra. A longitude
-// that cannot give a mansion (not finite, outside the table) leaves
-// MoonNakshatra as it was.
-void ComputeMoonNakshatra(CalculationState& state);
+// Second entry: working values on the 2000 epoch, minus the ayanamsa from the
+// 2000 formula, the Moon's tropical then sidereal longitude, and the mansion's
+// name.
+struct NakshatraResult {
+    WorkingValues working;
+    double AyanamsaShift = 0.0;       // degrees
+    double BirthMoonLongitude = 0.0;  // sidereal, degrees 0..360 (tropical, or NaN, when no mansion)
+    // Nothing when the longitude cannot give a mansion (not finite, outside the table).
+    std::optional<std::string_view> MoonNakshatra;
+};
+NakshatraResult ComputeMoonNakshatra(const BirthRecord& birth);
 
 }  // namespace velmora

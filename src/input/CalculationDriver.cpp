@@ -6,6 +6,7 @@
 #include "engine/Engine.h"
 #include "input/ValidateInput.h"
 #include "panchang/PanchangReport.h"
+#include "panchang/PanchangTables.h"
 #include "shared/NumberText.h"
 
 namespace velmora {
@@ -25,16 +26,10 @@ void StoreMagnitude(std::int16_t& field, std::string_view text) {
     if (const auto magnitude = DoubleToInt16(std::fabs(*value))) field = *magnitude;
 }
 
-void CopyFormIntoBirthRecord(const InputForm& form, BirthRecord& b) {
-    const std::string month = MonthText(form);
-    for (std::size_t i = 0; i < MonthNames.size(); ++i) {
-        if (month == MonthNames[i]) {
-            b.QueryMonth = static_cast<std::int16_t>(i + 1);
-            break;
-        }
-    }
-    StoreInt16(b.QueryDay, DateText(form));
-    StoreInt16(b.QueryYear, YearText(form));
+void CopyFormIntoBirthRecord(const InputForm& form, const QueryDate& date, BirthRecord& b) {
+    if (date.month) b.QueryMonth = static_cast<std::int16_t>(*date.month);
+    if (date.day) b.QueryDay = *date.day;
+    if (date.year) b.QueryYear = *date.year;
     StoreInt16(b.QueryHour, HourText(form));
     StoreInt16(b.QueryMinute, MinuteText(form));
     StoreMagnitude(b.ZoneHours, form.txtZoneHour);
@@ -47,6 +42,52 @@ void CopyFormIntoBirthRecord(const InputForm& form, BirthRecord& b) {
     b.LatIsSouth = form.optLat == 1;
     // A greyed box (2) counts as ticked.
     b.DstOn = form.chkDST != 0;
+}
+
+// A span text the panchang could not form is a failed step: the previous one stays.
+void KeepSpan(std::string& kept, const std::string& span) {
+    if (!span.empty()) kept = span;
+}
+
+template <typename Text>
+void KeepText(std::string& kept, const std::optional<Text>& text) {
+    if (text) kept = std::string(*text);
+}
+
+// The panchang's values into the kept state and onto the page. A missing value
+// leaves the state's previous value, or the page's design text.
+void WritePanchang(const PanchangResult& p, CalculationState& state, ResultsPage& page) {
+    if (p.VaraNumber) state.VaraNumber = p.VaraNumber;
+    if (state.VaraNumber) {
+        if (const std::optional<VaraRow> row = VaraRowOf(*state.VaraNumber)) {
+            page.lblDay = std::string(row->lblDay);
+            page.lblLord = std::string(row->lblLord);
+            page.lblAlternateName = std::string(row->lblAlternateName);
+            page.txtMoreAboutDayOfBirth = std::string(row->txtMoreAboutDayOfBirth);
+        }
+    }
+
+    PanchangResults& kept = state.results;
+    KeepText(kept.CurrentYoga, p.CurrentYoga);
+    KeepText(page.txtYogaDesc, p.YogaText);
+    KeepSpan(kept.CurrentYogaSpan, p.CurrentYogaSpan);
+
+    KeepText(kept.CurrentTithi, p.CurrentTithi);
+    if (p.Tithi) {
+        const TithiRow& row = *p.Tithi;
+        page.txtTithiDesc = std::string(row.nature);
+        page.lblPhase = std::string(row.phase);
+        page.lblNumber = std::string(row.number);
+        page.lblTithiLord = std::string(row.lord);
+        page.lblGroup = std::string(row.group);
+        page.lblFeature = std::string(row.feature);
+        page.lblTtype = std::string(row.type);
+        page.txtType = std::string(row.typeText);
+    }
+    KeepSpan(kept.CurrentTithiSpan, p.CurrentTithiSpan);
+
+    KeepText(kept.CurrentKarana, p.CurrentKarana);
+    KeepSpan(kept.CurrentKaranaSpan, p.CurrentKaranaSpan);
 }
 
 struct FacingClass {
@@ -90,15 +131,18 @@ const FacingClass& FacingOf(std::string_view nakshatra) {
 }  // namespace
 
 std::optional<Refusal> RunCalculation(const InputForm& form, CalculationState& state, ResultsPage& page) {
-    if (auto refusal = ValidateInput(form)) return refusal;
+    const QueryDate date = ReadQueryDate(form);
+    if (auto refusal = ValidateInput(form, date)) return refusal;
 
     BirthRecord& b = state.birth;
-    CopyFormIntoBirthRecord(form, b);
+    CopyFormIntoBirthRecord(form, date, b);
 
-    ComputeAyanamsa(state, page);
-    ComputeMoonNakshatra(state);
-    // After the engine: the panchang reads the working values it leaves.
-    CalculatePanchang(form, state, page);
+    const AyanamsaResult ayanamsa = ComputeAyanamsa(b);
+    if (ayanamsa.AyanamsaText) page.lblAyanamsa = *ayanamsa.AyanamsaText;
+    const NakshatraResult nakshatra = ComputeMoonNakshatra(b);
+    if (nakshatra.MoonNakshatra) state.MoonNakshatra = std::string(*nakshatra.MoonNakshatra);
+    // The panchang reads the working values of the engine's last entry.
+    WritePanchang(CalculatePanchang(nakshatra.working, date), state, page);
 
     page.lblName = form.txtName;
     // Without a month name (never set) the date cannot be formed and the label
@@ -116,7 +160,7 @@ std::optional<Refusal> RunCalculation(const InputForm& form, CalculationState& s
     page.lblCity = form.txtMCity;
     page.lblState = form.txtMState;
     page.lblCountry = form.txtMCountry;
-    page.lblNakshatra = state.engine.MoonNakshatra;
+    page.lblNakshatra = state.MoonNakshatra;
     page.lblTithi = state.results.CurrentTithi;
     page.lblTithiTime = state.results.CurrentTithiSpan;
     page.lblKarna = state.results.CurrentKarana;
@@ -124,7 +168,7 @@ std::optional<Refusal> RunCalculation(const InputForm& form, CalculationState& s
     page.lblYoga = state.results.CurrentYoga;
     page.lblYogaTime = state.results.CurrentYogaSpan;
 
-    WriteNakshatraFacing(state.engine.MoonNakshatra, page);
+    WriteNakshatraFacing(state.MoonNakshatra, page);
     return std::nullopt;
 }
 

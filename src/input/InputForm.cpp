@@ -1,5 +1,7 @@
 #include "input/InputForm.h"
 
+#include "shared/NumberText.h"
+
 namespace velmora {
 
 int ListCount(InputList list) {
@@ -33,6 +35,14 @@ int ListFind(InputList list, std::string_view text) {
         if (ListEntryText(list, i) == text) return i;
     }
     return -1;
+}
+
+QueryDate ReadQueryDate(const InputForm& form) {
+    QueryDate date;
+    if (form.cboMonth >= 0 && form.cboMonth < ListCount(InputList::Month)) date.month = form.cboMonth + 1;
+    date.day = TextToInt16(DateText(form));
+    date.year = TextToInt16(YearText(form));
+    return date;
 }
 
 }  // namespace velmora

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "shared/QueryDate.h"
+
 // What the input window's controls hold, as plain data. The window copies its
 // widgets into this before a calculation and back when needed; the core never
 // sees a widget. Defaults are the state of a freshly opened window.
@@ -65,5 +67,9 @@ inline std::string YearText(const InputForm& f) { return ListEntryText(InputList
 inline std::string HourText(const InputForm& f) { return ListEntryText(InputList::Hour, f.cboHH); }
 inline std::string MinuteText(const InputForm& f) { return ListEntryText(InputList::Minute, f.cboMM); }
 inline std::string SecondText(const InputForm& f) { return ListEntryText(InputList::Second, f.cboSS); }
+
+// The date of the three date lists: the month from the month list's position,
+// day and year read from their entries' texts.
+QueryDate ReadQueryDate(const InputForm& form);
 
 }  // namespace velmora

@@ -30,16 +30,6 @@ bool MinutesOutOfRange(const std::string& text) {
     return *value > 59 || *value < 0;
 }
 
-// The year list's text as a 32-bit integer (halves to even), or nothing when
-// it cannot be read (no entry chosen).
-std::optional<std::int32_t> YearNumber(const InputForm& form) {
-    const auto value = TextToDouble(YearText(form));
-    if (!value) return std::nullopt;
-    const double rounded = std::nearbyint(*value);
-    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) return std::nullopt;
-    return static_cast<std::int32_t>(rounded);
-}
-
 Refusal Critical(const char* message, const char* focus) {
     return Refusal{message, MessageIcon::Critical, focus};
 }
@@ -48,7 +38,9 @@ Refusal Information(const char* message) { return Refusal{message, MessageIcon::
 
 }  // namespace
 
-std::optional<Refusal> ValidateInput(const InputForm& form) {
+std::optional<Refusal> ValidateInput(const InputForm& form) { return ValidateInput(form, ReadQueryDate(form)); }
+
+std::optional<Refusal> ValidateInput(const InputForm& form, const QueryDate& date) {
     if (TrimBlanks(form.txtName).empty()) return Critical("Please Enter Name", "txtName");
     if (DegreesOutOfRange(form.txtLonD, 179)) {
         return Critical("Please Enter Value Between 0 And 179 in the Degree of Longitude", "txtLonD");
@@ -69,7 +61,7 @@ std::optional<Refusal> ValidateInput(const InputForm& form) {
     const int month = form.cboMonth;
     const int day = form.cboDate;
     if (month == 1) {
-        const auto year = YearNumber(form);
+        const std::optional<std::int16_t> year = date.year;
         // Without a year the February check cannot be evaluated; it then counts
         // as failed.
         if (!year) return Information("Please Enter Correct Date Or Month!");

@@ -14,4 +14,7 @@ namespace velmora {
 // the form only; any text in any box gives one or the other.
 std::optional<Refusal> ValidateInput(const InputForm& form);
 
+// The same with the date of the lists already read.
+std::optional<Refusal> ValidateInput(const InputForm& form, const QueryDate& date);
+
 }  // namespace velmora

@@ -16,12 +16,6 @@ std::optional<int> FloorIndex(double x, int lo, int hi) {
 
 }  // namespace
 
-double Elongation(double moonLon, double sunLon) {
-    double a = moonLon;
-    if (a < sunLon) a = a + 360;
-    return a - sunLon;
-}
-
 std::optional<int> TithiIndexOf(double moonLon, double sunLon) {
     return FloorIndex(Elongation(moonLon, sunLon) / 12, 0, 30);
 }
@@ -35,12 +29,6 @@ std::optional<int> KaranaIndexOf(int halfTithi) {
     if (halfTithi == 0) return 10;
     if (halfTithi >= 57) return halfTithi - 50;
     return (halfTithi - 1) % 7;
-}
-
-double YogaSumOf(double negAyanamsa, double moonLongitudeRaw, double sunLongitudeRaw) {
-    // The two constants are whole turns less a small offset; they are
-    // subtracted exactly as given so the sum keeps its low bits.
-    return (negAyanamsa + moonLongitudeRaw - 491143.076989739) + (negAyanamsa + sunLongitudeRaw - 36976.912405792);
 }
 
 std::optional<double> YogaPositionOf(double yogaSum) {

@@ -2,16 +2,14 @@
 
 #include <optional>
 
+#include "astronomy/Elements.h"
+
 // The index rules of the panchang report: which tithi, half-tithi, karana and
 // yoga a pair of longitudes falls in. Longitudes are tropical degrees as the
 // Moon and Sun routines return them (0..360, 360 included). A rule that would
 // turn a non-finite or out-of-range number into an index gives nothing: the
 // caller skips the step.
 namespace velmora {
-
-// Moon-minus-Sun elongation in degrees: 360 is added to the Moon when it lies
-// below the Sun, so the result is 0..360 for reduced inputs.
-double Elongation(double moonLon, double sunLon);
 
 // Tithi index floor(elongation / 12): 0..29, or 30 for a Moon at exactly 360
 // with a Sun at exactly 0 (the empty name row). Nothing outside 0..30.
@@ -25,11 +23,6 @@ std::optional<int> HalfTithiOf(double moonLon, double sunLon);
 // 50 (57 Sakuna .. 59 Naga, 60 Kimstughna again); 1..56 cycle through the
 // seven movable karanas Bava .. Visti. Nothing for a negative half-tithi.
 std::optional<int> KaranaIndexOf(int halfTithi);
-
-// Unreduced sidereal sum of the Moon and Sun in degrees, from the raw
-// (continuous) tropical longitudes and minus the ayanamsa. Modulo 360 it is
-// the sidereal Moon plus the sidereal Sun plus 0.010604469 degrees.
-double YogaSumOf(double negAyanamsa, double moonLongitudeRaw, double sunLongitudeRaw);
 
 // Yoga position: the sum in units of 13°20′ (sum × 6 / 80) brought into 0..27
 // by whole steps of 27 — upward while below 0, downward while above 27, so a

@@ -11,18 +11,22 @@
 // index beyond a table's range is a failed read.
 namespace velmora {
 
-// Parallel tithi tables indexed by the tithi index 0..29 (0..14 bright
-// fortnight ending with the full moon, 15..29 dark fortnight ending with the new
-// moon). TithiNames alone has a 31st row, empty.
-extern const std::array<std::string_view, 31> TithiNames;
-extern const std::array<std::string_view, 30> TithiNatures;
-extern const std::array<std::string_view, 30> TithiNumbers;
-extern const std::array<std::string_view, 30> TithiPhases;
-extern const std::array<std::string_view, 30> TithiLords;
-extern const std::array<std::string_view, 30> TithiGroups;
-extern const std::array<std::string_view, 30> TithiFeatures;
-extern const std::array<std::string_view, 30> TithiTypes;
-extern const std::array<std::string_view, 30> TithiTypeTexts;
+// One tithi: the texts the "Tithi" tab shows for it.
+struct TithiRow {
+    std::string_view name;      // lblTithi
+    std::string_view nature;    // txtTithiDesc
+    std::string_view number;    // lblNumber
+    std::string_view phase;     // lblPhase ("Shukla", "Krishna")
+    std::string_view lord;      // lblTithiLord
+    std::string_view group;     // lblGroup
+    std::string_view feature;   // lblFeature
+    std::string_view type;      // lblTtype
+    std::string_view typeText;  // txtType
+};
+
+// Indexed by the tithi index 0..29 (0..14 bright fortnight ending with the full
+// moon, 15..29 dark fortnight ending with the new moon).
+extern const std::array<TithiRow, 30> TithiTable;
 
 // Karana names 0..10; row 11 empty.
 extern const std::array<std::string_view, 12> KaranaNames;
@@ -50,6 +54,13 @@ std::optional<T> TableRow(const std::array<T, N>& table, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= N) return std::nullopt;
     return table[static_cast<std::size_t>(index)];
 }
+
+// The tithi's name for an index 0..29; the empty name for 30 (which has no
+// other texts); nothing for any other index.
+std::optional<std::string_view> TithiNameOf(int index);
+
+// The tithi's row for an index 0..29, or nothing.
+inline std::optional<TithiRow> TithiRowOf(int index) { return TableRow(TithiTable, index); }
 
 // The vara row of a weekday number 1..7, or nothing for any other number.
 inline std::optional<VaraRow> VaraRowOf(int varaNumber) { return TableRow(VaraTable, varaNumber - 1); }

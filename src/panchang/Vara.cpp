@@ -1,10 +1,5 @@
 #include "panchang/Vara.h"
 
-#include <string>
-
-#include "panchang/PanchangTables.h"
-#include "shared/NumberText.h"
-
 namespace velmora {
 
 namespace {
@@ -40,26 +35,11 @@ std::optional<int> GregorianWeekday(int year, int month, int day) {
     return static_cast<int>(w) + 1;
 }
 
-std::optional<int> VaraNumberOf(const InputForm& form) {
-    if (form.cboMonth < 0 || form.cboMonth >= static_cast<int>(MonthNames.size())) {
-        // No month chosen: the weekday of the empty date, 30 December 1899.
-        return GregorianWeekday(1899, 12, 30);
-    }
-    const std::optional<std::int16_t> day = TextToInt16(DateText(form));
-    const std::optional<std::int16_t> year = TextToInt16(YearText(form));
-    if (!day || !year) return std::nullopt;
-    return GregorianWeekday(*year, form.cboMonth + 1, *day);
-}
-
-void ReportVara(const InputForm& form, CalculationState& state, ResultsPage& page) {
-    if (const std::optional<int> vara = VaraNumberOf(form)) state.panchang.VaraNumber = *vara;
-    if (!state.panchang.VaraNumber) return;
-    const std::optional<VaraRow> row = VaraRowOf(*state.panchang.VaraNumber);
-    if (!row) return;
-    page.lblDay = std::string(row->lblDay);
-    page.lblLord = std::string(row->lblLord);
-    page.lblAlternateName = std::string(row->lblAlternateName);
-    page.txtMoreAboutDayOfBirth = std::string(row->txtMoreAboutDayOfBirth);
+std::optional<int> VaraNumberOf(const QueryDate& date) {
+    // No month chosen: the weekday of the empty date, 30 December 1899.
+    if (!date.month) return GregorianWeekday(1899, 12, 30);
+    if (!date.day || !date.year) return std::nullopt;
+    return GregorianWeekday(*date.year, *date.month, *date.day);
 }
 
 }  // namespace velmora

@@ -1,35 +1,37 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <regex>
 #include <limits>
 #include <string>
 
 #include "engine/Ayanamsa.h"
 #include "engine/Engine.h"
 #include "engine/LunarLongitude.h"
-#include "results/ResultsPage.h"
-#include "shared/CalculationState.h"
+#include "astronomy/Calendar.h"
+#include "astronomy/Epochs.h"
 
 using namespace velmora;
 
 namespace {
 
 // The birth record of a moment; the zone is a magnitude, the hemisphere a flag.
-CalculationState StateFor(int month, int day, int year, int hour, int minute, int zoneH, int zoneM,
-                          int lonD, int lonM, bool east, bool dst = false) {
-    CalculationState s;
-    s.birth.QueryMonth = static_cast<std::int16_t>(month);
-    s.birth.QueryDay = static_cast<std::int16_t>(day);
-    s.birth.QueryYear = static_cast<std::int16_t>(year);
-    s.birth.QueryHour = static_cast<std::int16_t>(hour);
-    s.birth.QueryMinute = static_cast<std::int16_t>(minute);
-    s.birth.ZoneHours = static_cast<std::int16_t>(zoneH);
-    s.birth.ZoneMinutes = static_cast<std::int16_t>(zoneM);
-    s.birth.LonDegrees = static_cast<std::int16_t>(lonD);
-    s.birth.LonMinutes = static_cast<std::int16_t>(lonM);
-    s.birth.LonIsEast = east;
-    s.birth.DstOn = dst;
-    return s;
+BirthRecord RecordFor(int month, int day, int year, int hour, int minute, int zoneH, int zoneM, int lonD, int lonM,
+                      bool east, bool dst = false) {
+    BirthRecord b;
+    b.QueryMonth = static_cast<std::int16_t>(month);
+    b.QueryDay = static_cast<std::int16_t>(day);
+    b.QueryYear = static_cast<std::int16_t>(year);
+    b.QueryHour = static_cast<std::int16_t>(hour);
+    b.QueryMinute = static_cast<std::int16_t>(minute);
+    b.ZoneHours = static_cast<std::int16_t>(zoneH);
+    b.ZoneMinutes = static_cast<std::int16_t>(zoneM);
+    b.LonDegrees = static_cast<std::int16_t>(lonD);
+    b.LonMinutes = static_cast<std::int16_t>(lonM);
+    b.LonIsEast = east;
+    b.DstOn = dst;
+    return b;
 }
 
 // Julian centuries of UT from an epoch for a civil date and UT hours, formed
@@ -95,60 +97,54 @@ TEST(CivilDayNumber, ConsecutiveOverTheWholeYearRange) {
 // ---- Working values --------------------------------------------------------
 
 TEST(WorkingValues, EastOfGreenwichSubtractsTheZone) {
-    auto s = StateFor(8, 15, 1987, 10, 30, 5, 30, 77, 13, true);
-    PrepareWorkingValues(s, Epoch2000DayNumber);
-    EXPECT_NEAR(s.engine.LonWest, -77.216666666, 1e-9);
-    EXPECT_EQ(s.engine.UniversalHours, 5.0);
-    EXPECT_EQ(s.engine.BirthDayNumber, 2447023);
-    EXPECT_NEAR(s.engine.BirthCenturies, -0.123813598, 5e-10);
-    EXPECT_EQ(s.engine.CalcMonth, 8);
-    EXPECT_EQ(s.engine.CalcDay, 15);
-    EXPECT_EQ(s.engine.CalcYear, 1987);
+    const WorkingValues s = PrepareWorkingValues(RecordFor(8, 15, 1987, 10, 30, 5, 30, 77, 13, true), J2000);
+    EXPECT_NEAR(s.LonWest, -77.216666666, 1e-9);
+    EXPECT_EQ(s.UniversalHours, 5.0);
+    EXPECT_EQ(s.BirthDayNumber, 2447023);
+    EXPECT_NEAR(s.BirthCenturies, -0.123813598, 5e-10);
+    EXPECT_EQ(s.CalcMonth, 8);
+    EXPECT_EQ(s.CalcDay, 15);
+    EXPECT_EQ(s.CalcYear, 1987);
 }
 
 TEST(WorkingValues, WestOfGreenwichAddsTheZone) {
-    auto s = StateFor(6, 1, 2010, 7, 15, 5, 0, 74, 0, false);
-    PrepareWorkingValues(s, Epoch2000DayNumber);
-    EXPECT_EQ(s.engine.LonWest, 74.0);
-    EXPECT_EQ(s.engine.UniversalHours, 7.25 + 5);
+    const WorkingValues s = PrepareWorkingValues(RecordFor(6, 1, 2010, 7, 15, 5, 0, 74, 0, false), J2000);
+    EXPECT_EQ(s.LonWest, 74.0);
+    EXPECT_EQ(s.UniversalHours, 7.25 + 5);
 }
 
 TEST(WorkingValues, ZeroLongitudeEastCountsAsWest) {
     // -0 is not below 0: the zone is added and daylight saving takes an hour off.
-    auto s = StateFor(1, 1, 2000, 12, 0, 2, 0, 0, 0, true, true);
-    PrepareWorkingValues(s, Epoch2000DayNumber);
-    EXPECT_EQ(s.engine.ZoneOffset, 1.0);
-    EXPECT_EQ(s.engine.UniversalHours, 13.0);
+    const WorkingValues s = PrepareWorkingValues(RecordFor(1, 1, 2000, 12, 0, 2, 0, 0, 0, true, true), J2000);
+    EXPECT_EQ(s.ZoneOffset, 1.0);
+    EXPECT_EQ(s.UniversalHours, 13.0);
 }
 
 TEST(WorkingValues, DaylightSavingFollowsTheLongitude) {
-    auto east = StateFor(1, 1, 2000, 12, 0, 5, 30, 77, 13, true, true);
-    PrepareWorkingValues(east, Epoch2000DayNumber);
-    EXPECT_EQ(east.engine.ZoneOffset, 6.5);
-    EXPECT_EQ(east.engine.UniversalHours, 12 - 6.5);
+    const WorkingValues east = PrepareWorkingValues(RecordFor(1, 1, 2000, 12, 0, 5, 30, 77, 13, true, true), J2000);
+    EXPECT_EQ(east.ZoneOffset, 6.5);
+    EXPECT_EQ(east.UniversalHours, 12 - 6.5);
 
-    auto west = StateFor(1, 1, 2000, 12, 0, 5, 0, 74, 0, false, true);
-    PrepareWorkingValues(west, Epoch2000DayNumber);
-    EXPECT_EQ(west.engine.ZoneOffset, 4.0);
-    EXPECT_EQ(west.engine.UniversalHours, 16.0);
+    const WorkingValues west = PrepareWorkingValues(RecordFor(1, 1, 2000, 12, 0, 5, 0, 74, 0, false, true), J2000);
+    EXPECT_EQ(west.ZoneOffset, 4.0);
+    EXPECT_EQ(west.UniversalHours, 16.0);
 }
 
 TEST(WorkingValues, MidnightEastGivesNegativeHoursOnTheSameDayNumber) {
-    auto s = StateFor(1, 2, 2000, 0, 0, 5, 30, 77, 0, true);
-    PrepareWorkingValues(s, Epoch2000DayNumber);
-    EXPECT_EQ(s.engine.UniversalHours, -5.5);
-    EXPECT_EQ(s.engine.BirthDayNumber, 2451546);
-    EXPECT_DOUBLE_EQ(s.engine.BirthCenturies, (1 - 5.5 / 24 - 0.5) / 36525);
+    const WorkingValues s = PrepareWorkingValues(RecordFor(1, 2, 2000, 0, 0, 5, 30, 77, 0, true), J2000);
+    EXPECT_EQ(s.UniversalHours, -5.5);
+    EXPECT_EQ(s.BirthDayNumber, 2451546);
+    EXPECT_DOUBLE_EQ(s.BirthCenturies, (1 - 5.5 / 24 - 0.5) / 36525);
 }
 
 // ---- Lunar longitude -------------------------------------------------------
 
 TEST(LunarLongitude, ReferenceValues) {
     EXPECT_NEAR(Reduced(LunarLongitude(0.0)), 223.316103, 5e-7);
-    const double t1987 = Centuries(8, 15, 1987, 5.0, Epoch2000DayNumber);
+    const double t1987 = Centuries(8, 15, 1987, 5.0, J2000);
     EXPECT_NEAR(t1987, -0.123813598, 5e-10);
     EXPECT_NEAR(Reduced(LunarLongitude(t1987)), 38.379378, 5e-7);
-    const double t2050 = Centuries(12, 31, 2050, 18 + 29 / 60.0, Epoch2000DayNumber);
+    const double t2050 = Centuries(12, 31, 2050, 18 + 29 / 60.0, J2000);
     EXPECT_NEAR(t2050, 0.509986862, 5e-10);
     EXPECT_NEAR(Reduced(LunarLongitude(t2050)), 141.972406, 5e-7);
 }
@@ -168,14 +164,14 @@ TEST(LunarLongitude, PeriodicPartStaysWithinTheSumOfTheCoefficients) {
 TEST(Ayanamsa, ReferenceValues) {
     EXPECT_NEAR(AyanamsaShift2000(0.0), -23.853726, 5e-7);
     EXPECT_NEAR(AyanamsaShift1900(1.0), -23.853991, 5e-7);
-    const double t1987 = Centuries(8, 15, 1987, 5.0, Epoch1900DayNumber);
+    const double t1987 = Centuries(8, 15, 1987, 5.0, J1900);
     EXPECT_NEAR(t1987, 0.876186402, 5e-10);
     EXPECT_NEAR(AyanamsaShift1900(t1987), -23.684829, 5e-7);
 }
 
 TEST(Ayanamsa, TheTwoFormulasDifferByArcSecondsAtTheSameMoment) {
-    const double t2000 = Centuries(1, 1, 2000, 12.0, Epoch2000DayNumber);
-    const double t1900 = Centuries(1, 1, 2000, 12.0, Epoch1900DayNumber);
+    const double t2000 = Centuries(1, 1, 2000, 12.0, J2000);
+    const double t1900 = Centuries(1, 1, 2000, 12.0, J1900);
     const double difference = AyanamsaShift1900(t1900) - AyanamsaShift2000(t2000);
     EXPECT_LT(std::fabs(difference), 10.0 / 3600);
     EXPECT_NE(difference, 0.0);
@@ -212,67 +208,70 @@ INSTANTIATE_TEST_SUITE_P(
 // ---- The two entries -------------------------------------------------------
 
 TEST(Entries, BharaniWorkedExample) {
-    auto s = StateFor(8, 15, 1987, 10, 30, 5, 30, 77, 13, true);
-    ResultsPage page;
-    ComputeAyanamsa(s, page);
-    EXPECT_EQ(s.engine.AyanamsaText, "-23\u00B0 41' 5\"");
-    EXPECT_EQ(page.lblAyanamsa, s.engine.AyanamsaText);
-    EXPECT_NEAR(s.engine.AyanamsaShift, -23.684829, 5e-7);
+    const BirthRecord b = RecordFor(8, 15, 1987, 10, 30, 5, 30, 77, 13, true);
+    const AyanamsaResult a = ComputeAyanamsa(b);
+    EXPECT_EQ(a.AyanamsaText, "-23\u00B0 41' 5\"");
+    EXPECT_NEAR(a.AyanamsaShift, -23.684829, 5e-7);
 
-    ComputeMoonNakshatra(s);
-    EXPECT_NEAR(s.engine.BirthCenturies, -0.123813598, 5e-10);
-    EXPECT_NEAR(s.engine.AyanamsaShift, -23.68387, 5e-6);
-    EXPECT_NEAR(s.engine.BirthMoonLongitude, 14.69551, 5e-6);
-    EXPECT_EQ(s.engine.MoonNakshatra, "Bharani");
-    // The working values left behind are the second entry's.
-    EXPECT_EQ(s.engine.UniversalHours, 5.0);
+    const NakshatraResult n = ComputeMoonNakshatra(b);
+    EXPECT_NEAR(n.working.BirthCenturies, -0.123813598, 5e-10);
+    EXPECT_NEAR(n.AyanamsaShift, -23.68387, 5e-6);
+    EXPECT_NEAR(n.BirthMoonLongitude, 14.69551, 5e-6);
+    EXPECT_EQ(n.MoonNakshatra, "Bharani");
+    EXPECT_EQ(n.working.UniversalHours, 5.0);
 }
 
 TEST(Entries, SwatiWorkedExample) {
-    auto s = StateFor(1, 1, 2000, 12, 0, 0, 0, 0, 0, true);
-    ResultsPage page;
-    ComputeAyanamsa(s, page);
-    EXPECT_EQ(page.lblAyanamsa, "-23\u00B0 51' 14\"");
-    ComputeMoonNakshatra(s);
-    EXPECT_EQ(s.engine.BirthCenturies, 0.0);
-    EXPECT_NEAR(s.engine.AyanamsaShift, -23.85373, 5e-6);
-    EXPECT_NEAR(s.engine.BirthMoonLongitude, 199.46238, 5e-6);
-    EXPECT_EQ(s.engine.MoonNakshatra, "Swati");
+    const BirthRecord b = RecordFor(1, 1, 2000, 12, 0, 0, 0, 0, 0, true);
+    EXPECT_EQ(ComputeAyanamsa(b).AyanamsaText, "-23\u00B0 51' 14\"");
+    const NakshatraResult n = ComputeMoonNakshatra(b);
+    EXPECT_EQ(n.working.BirthCenturies, 0.0);
+    EXPECT_NEAR(n.AyanamsaShift, -23.85373, 5e-6);
+    EXPECT_NEAR(n.BirthMoonLongitude, 199.46238, 5e-6);
+    EXPECT_EQ(n.MoonNakshatra, "Swati");
 }
 
 TEST(Entries, SiderealLongitudeAlwaysGivesOneOfTheTwentySevenNames) {
     // Every 7 hours over the year range: the reduced sidereal longitude lies in
     // 0..360 and the name is never the empty slot.
-    auto s = StateFor(1, 1, 1901, 0, 0, 0, 0, 0, 0, false);
+    BirthRecord b = RecordFor(1, 1, 1901, 0, 0, 0, 0, 0, 0, false);
     for (int y = 1901; y <= 2050; y += 3) {
         for (int h = 0; h < 24 * 40; h += 7) {
-            s.birth.QueryYear = static_cast<std::int16_t>(y);
-            s.birth.QueryDay = static_cast<std::int16_t>(1 + h / 24);
-            s.birth.QueryHour = static_cast<std::int16_t>(h % 24);
-            ComputeMoonNakshatra(s);
+            b.QueryYear = static_cast<std::int16_t>(y);
+            b.QueryDay = static_cast<std::int16_t>(1 + h / 24);
+            b.QueryHour = static_cast<std::int16_t>(h % 24);
+            const NakshatraResult n = ComputeMoonNakshatra(b);
             // The reduction gives the very bits of adding or subtracting 360
             // one turn at a time.
-            const double t = s.engine.BirthCenturies;
+            const double t = n.working.BirthCenturies;
             double expected = Reduced(LunarLongitude(t)) + AyanamsaShift2000(t);
             if (expected < 0) expected += 360;
-            ASSERT_EQ(s.engine.BirthMoonLongitude, expected);
-            ASSERT_GE(s.engine.BirthMoonLongitude, 0.0);
-            ASSERT_LT(s.engine.BirthMoonLongitude, 360.0);
-            ASSERT_FALSE(s.engine.MoonNakshatra.empty());
+            ASSERT_EQ(n.BirthMoonLongitude, expected);
+            ASSERT_GE(n.BirthMoonLongitude, 0.0);
+            ASSERT_LT(n.BirthMoonLongitude, 360.0);
+            ASSERT_TRUE(n.MoonNakshatra);
+            ASSERT_FALSE(n.MoonNakshatra->empty());
         }
     }
 }
 
 TEST(Entries, ExtremeBirthRecordsFinishWithoutFault) {
     // No list offers such values, but the entries must stay defined for any
-    // 16-bit record.
+    // 16-bit record: finite working values, an ayanamsa text of the usual
+    // shape, and a mansion of the table or none (a sidereal longitude far
+    // below 0, which one turn up does not bring into the table).
     const std::int16_t extremes[] = {-32768, -1, 0, 1, 32767};
+    const std::regex dms("-?\\d+\u00B0 \\d+' \\d+\"");
     for (auto v : extremes) {
-        CalculationState s;
-        s.birth = BirthRecord{v, v, v, v, v, v, v, v, v, v, v, v < 0, false, v > 0};
-        ResultsPage page;
-        ComputeAyanamsa(s, page);
-        ComputeMoonNakshatra(s);
-        EXPECT_FALSE(page.lblAyanamsa.empty());
+        const BirthRecord b{v, v, v, v, v, v, v, v, v, v, v, v < 0, false, v > 0};
+        const AyanamsaResult a = ComputeAyanamsa(b);
+        ASSERT_TRUE(a.AyanamsaText) << v;
+        EXPECT_TRUE(std::regex_match(*a.AyanamsaText, dms)) << *a.AyanamsaText;
+        const NakshatraResult n = ComputeMoonNakshatra(b);
+        EXPECT_TRUE(std::isfinite(n.working.BirthCenturies)) << v;
+        if (!n.MoonNakshatra) continue;
+        EXPECT_NE(std::find(NakshatraNames.begin(), NakshatraNames.begin() + 27, *n.MoonNakshatra),
+                  NakshatraNames.begin() + 27)
+            << v;
     }
 }

@@ -36,6 +36,19 @@ std::vector<std::uint64_t> VaraChecksums(std::string_view VaraRow::*column) {
     return out;
 }
 
+std::vector<std::uint64_t> TithiChecksums(std::string_view TithiRow::*column) {
+    std::vector<std::uint64_t> out;
+    for (const TithiRow& row : TithiTable) out.push_back(Fnv1a(row.*column));
+    return out;
+}
+
+// The names with the empty name of index 30 after them.
+std::vector<std::uint64_t> TithiNameChecksums() {
+    std::vector<std::uint64_t> out = TithiChecksums(&TithiRow::name);
+    out.push_back(Fnv1a(TithiNameOf(30).value_or("missing")));
+    return out;
+}
+
 struct TableCase {
     std::string name;
     std::vector<std::uint64_t> actual;
@@ -46,7 +59,7 @@ void PrintTo(const TableCase& c, std::ostream* os) { *os << c.name; }
 
 std::vector<TableCase> AllTables() {
     return {
-    {"TithiNames", ChecksumsOf(TithiNames), {
+    {"TithiNames", TithiNameChecksums(), {
         0x131ddae07f3754a6u, 0x49e796032a194a54u, 0xb458be4b2544dc1bu, 0xd6b393368e1776b5u,
         0x172141a8a7bc77a4u, 0x964b1d24ed279efdu, 0xa5efc8930643b326u, 0x1622742b36819deau,
         0x38851b3970c0fc9fu, 0x016b9abfdc4e4b34u, 0xcf182796d18fa74fu, 0x667c1e74d40e3b68u,
@@ -56,7 +69,7 @@ std::vector<TableCase> AllTables() {
         0x016b9abfdc4e4b34u, 0xcf182796d18fa74fu, 0x667c1e74d40e3b68u, 0x35ac5cd86b66128cu,
         0xc6d7996ce836cb67u, 0x55f4a029041936c7u, 0xcbf29ce484222325u,
     }},
-    {"TithiNatures", ChecksumsOf(TithiNatures), {
+    {"TithiNatures", TithiChecksums(&TithiRow::nature), {
         0xd2f2dc1f3c1fe5e0u, 0x04d31585c625fa70u, 0x57e8676e3a80c3ddu, 0x5b3c809685a67d1cu,
         0x0ecdf00009149346u, 0x0396f8a95b422fa9u, 0xde127b0d6bc16d13u, 0x2583d12d2e107c15u,
         0xd329946b4fd39f73u, 0x0f2d987e168a11fbu, 0x74bfad9a3708f766u, 0x91ff8a0957ecd5c6u,
@@ -66,7 +79,7 @@ std::vector<TableCase> AllTables() {
         0x0f2d987e168a11fbu, 0x74bfad9a3708f766u, 0x91ff8a0957ecd5c6u, 0x3d5544c5455dac21u,
         0x0e95273777dc1b99u, 0x267c31e87a4c84cbu,
     }},
-    {"TithiNumbers", ChecksumsOf(TithiNumbers), {
+    {"TithiNumbers", TithiChecksums(&TithiRow::number), {
         0x07f89007b4ba053eu, 0x07f89107b4ba06f1u, 0x07f88a07b4b9fb0cu, 0x07f88b07b4b9fcbfu,
         0x08030407b4c31edfu, 0x08030307b4c31d2cu, 0x08030607b4c32245u, 0x08030507b4c32092u,
         0x08030007b4c31813u, 0x0802ff07b4c31660u, 0x08030207b4c31b79u, 0x08030107b4c319c6u,
@@ -76,7 +89,7 @@ std::vector<TableCase> AllTables() {
         0x07f89207b4ba08a4u, 0x07f89307b4ba0a57u, 0x07f89407b4ba0c0au, 0x07f89507b4ba0dbdu,
         0x07f88e07b4ba01d8u, 0x07f88f07b4ba038bu,
     }},
-    {"TithiPhases", ChecksumsOf(TithiPhases), {
+    {"TithiPhases", TithiChecksums(&TithiRow::phase), {
         0x22d084dbd9a56605u, 0x22d084dbd9a56605u, 0x22d084dbd9a56605u, 0x22d084dbd9a56605u,
         0x22d084dbd9a56605u, 0x22d084dbd9a56605u, 0x22d084dbd9a56605u, 0x22d084dbd9a56605u,
         0x22d084dbd9a56605u, 0x22d084dbd9a56605u, 0x22d084dbd9a56605u, 0x22d084dbd9a56605u,
@@ -86,7 +99,7 @@ std::vector<TableCase> AllTables() {
         0x9dacec3f6f6af9f9u, 0x9dacec3f6f6af9f9u, 0x9dacec3f6f6af9f9u, 0x9dacec3f6f6af9f9u,
         0x9dacec3f6f6af9f9u, 0x9dacec3f6f6af9f9u,
     }},
-    {"TithiLords", ChecksumsOf(TithiLords), {
+    {"TithiLords", TithiChecksums(&TithiRow::lord), {
         0x643a1c8af9a41bccu, 0x8c11d50a35ce78a6u, 0x269d9e23b7e72eddu, 0x79255751aaf02a6au,
         0xef35cec68fc169bcu, 0x3a5fd1549ca446b0u, 0x987ac119fac8d621u, 0xe90349af85f0eb28u,
         0x62d17358db771b0cu, 0xc7bbfb558abda365u, 0x85575dc1783e80d5u, 0x334ccece00136e36u,
@@ -96,7 +109,7 @@ std::vector<TableCase> AllTables() {
         0xc7bbfb558abda365u, 0x85575dc1783e80d5u, 0x334ccece00136e36u, 0x4afd0cd92030df8du,
         0xe90349af85f0eb28u, 0x314683d2258df4c0u,
     }},
-    {"TithiGroups", ChecksumsOf(TithiGroups), {
+    {"TithiGroups", TithiChecksums(&TithiRow::group), {
         0x7765536668c68001u, 0x736431618a0ee653u, 0xc2d4aaea5bb60e42u, 0x9f7998ba04fc49ceu,
         0x1a3cf2721fb47c78u, 0x7765536668c68001u, 0x736431618a0ee653u, 0xc2d4aaea5bb60e42u,
         0x9f7998ba04fc49ceu, 0x1a3cf2721fb47c78u, 0x7765536668c68001u, 0x736431618a0ee653u,
@@ -106,7 +119,7 @@ std::vector<TableCase> AllTables() {
         0x1a3cf2721fb47c78u, 0x7765536668c68001u, 0x736431618a0ee653u, 0xc2d4aaea5bb60e42u,
         0x9f7998ba04fc49ceu, 0x1a3cf2721fb47c78u,
     }},
-    {"TithiFeatures", ChecksumsOf(TithiFeatures), {
+    {"TithiFeatures", TithiChecksums(&TithiRow::feature), {
         0x28634670f950e196u, 0x0db5b8f43d53b58du, 0xec92b282aa44980cu, 0x4ca7c59207db485eu,
         0x432cbcbc791ef63cu, 0x907cf526a73d5554u, 0xe4d68c8fa616fd8cu, 0x4e4bf859a9914e0fu,
         0x67aa47433b535449u, 0xc85cd1c765cdda64u, 0x9754fc68b748f839u, 0xdbc5e3b683089981u,
@@ -116,7 +129,7 @@ std::vector<TableCase> AllTables() {
         0xc85cd1c765cdda64u, 0x9754fc68b748f839u, 0xdbc5e3b683089981u, 0x78589f6aa7482f15u,
         0x67aa47433b535449u, 0xc85cd1c765cdda64u,
     }},
-    {"TithiTypes", ChecksumsOf(TithiTypes), {
+    {"TithiTypes", TithiChecksums(&TithiRow::type), {
         0x15ff6e9a7d54b2c4u, 0x15ff6e9a7d54b2c4u, 0x15ff6e9a7d54b2c4u, 0x15ff6e9a7d54b2c4u,
         0x15ff6e9a7d54b2c4u, 0xe3157a8617cfc0b8u, 0xe3157a8617cfc0b8u, 0xe3157a8617cfc0b8u,
         0x15ff6e9a7d54b2c4u, 0xe3157a8617cfc0b8u, 0xe3157a8617cfc0b8u, 0xe3157a8617cfc0b8u,
@@ -126,7 +139,7 @@ std::vector<TableCase> AllTables() {
         0xe3157a8617cfc0b8u, 0x15ff6e9a7d54b2c4u, 0x15ff6e9a7d54b2c4u, 0x15ff6e9a7d54b2c4u,
         0x15ff6e9a7d54b2c4u, 0x15ff6e9a7d54b2c4u,
     }},
-    {"TithiTypeTexts", ChecksumsOf(TithiTypeTexts), {
+    {"TithiTypeTexts", TithiChecksums(&TithiRow::typeText), {
         0x7a0f7c99ee0b3289u, 0x7a0f7c99ee0b3289u, 0x7a0f7c99ee0b3289u, 0x7a0f7c99ee0b3289u,
         0x7a0f7c99ee0b3289u, 0xc43c2385c33adf81u, 0xc43c2385c33adf81u, 0xc43c2385c33adf81u,
         0x7a0f7c99ee0b3289u, 0xc43c2385c33adf81u, 0xc43c2385c33adf81u, 0xc43c2385c33adf81u,
@@ -203,27 +216,27 @@ INSTANTIATE_TEST_SUITE_P(Panchang, TableChecksumTest, ::testing::ValuesIn(AllTab
 // A few rows spelled out, so a failing checksum has a readable neighbour and
 // the oddities that look like typos are pinned in plain sight.
 TEST(PanchangTablesTest, DeliberateSpellingsAreKept) {
-    EXPECT_EQ(TithiFeatures[6], "Firendly");
-    EXPECT_EQ(TithiFeatures[21], "Firendly");
-    EXPECT_EQ(TithiNatures[14], "This is a day to perform astere rituals.");
-    EXPECT_EQ(TithiNatures[29], "This is a day to perform austere rituals.");
-    EXPECT_EQ(TithiNatures[0], "This is good for all auspicious and religious functions.");
-    EXPECT_EQ(TithiNatures[15], "This is good for all auspiucious and religious functions.");
-    EXPECT_EQ(TithiLords[13], "Shiva");
-    EXPECT_EQ(TithiLords[14], "Moon");
-    EXPECT_EQ(TithiLords[29], "Pitara");
+    EXPECT_EQ(TithiTable[6].feature, "Firendly");
+    EXPECT_EQ(TithiTable[21].feature, "Firendly");
+    EXPECT_EQ(TithiTable[14].nature, "This is a day to perform astere rituals.");
+    EXPECT_EQ(TithiTable[29].nature, "This is a day to perform austere rituals.");
+    EXPECT_EQ(TithiTable[0].nature, "This is good for all auspicious and religious functions.");
+    EXPECT_EQ(TithiTable[15].nature, "This is good for all auspiucious and religious functions.");
+    EXPECT_EQ(TithiTable[13].lord, "Shiva");
+    EXPECT_EQ(TithiTable[14].lord, "Moon");
+    EXPECT_EQ(TithiTable[29].lord, "Pitara");
     EXPECT_EQ(YogaNames[24], "Bramha");
     EXPECT_EQ(YogaTexts[25].substr(0, 22), "The yoga is Indira whi");
     EXPECT_EQ(YogaTexts[0].substr(0, 12), "The Yoga is ");
     EXPECT_TRUE(YogaTexts[4].ends_with("\xE2\x80\x98Splendor\xE2\x80\x99. Native with this yoga combination generally "
                                        "becomes obsessed with sex and physical closeness. "));
-    EXPECT_EQ(TithiTypeTexts[15].substr(0, 22), "Time the most powerful");
-    EXPECT_EQ(TithiTypeTexts[0].substr(0, 25), "Inauspicious Tithi brings");
+    EXPECT_EQ(TithiTable[15].typeText.substr(0, 22), "Time the most powerful");
+    EXPECT_EQ(TithiTable[0].typeText.substr(0, 25), "Inauspicious Tithi brings");
 }
 
 TEST(PanchangTablesTest, EmptyRowsAndNaRows) {
-    EXPECT_EQ(TithiNames.size(), 31u);
-    EXPECT_TRUE(TithiNames[30].empty());
+    EXPECT_EQ(TithiTable.size(), 30u);
+    EXPECT_EQ(TithiNameOf(30), std::optional<std::string_view>(""));
     EXPECT_EQ(KaranaNames.size(), 12u);
     EXPECT_TRUE(KaranaNames[11].empty());
     EXPECT_EQ(KaranaNames[10], "Kimstughna");
@@ -236,10 +249,11 @@ TEST(PanchangTablesTest, EmptyRowsAndNaRows) {
 }
 
 TEST(PanchangTablesTest, CheckedReadsFailOutsideTheRange) {
-    EXPECT_EQ(TableRow(TithiNames, 30), std::optional<std::string_view>(""));
-    EXPECT_FALSE(TableRow(TithiNames, 31));
-    EXPECT_FALSE(TableRow(TithiPhases, 30));
-    EXPECT_FALSE(TableRow(TithiPhases, -1));
+    EXPECT_EQ(TithiNameOf(30), std::optional<std::string_view>(""));
+    EXPECT_FALSE(TithiNameOf(31));
+    EXPECT_FALSE(TithiNameOf(-1));
+    EXPECT_FALSE(TithiRowOf(30));
+    EXPECT_FALSE(TithiRowOf(-1));
     EXPECT_EQ(TableRow(YogaNames, 27), std::optional<std::string_view>(""));
     EXPECT_FALSE(TableRow(YogaNames, 28));
     EXPECT_EQ(TableRow(YogaTexts, 29), std::optional<std::string_view>("NA"));

@@ -31,10 +31,10 @@ TEST_P(TithiIndexTest, IndexAndRow) {
     const std::optional<int> index = TithiIndexOf(c.moon, c.sun);
     ASSERT_TRUE(index);
     EXPECT_EQ(*index, c.index);
-    EXPECT_EQ(TithiNames[*index], c.name);
-    EXPECT_EQ(TithiPhases[*index], c.phase);
-    EXPECT_EQ(TithiNumbers[*index], c.number);
-    EXPECT_EQ(TithiLords[*index], c.lord);
+    EXPECT_EQ(TithiTable[static_cast<std::size_t>(*index)].name, c.name);
+    EXPECT_EQ(TithiTable[static_cast<std::size_t>(*index)].phase, c.phase);
+    EXPECT_EQ(TithiTable[static_cast<std::size_t>(*index)].number, c.number);
+    EXPECT_EQ(TithiTable[static_cast<std::size_t>(*index)].lord, c.lord);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -52,10 +52,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<TithiCase>& info) { return std::string(info.param.label); });
 
 TEST(TithiTest, Elongation180IsAuspiciousKrishnaPratipad) {
-    EXPECT_EQ(TithiTypes[*TithiIndexOf(190, 10)], "Auspicious");
-    EXPECT_EQ(TithiTypes[*TithiIndexOf(100, 90)], "In-Auspicious");
-    EXPECT_EQ(TithiGroups[*TithiIndexOf(100, 90)], "Nanda");
-    EXPECT_EQ(TithiNatures[*TithiIndexOf(359.99, 0)], "This is a day to perform austere rituals.");
+    EXPECT_EQ(TithiTable[static_cast<std::size_t>(*TithiIndexOf(190, 10))].type, "Auspicious");
+    EXPECT_EQ(TithiTable[static_cast<std::size_t>(*TithiIndexOf(100, 90))].type, "In-Auspicious");
+    EXPECT_EQ(TithiTable[static_cast<std::size_t>(*TithiIndexOf(100, 90))].group, "Nanda");
+    EXPECT_EQ(TithiTable[static_cast<std::size_t>(*TithiIndexOf(359.99, 0))].nature, "This is a day to perform austere rituals.");
 }
 
 // A Moon at exactly 360 with a Sun at exactly 0 is the one pair of reduced
@@ -63,9 +63,8 @@ TEST(TithiTest, Elongation180IsAuspiciousKrishnaPratipad) {
 // tithi table.
 TEST(TithiTest, MoonAt360SunAt0GivesIndex30) {
     ASSERT_EQ(TithiIndexOf(360, 0), std::optional<int>(30));
-    EXPECT_EQ(TableRow(TithiNames, 30), std::optional<std::string_view>(""));
-    EXPECT_FALSE(TableRow(TithiNatures, 30));
-    EXPECT_FALSE(TableRow(TithiTypeTexts, 30));
+    EXPECT_EQ(TithiNameOf(30), std::optional<std::string_view>(""));
+    EXPECT_FALSE(TithiRowOf(30));
     EXPECT_EQ(HalfTithiOf(360, 0), std::optional<int>(60));
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "input/InputForm.h"
+#include "panchang/PanchangTables.h"
 #include "panchang/Vara.h"
 
 namespace velmora {
@@ -30,14 +31,13 @@ class VaraDateTest : public ::testing::TestWithParam<VaraCase> {};
 TEST_P(VaraDateTest, WeekdayAndRow) {
     const VaraCase& c = GetParam();
     EXPECT_EQ(GregorianWeekday(c.year, c.month, c.day), std::optional<int>(c.vara));
-    CalculationState state;
-    ResultsPage page;
-    ReportVara(FormFor(c.year, c.month, c.day), state, page);
-    EXPECT_EQ(state.panchang.VaraNumber, std::optional<int>(c.vara));
-    EXPECT_EQ(page.lblDay, c.day_name);
-    EXPECT_EQ(page.lblLord, c.lord);
-    EXPECT_EQ(page.lblAlternateName, c.alternate);
-    EXPECT_FALSE(page.txtMoreAboutDayOfBirth.empty());
+    EXPECT_EQ(VaraNumberOf(ReadQueryDate(FormFor(c.year, c.month, c.day))), std::optional<int>(c.vara));
+    const std::optional<VaraRow> row = VaraRowOf(c.vara);
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->lblDay, c.day_name);
+    EXPECT_EQ(row->lblLord, c.lord);
+    EXPECT_EQ(row->lblAlternateName, c.alternate);
+    EXPECT_FALSE(row->txtMoreAboutDayOfBirth.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Vara, VaraDateTest,
@@ -79,50 +79,17 @@ TEST(VaraTest, ImpossibleDatesHaveNoWeekday) {
 TEST(VaraTest, NoMonthChosenIsTheEmptyDateSaturday) {
     InputForm form = FormFor(1984, 3, 5);
     form.cboMonth = -1;
-    EXPECT_EQ(VaraNumberOf(form), std::optional<int>(7));
-    CalculationState state;
-    state.panchang.VaraNumber = 2;
-    ResultsPage page;
-    ReportVara(form, state, page);
-    EXPECT_EQ(state.panchang.VaraNumber, std::optional<int>(7));
-    EXPECT_EQ(page.lblDay, "Saturday");
+    EXPECT_EQ(VaraNumberOf(ReadQueryDate(form)), std::optional<int>(7));
 }
 
-TEST(VaraTest, ImpossibleDateKeepsThePreviousRunsVara) {
-    CalculationState state;
-    ResultsPage first;
-    ReportVara(FormFor(1984, 3, 5), state, first);  // Monday
-    ASSERT_EQ(state.panchang.VaraNumber, std::optional<int>(2));
-
-    ResultsPage fresh;
-    ReportVara(FormFor(1985, 2, 30), state, fresh);
-    EXPECT_EQ(state.panchang.VaraNumber, std::optional<int>(2));
-    EXPECT_EQ(fresh.lblDay, "Monday");
-    EXPECT_EQ(fresh.lblLord, "Moon");
-    EXPECT_EQ(fresh.lblAlternateName, "Soma Vara");
-
-    // No day chosen: the day text is empty, not a number.
+TEST(VaraTest, ImpossibleOrIncompleteDatesHaveNoVara) {
+    EXPECT_FALSE(VaraNumberOf(ReadQueryDate(FormFor(1985, 2, 30))));
     InputForm noDay = FormFor(1990, 1, 1);
     noDay.cboDate = -1;
-    ResultsPage again;
-    ReportVara(noDay, state, again);
-    EXPECT_EQ(again.lblDay, "Monday");
-}
-
-TEST(VaraTest, ImpossibleDateBeforeAnyRunWritesNothing) {
-    CalculationState state;
-    ResultsPage page;
-    const ResultsPage design;
+    EXPECT_FALSE(VaraNumberOf(ReadQueryDate(noDay)));
     InputForm noYear = FormFor(1990, 1, 1);
     noYear.cboYear = -1;
-    ReportVara(noYear, state, page);
-    EXPECT_FALSE(state.panchang.VaraNumber);
-    ReportVara(FormFor(1987, 4, 31), state, page);
-    EXPECT_FALSE(state.panchang.VaraNumber);
-    EXPECT_EQ(page.lblDay, design.lblDay);
-    EXPECT_EQ(page.lblLord, design.lblLord);
-    EXPECT_EQ(page.lblAlternateName, design.lblAlternateName);
-    EXPECT_EQ(page.txtMoreAboutDayOfBirth, design.txtMoreAboutDayOfBirth);
+    EXPECT_FALSE(VaraNumberOf(ReadQueryDate(noYear)));
 }
 
 }  // namespace

@@ -151,13 +151,14 @@ TEST(ReportSession, StateCarriesFromLineToLine) {
     Session carried;
     carried.ProcessLine(kDelhi);
     carried.ProcessLine(second);
-    // UniversalHours is panchang scratch after a run; the zone size the engine
-    // used tells the same story.
-    EXPECT_EQ(carried.State().engine.ZoneOffset, 5.5);
+    // The zone kept in the birth record is the first line's.
+    EXPECT_EQ(carried.State().birth.ZoneHours, 5);
+    EXPECT_EQ(carried.State().birth.ZoneMinutes, 30);
 
     Session fresh;
     fresh.ProcessLine(second);
-    EXPECT_EQ(fresh.State().engine.ZoneOffset, 0.0);
+    EXPECT_EQ(fresh.State().birth.ZoneHours, 0);
+    EXPECT_EQ(fresh.State().birth.ZoneMinutes, 0);
 
     // A refused or broken line in between changes nothing.
     Session interrupted;
@@ -165,7 +166,8 @@ TEST(ReportSession, StateCarriesFromLineToLine) {
     interrupted.ProcessLine("{}");
     interrupted.ProcessLine("{");
     interrupted.ProcessLine(second);
-    EXPECT_EQ(interrupted.State().engine.ZoneOffset, 5.5);
+    EXPECT_EQ(interrupted.State().birth.ZoneHours, 5);
+    EXPECT_EQ(interrupted.State().birth.ZoneMinutes, 30);
 }
 
 TEST(ReportSession, NamesAreEchoedAsValidJson) {

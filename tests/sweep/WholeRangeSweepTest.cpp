@@ -14,7 +14,7 @@
 
 #include "engine/Engine.h"
 #include "input/CalculationDriver.h"
-#include "panchang/Calendar.h"
+#include "astronomy/Calendar.h"
 
 namespace velmora {
 namespace {

@@ -1,21 +1,23 @@
-#include "panchang/Moon.h"
+#include "astronomy/Moon.h"
 
-#include <array>
 #include <cmath>
-#include <cstddef>
+#include <iterator>
 
-#include "panchang/Sun.h"
-#include "shared/Angles.h"
+#include "astronomy/Angles.h"
+#include "astronomy/Epochs.h"
+#include "astronomy/Sun.h"
 
 namespace velmora {
 
 namespace {
 
-// Main longitude series, in the order of the theory's table. Each row: the
+// Brown's lunar theory, truncated: the main longitude series with its
+// long-period and additive terms, as the classical almanacs tabulate it.
+//
+// Main series, arcseconds, in the order of the theory's table. Each row: the
 // integer multipliers of the Moon's mean anomaly l, the Sun's mean anomaly Ms,
-// the argument of latitude F and the mean elongation D, then the coefficient
-// in arcseconds.
-constexpr LunarSeriesTerm kMainSeries[93] = {
+// the argument of latitude F and the mean elongation D, then the coefficient.
+constexpr LunarSeriesTerm kMainSeries[] = {
     {0, 0, 0, 4, 13.902},
     {0, 0, 0, 2, 2369.912},
     {1, 0, 0, 4, 1.979},
@@ -110,73 +112,61 @@ constexpr LunarSeriesTerm kMainSeries[93] = {
     {0, 0, 4, 0, 0.418},
     {2, -1, 0, -1, -0.352},
 };
+static_assert(std::size(kMainSeries) == 93);
 
-// Supplementary series, in the order of the theory's table. Each row: the
-// coefficient in arcseconds, then the multipliers of l, Ms, F and D. These
-// terms carry neither the eccentricity factor nor the node factor.
-struct SupplementaryTerm {
-    double arcsec;
-    int l;
-    int ms;
-    int f;
-    int d;
+// Supplementary series, arcseconds, in the order of the theory's table: the
+// same columns as the main series. These terms carry neither the eccentricity
+// factor nor the node factor.
+constexpr LunarSeriesTerm kSupplementarySeries[] = {
+    {0, 0, 0, 6, 0.127},
+    {0, 2, 0, -4, -0.151},
+    {0, 0, 2, 4, -0.085},
+    {0, 1, 0, 3, 0.15},
+    {2, 1, 1, -6, -0.091},
+    {0, 3, 0, 0, -0.103},
+    {1, 0, 2, -4, -0.301},
+    {1, 0, -2, -4, 0.202},
+    {1, 1, 0, -1, 0.137},
+    {1, 1, 0, -3, 0.233},
+    {1, -1, 0, 1, -0.122},
+    {1, -1, 0, -3, -0.276},
+    {0, 0, 2, 1, 0.255},
+    {0, 0, 2, -3, 0.254},
+    {3, 1, 0, -4, -0.1},
+    {3, -1, 0, -2, -0.183},
+    {2, 2, 0, -2, -0.297},
+    {2, 2, 0, -4, -0.161},
+    {2, -2, 0, 0, 0.197},
+    {2, -2, 0, -2, 0.254},
+    {1, 3, 0, -2, -0.25},
+    {2, 0, 2, 2, -0.123},
+    {2, 0, -2, -4, 0.173},
+    {1, 1, 2, 0, 0.263},
+    {3, 0, 0, -1, 0.13},
+    {5, 0, 0, 0, 0.113},
+    {3, 0, 2, -2, 0.092},
 };
-
-constexpr SupplementaryTerm kSupplementarySeries[27] = {
-    {0.127, 0, 0, 0, 6},
-    {-0.151, 0, 2, 0, -4},
-    {-0.085, 0, 0, 2, 4},
-    {0.15, 0, 1, 0, 3},
-    {-0.091, 2, 1, 1, -6},
-    {-0.103, 0, 3, 0, 0},
-    {-0.301, 1, 0, 2, -4},
-    {0.202, 1, 0, -2, -4},
-    {0.137, 1, 1, 0, -1},
-    {0.233, 1, 1, 0, -3},
-    {-0.122, 1, -1, 0, 1},
-    {-0.276, 1, -1, 0, -3},
-    {0.255, 0, 0, 2, 1},
-    {0.254, 0, 0, 2, -3},
-    {-0.1, 3, 1, 0, -4},
-    {-0.183, 3, -1, 0, -2},
-    {-0.297, 2, 2, 0, -2},
-    {-0.161, 2, 2, 0, -4},
-    {0.197, 2, -2, 0, 0},
-    {0.254, 2, -2, 0, -2},
-    {-0.25, 1, 3, 0, -2},
-    {-0.123, 2, 0, 2, 2},
-    {0.173, 2, 0, -2, -4},
-    {0.263, 1, 1, 2, 0},
-    {0.13, 3, 0, 0, -1},
-    {0.113, 5, 0, 0, 0},
-    {0.092, 3, 0, 2, -2},
-};
+static_assert(std::size(kSupplementarySeries) == 27);
 
 }  // namespace
 
 std::span<const LunarSeriesTerm> MoonMainSeries() { return kMainSeries; }
 
-std::span<const LunarSeriesTerm> MoonSupplementarySeries() {
-    // Handed out in the main series' column order.
-    static constexpr auto rows = [] {
-        std::array<LunarSeriesTerm, 27> out{};
-        for (std::size_t i = 0; i < out.size(); ++i) {
-            const SupplementaryTerm& row = kSupplementarySeries[i];
-            out[i] = LunarSeriesTerm{row.l, row.ms, row.f, row.d, row.arcsec};
-        }
-        return out;
-    }();
-    return rows;
-}
+std::span<const LunarSeriesTerm> MoonSupplementarySeries() { return kSupplementarySeries; }
 
-double MoonLongitude(CalculationState& state, double jde) {
-    const double d = jde - 2415020;  // days from 1900 January 0.5, ephemeris time
-    const double t = d / 36525;      // Julian centuries
+MoonPosition MoonLongitude(double jde) { return MoonLongitude(jde, NutationInLongitude(jde)); }
+
+MoonPosition MoonLongitude(double jde, double nutation) {
+    const double d = jde - J1900;               // days of ephemeris time from J1900
+    const double t = d / DaysPerJulianCentury;  // Julian centuries
     const double tt = t * t;
     const double ttt = t * t * t;
     const double twoPi = 360 * DegToRad;
 
-    // 1. Mean elements, degrees. L0 is never reduced so the raw longitude stays continuous.
+    // 1. Mean elements, degrees. L0 is never reduced so the raw longitude stays
+    // continuous. Decimals such as 0.000150000005960465 and 0.00143611113230387
+    // are single-precision values written out at length; they are kept
+    // verbatim, float noise included, because the results depend on the last bits.
     const double l0Mean = 270.4337361 + 13.1763965445281 * d - 5.86 * tt / 3600 + 0.0068 * ttt / 3600;
     const double d0 = 350.737486111058 + 445267.114216667 * t - 0.00143611113230387 * tt + 0.0000018888889 * ttt;
     const double p0 = 334.329556 + 14648522.52 * t / 3600 - 37.17 * tt / 3600 - 0.045 * ttt / 3600;
@@ -184,9 +174,6 @@ double MoonLongitude(CalculationState& state, double jde) {
     const double anomaly0 = Normalize360(l0Mean - p0);
     const double n0 = 259.183275 - 6962911.23 * t / 3600 + 7.48 * tt / 3600 + 0.008 * ttt / 3600;
     const double f0 = Normalize360(l0Mean - n0);
-    // The argument of latitude is kept in UniversalHours while it is worked on;
-    // the field means nothing to the panchang after a calculation.
-    state.engine.UniversalHours = f0;
 
     // 2. Long-period arguments, in revolutions.
     const double e12 = d * 0.000000000001;
@@ -217,7 +204,6 @@ double MoonLongitude(CalculationState& state, double jde) {
     const double l = (anomaly0 + (dL0 - dl) / 3600) * DegToRad;
     const double ms = (ms0 + dMs / 3600) * DegToRad;
     const double f = (f0 + (dL0 - dF) / 3600) * DegToRad;
-    state.engine.UniversalHours = f;
     const double dd = (d0 + (dL0 - dMs) / 3600) * DegToRad;
 
     // 5. Decreasing eccentricity of the Earth's orbit, and the node factor.
@@ -236,7 +222,7 @@ double MoonLongitude(CalculationState& state, double jde) {
 
     // 7. Supplementary series, arcseconds.
     double sb = 0;
-    for (const SupplementaryTerm& row : kSupplementarySeries) {
+    for (const LunarSeriesTerm& row : kSupplementarySeries) {
         sb = sb + std::sin(row.l * l + row.ms * ms + row.f * f + row.d * dd) * row.arcsec;
     }
 
@@ -251,11 +237,10 @@ double MoonLongitude(CalculationState& state, double jde) {
                       0.327 * std::sin(twoPi * (0.97639 + 0.000173491 * d));
 
     // 9. Apparent longitude, degrees.
-    const double raw = (l0Mean + NutationInLongitude(jde)) + (((dL0 + sa) + sb) + sx) / 3600;
-    state.panchang.MoonLongitudeRaw = raw;
+    const double raw = (l0Mean + nutation) + (((dL0 + sa) + sb) + sx) / 3600;
 
     // 10. Current motion, degrees per day.
-    state.panchang.MoonDailyMotion =
+    const double dailyMotion =
         13.176397 + 1.434006 * std::cos(l) + 0.280135 * std::cos(2 * dd) + 0.251632 * std::cos(2 * dd - l) +
         0.09742 * std::cos(2 * l) - 0.052799 * std::cos(2 * f) + 0.034848 * std::cos(2 * dd + l) +
         0.018732 * std::cos(2 * dd - ms) + 0.010316 * std::cos(2 * dd - ms - l) + 0.008649 * std::cos(ms - l) -
@@ -268,7 +253,7 @@ double MoonLongitude(CalculationState& state, double jde) {
         0.00115 * std::cos(dd + ms) - 0.001035 * std::cos(dd + l) - 0.001019 * std::cos(2 * f + 2 * l) -
         0.001006 * std::cos(ms + 2 * l);
 
-    return Normalize360(raw);
+    return MoonPosition{Normalize360(raw), raw, dailyMotion};
 }
 
 }  // namespace velmora

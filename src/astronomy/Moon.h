@@ -2,14 +2,22 @@
 
 #include <span>
 
-#include "shared/CalculationState.h"
-
+// The panchang's lunar theory (1900 epoch). Time arguments are Julian days in
+// ephemeris time (JDE).
 namespace velmora {
 
-// Apparent tropical longitude of the Moon in 0..360 (360 included) at a JDE.
-// Writes MoonLongitudeRaw (unreduced, continuous), MoonDailyMotion (degrees per
-// day) and, as scratch, UniversalHours (the argument of latitude in radians).
-double MoonLongitude(CalculationState& state, double jde);
+// The Moon at one moment.
+struct MoonPosition {
+    double longitude;    // apparent tropical longitude, degrees, 0..360 (360 included)
+    double raw;          // the same before reduction, degrees: continuous in time
+    double dailyMotion;  // degrees per day
+};
+
+// The Moon's apparent longitude and motion at a JDE; `nutation` is
+// NutationInLongitude(jde) in degrees, passed in when the Sun needs it at the
+// same moment.
+MoonPosition MoonLongitude(double jde, double nutation);
+MoonPosition MoonLongitude(double jde);
 
 // One row of the lunar longitude series: the integer multipliers of the Moon's
 // mean anomaly l, the Sun's mean anomaly Ms, the argument of latitude F and the

@@ -1,8 +1,9 @@
-#include "panchang/Sun.h"
+#include "astronomy/Sun.h"
 
 #include <cmath>
 
-#include "shared/Angles.h"
+#include "astronomy/Angles.h"
+#include "astronomy/Epochs.h"
 
 namespace velmora {
 
@@ -42,8 +43,14 @@ double SolveKepler(double meanAnomalyDeg, double e, double toleranceDeg) {
     return ecc;
 }
 
+// Nutation in longitude after the 1900-epoch theory of the classical almanacs
+// (Explanatory Supplement to the Astronomical Ephemeris, 1961): fundamental
+// arguments in degrees of T, turned into radians before they are combined,
+// and the 13 largest terms in arcseconds. The arguments' decimals (such as
+// 0.000150000005960465) are kept verbatim, float noise included: the results
+// depend on the last bits.
 double NutationInLongitude(double jde) {
-    const double t = (jde - 2415020) / 36525;
+    const double t = (jde - J1900) / DaysPerJulianCentury;
     const double tt = t * t;
     // Fundamental arguments, converted to radians before they are combined.
     const double l = (279.6967 + 36000.7689 * t + 0.000303 * tt) * DegToRad;                                 // Sun's mean longitude
@@ -62,9 +69,12 @@ double NutationInLongitude(double jde) {
     return nutation / 3600;
 }
 
-double SunLongitude(CalculationState& state, double jde) {
-    const double d = jde - 2415020;  // days from 1900 January 0.5, ephemeris time
-    const double t = d / 36525;      // Julian centuries
+// Newcomb's theory of the Sun in the form of the classical almanacs (mean
+// elements of 1900, Kepler's equation, and the perturbations by Venus,
+// Jupiter and the Moon), plus nutation and aberration.
+SunPosition SunLongitude(double jde, double nutation) {
+    const double d = jde - J1900;               // days of ephemeris time from J1900
+    const double t = d / DaysPerJulianCentury;  // Julian centuries
     const double tt = t * t;
     const double ttt = t * t * t;
 
@@ -105,7 +115,7 @@ double SunLongitude(CalculationState& state, double jde) {
                       0.202 * std::sin(k * DegToRad) / 3600;
     const double dr = 0.00000543 * std::sin(a * DegToRad) + 0.00001575 * std::sin(b * DegToRad) +
                       0.00001627 * std::sin(c * DegToRad) + 0.00003076 * std::cos(dm * DegToRad) +
-                      0.00000926999999 * std::sin(h * DegToRad);
+                      0.00000926999999 * std::sin(h * DegToRad);  // 9.27e-6 as written, float noise kept
 
     // The equation of centre is nu - M. M is reduced to 0..360 and nu comes
     // from the perturbed anomaly, so for a few minutes each January they sit on
@@ -119,13 +129,14 @@ double SunLongitude(CalculationState& state, double jde) {
     const double r = 1.0000002 * (1 - e * e) / (1 + e * std::cos(nu * DegToRad)) + dr;  // radius vector, AU
     const double aberration = 20.496 * (1 - e * e) / r / 3600;
 
-    const double raw = tl + NutationInLongitude(jde) - aberration;
-    state.panchang.SunLongitudeRaw = raw;
-    return Normalize360(raw);
+    const double raw = tl + nutation - aberration;
+    return SunPosition{Normalize360(raw), raw};
 }
 
+SunPosition SunLongitude(double jde) { return SunLongitude(jde, NutationInLongitude(jde)); }
+
 double NegativeAyanamsa(double jde) {
-    const double t = (jde - 2415020) / 36525;
+    const double t = (jde - J1900) / DaysPerJulianCentury;
     const double om = 259.183275 - 1934.14200833321 * t + 0.0020777778 * (t * t) + 0.0000022222222 * (t * t * t);
     const double l = 279.696678 + 36000.76892 * t + 0.0003025 * (t * t);
     return (17.23 * std::sin(om * DegToRad) + 1.27 * std::sin(2 * l * DegToRad) - (5025.64 + 1.11 * t) * t - 80861.27) /

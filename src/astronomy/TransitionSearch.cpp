@@ -1,0 +1,173 @@
+#include "astronomy/TransitionSearch.h"
+
+#include <cmath>
+
+#include "astronomy/Angles.h"
+#include "astronomy/Calendar.h"
+#include "astronomy/Elements.h"
+#include "astronomy/Epochs.h"
+
+namespace velmora {
+
+namespace {
+
+// Evaluations of the Sun and Moon allowed for one boundary. A converging search
+// needs a handful (at most 6 seen over 1901-2050); past this it gives up.
+constexpr int kMaxEvaluations = 200;
+
+// Greatest distance of the elongation or the yoga sum from its target accepted
+// as a boundary, degrees: about 7 seconds of time for the tithi.
+constexpr double kBoundaryTolerance = 0.001;
+
+// The Sun's mean motion inverted, days per degree (1 / 0.9856…). The yoga step
+// adds it to the Moon's motion in degrees per day as it stands; it only sizes
+// the Newton steps, and the searches converge with it.
+constexpr double kYogaSunMotion = 1.0145616633;
+
+// A span line: the start moment's text, "  to", " ", the end moment's text.
+// Empty when there is no span or either moment cannot be shown as a date.
+std::string SpanText(const std::optional<PeriodMoments>& span, double tz) {
+    if (!span) return {};
+    const std::string startText = FormatJDTime(span->start + tz / 24);
+    if (startText.empty()) return {};
+    const std::string endText = FormatJDTime(span->end + tz / 24);
+    if (endText.empty()) return {};
+    return startText + "  to" + " " + endText;
+}
+
+// Newton search, from the evaluated moment `at`, for the moment at which the
+// elongation Moon − Sun equals target (degrees, not 0 or 360). Returns the
+// evaluation at the boundary, or nothing when the search gives up.
+std::optional<SunMoon> ElongationBoundary(SunMoon at, double target) {
+    for (int evaluation = 1;; ++evaluation) {
+        const double goal = Normalize360(target + at.sun.longitude);
+        double delta = goal - at.moon.longitude;
+        // The short way round: a boundary more than 180 degrees ahead lies behind.
+        if (delta > 180) delta = delta - 360;
+        if (delta < -180) delta = delta + 360;
+        if (!std::isfinite(delta)) return std::nullopt;
+        if (!(std::fabs(delta) > kBoundaryTolerance)) return at;
+        const double step = delta / (at.moon.dailyMotion - 1);
+        if (!std::isfinite(step) || evaluation == kMaxEvaluations) return std::nullopt;
+        at = SunMoonAt(at.jde + step);
+    }
+}
+
+// Newton search, from the evaluated moment `at`, for the moment at which the
+// unreduced sidereal yoga sum equals boundary (degrees).
+std::optional<SunMoon> YogaBoundary(SunMoon at, double boundary, double negAyanamsa) {
+    for (int evaluation = 1;; ++evaluation) {
+        const double sum = YogaSumOf(negAyanamsa, at.moon.raw, at.sun.raw);
+        const double delta = boundary - sum;
+        if (!std::isfinite(delta)) return std::nullopt;
+        if (!(std::fabs(delta) > kBoundaryTolerance)) return at;
+        const double step = delta / (kYogaSunMotion + at.moon.dailyMotion);
+        if (!std::isfinite(step) || evaluation == kMaxEvaluations) return std::nullopt;
+        at = SunMoonAt(at.jde + step);
+    }
+}
+
+}  // namespace
+
+SunMoon SunMoonAt(double jde) {
+    const double nutation = NutationInLongitude(jde);
+    return SunMoon{jde, SunLongitude(jde, nutation), MoonLongitude(jde, nutation)};
+}
+
+// Mean new moon with the 13 largest periodic terms, after the classical
+// almanacs' phases of the Moon (1900 epoch; J. Meeus, Astronomical Formulae for
+// Calculators, ch. 32). Arguments in degrees, multiplied by DegToRad once;
+// corrections in days.
+double NewMoonTime(double jde, double k) {
+    const double t = (jde - J1900) / DaysPerJulianCentury;  // from the moment asked about, not from k
+    const double tt = t * t;
+    const double ttt = t * t * t;
+    const double meanPhase = 2415020.75933 + 29.53058868 * k + 0.0001178 * tt - 0.000000155 * ttt +
+                             0.00033 * std::sin((166.56 + 132.87 * t - 0.009173 * tt) * DegToRad);
+    const double m = 359.2242 + 29.10535608 * k - 0.0000333 * tt - 0.00000347 * ttt;    // Sun's mean anomaly
+    const double mm = 306.0253 + 385.81691806 * k + 0.0107306 * tt + 0.00001236 * ttt;  // Moon's mean anomaly
+    const double f = 21.2964 + 390.67050646 * k - 0.0016528 * tt - 0.00000239 * ttt;    // Moon's argument of latitude
+    const double correction =
+        (0.1734 - 0.000393 * t) * std::sin(m * DegToRad) + 0.0021 * std::sin(2 * m * DegToRad) -
+        0.4068 * std::sin(mm * DegToRad) + 0.0161 * std::sin(2 * mm * DegToRad) - 0.0004 * std::sin(3 * mm * DegToRad) +
+        0.0104 * std::sin(2 * f * DegToRad) - 0.0051 * std::sin((m + mm) * DegToRad) -
+        0.0074 * std::sin((m - mm) * DegToRad) + 0.0004 * std::sin((2 * f + m) * DegToRad) -
+        0.0004 * std::sin((2 * f - m) * DegToRad) - 0.0006 * std::sin((2 * f + mm) * DegToRad) +
+        0.0010 * std::sin((2 * f - mm) * DegToRad) + 0.0005 * std::sin((m + 2 * mm) * DegToRad);
+    return meanPhase + correction;
+}
+
+std::optional<PeriodMoments> ElongationPeriodMoments(const SunMoon& at, int n, double step) {
+    const double jde = at.jde;
+    // Lunation of the last new moon at or before jde. The estimate is one too
+    // high only a short time before a new moon.
+    double k = std::floor(12.3685 * ((jde - J1900) / 365.25));
+    if (NewMoonTime(jde, k) > jde) k = k - 1;
+
+    // The 0 and 360 degree boundaries come from the new-moon series, which
+    // disagrees with the Sun and Moon theories by up to a few minutes. Inside
+    // that window the theories may already (or still) put the moment on the
+    // other side of the new moon than the series does, and the literal choice
+    // would be a whole lunation off; the nearer of the two candidates is the
+    // one meant, and outside the window it is the literal one anyway.
+    const double lastNewMoon = NewMoonTime(jde, k);
+    const double nextNewMoon = NewMoonTime(jde, k + 1);
+    const double nearNewMoonForStart =
+        std::fabs(nextNewMoon - jde) < std::fabs(jde - lastNewMoon) ? nextNewMoon : lastNewMoon;
+    const double nearNewMoonForEnd =
+        std::fabs(jde - lastNewMoon) < std::fabs(nextNewMoon - jde) ? lastNewMoon : nextNewMoon;
+
+    // The end search starts from the start moment; `from` is the evaluation
+    // there when one was made.
+    std::optional<SunMoon> from = at;
+    double moments[2] = {jde, jde};
+    for (int pass = 0; pass < 2; ++pass) {
+        // Index arithmetic in double: no overflow whatever n the caller passes.
+        const double target = (static_cast<double>(n) + pass) * step;
+        if (target == 0 || target == 360) {
+            moments[pass] = target == 0 ? nearNewMoonForStart : nearNewMoonForEnd;
+            from.reset();
+            continue;
+        }
+        const std::optional<SunMoon> boundary =
+            ElongationBoundary(from ? *from : SunMoonAt(moments[0]), target);
+        if (!boundary) return std::nullopt;
+        moments[pass] = boundary->jde;
+        from = boundary;
+    }
+    return PeriodMoments{moments[0], moments[1]};
+}
+
+std::optional<PeriodMoments> YogaPeriodMoments(const SunMoon& at, double yogaSum, double negAyanamsa) {
+    // A sum that is no number has no yoga: no boundaries, no moments.
+    if (!std::isfinite(yogaSum)) return std::nullopt;
+    const double span = std::floor(6 * yogaSum / 80);  // yoga count in the unbounded frame
+    const double boundaries[2] = {span * 80 / 6, (span + 1) * 80 / 6};
+    SunMoon from = at;
+    double moments[2] = {0, 0};
+    for (int pass = 0; pass < 2; ++pass) {
+        const std::optional<SunMoon> boundary = YogaBoundary(from, boundaries[pass], negAyanamsa);
+        if (!boundary) return std::nullopt;
+        moments[pass] = boundary->jde;
+        from = *boundary;  // the end search starts from the start moment
+    }
+    return PeriodMoments{moments[0], moments[1]};
+}
+
+std::string ElongationPeriodText(const SunMoon& at, int n, double tz, double step) {
+    return SpanText(ElongationPeriodMoments(at, n, step), tz);
+}
+
+std::string YogaPeriodText(const SunMoon& at, double yogaSum, double negAyanamsa, double tz) {
+    return SpanText(YogaPeriodMoments(at, yogaSum, negAyanamsa), tz);
+}
+
+std::string ElongationPeriodText(double jde, int n, double tz, double step) {
+    return ElongationPeriodText(SunMoonAt(jde), n, tz, step);
+}
+
+std::string YogaPeriodText(double jde, double yogaSum, double negAyanamsa, double tz) {
+    return YogaPeriodText(SunMoonAt(jde), yogaSum, negAyanamsa, tz);
+}
+
+}  // namespace velmora

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "astronomy/Moon.h"
+#include "astronomy/Sun.h"
+
+// Start and end moments of the tithi, karana and yoga in force at a moment.
+// Every search moment is a JDE. A shown moment is t + tz / 24: the caller
+// passes as tz its zone less ΔT (hours), so that shown moments are local clock
+// times. A span text is the start moment's text, "  to", " ", the end's.
+namespace velmora {
+
+// The Sun and the Moon at one moment, with the nutation computed once for both.
+struct SunMoon {
+    double jde = 0;
+    SunPosition sun{};
+    MoonPosition moon{};
+};
+
+SunMoon SunMoonAt(double jde);
+
+// JDE of the new moon of lunation k (k = 0 near JDE 2415020.75933); T is taken
+// from the jde argument.
+double NewMoonTime(double jde, double k);
+
+// Start and end of a span as JDEs (no zone applied).
+struct PeriodMoments {
+    double start = 0;
+    double end = 0;
+};
+
+// The span of elongation element n (tithi: step 12, n 0..29; karana: step 6,
+// n 0..59) around the moment `at`. Nothing when a boundary search gives up
+// (its iteration guard, or a step or distance that is no number).
+std::optional<PeriodMoments> ElongationPeriodMoments(const SunMoon& at, int n, double step);
+
+// The span of the yoga whose unreduced sidereal sum at `at` is yogaSum, with
+// minus the ayanamsa (degrees) held at its value for the query moment.
+// Nothing when the sum is not finite or a search gives up.
+std::optional<PeriodMoments> YogaPeriodMoments(const SunMoon& at, double yogaSum, double negAyanamsa);
+
+// The spans as text. Empty when a search gave up or a moment cannot be shown
+// as a date (a JDE or zone that is not a finite number, or one far outside any
+// calendar).
+std::string ElongationPeriodText(const SunMoon& at, int n, double tz, double step);
+std::string YogaPeriodText(const SunMoon& at, double yogaSum, double negAyanamsa, double tz);
+
+// The same from a bare JDE.
+std::string ElongationPeriodText(double jde, int n, double tz, double step);
+std::string YogaPeriodText(double jde, double yogaSum, double negAyanamsa, double tz);
+
+}  // namespace velmora
