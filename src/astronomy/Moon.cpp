@@ -156,7 +156,7 @@ std::span<const LunarSeriesTerm> MoonSupplementarySeries() { return kSupplementa
 
 MoonPosition MoonLongitude(double jde) { return MoonLongitude(jde, NutationInLongitude(jde)); }
 
-MoonPosition MoonLongitude(double jde, double nutation) {
+MoonPosition MoonLongitude(double jde, double nutation, MoonMotion motion) {
     const double d = jde - J1900;               // days of ephemeris time from J1900
     const double t = d / DaysPerJulianCentury;  // Julian centuries
     const double tt = t * t;
@@ -239,8 +239,18 @@ MoonPosition MoonLongitude(double jde, double nutation) {
     // 9. Apparent longitude, degrees.
     const double raw = (l0Mean + nutation) + (((dL0 + sa) + sb) + sx) / 3600;
 
-    // 10. Current motion, degrees per day.
-    const double dailyMotion =
+    MoonPosition position{Normalize360(raw), raw, 0.0, MoonArguments{l, ms, f, dd}};
+    if (motion == MoonMotion::Computed) position.dailyMotion = MoonDailyMotion(position.arguments);
+    return position;
+}
+
+double MoonDailyMotion(const MoonArguments& a) {
+    // 10. Current motion, degrees per day, from the corrected arguments.
+    const double l = a.l;
+    const double ms = a.ms;
+    const double f = a.f;
+    const double dd = a.dd;
+    return
         13.176397 + 1.434006 * std::cos(l) + 0.280135 * std::cos(2 * dd) + 0.251632 * std::cos(2 * dd - l) +
         0.09742 * std::cos(2 * l) - 0.052799 * std::cos(2 * f) + 0.034848 * std::cos(2 * dd + l) +
         0.018732 * std::cos(2 * dd - ms) + 0.010316 * std::cos(2 * dd - ms - l) + 0.008649 * std::cos(ms - l) -
@@ -253,7 +263,6 @@ MoonPosition MoonLongitude(double jde, double nutation) {
         0.00115 * std::cos(dd + ms) - 0.001035 * std::cos(dd + l) - 0.001019 * std::cos(2 * f + 2 * l) -
         0.001006 * std::cos(ms + 2 * l);
 
-    return MoonPosition{Normalize360(raw), raw, dailyMotion};
 }
 
 }  // namespace velmora

@@ -1,6 +1,7 @@
 #include "astronomy/Sun.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "astronomy/Angles.h"
 #include "astronomy/Epochs.h"
@@ -44,29 +45,62 @@ double SolveKepler(double meanAnomalyDeg, double e, double toleranceDeg) {
 }
 
 // Nutation in longitude after the 1900-epoch theory of the classical almanacs
-// (Explanatory Supplement to the Astronomical Ephemeris, 1961): fundamental
-// arguments in degrees of T, turned into radians before they are combined,
-// and the 13 largest terms in arcseconds. The arguments' decimals (such as
-// 0.000150000005960465) are kept verbatim, float noise included: the results
-// depend on the last bits.
+// (Explanatory Supplement to the Astronomical Ephemeris, 1961): the 13
+// largest terms. Each row: the multipliers of the Sun's mean longitude L, the
+// Moon's mean longitude L', the Sun's mean anomaly M, the Moon's mean anomaly
+// M', the elongation D and the node Ω, then the coefficient in arcseconds and
+// its change per Julian century. Summed in this order.
+namespace {
+
+struct NutationTerm {
+    int l;
+    int lm;
+    int m;
+    int mm;
+    int d;
+    int om;
+    double arcsec;
+    double arcsecPerCentury;
+};
+
+constexpr NutationTerm kNutationTerms[] = {
+    {0, 0, 0, 0, 0, 1, -17.2327, -0.01737},  // Ω
+    {0, 0, 0, 0, 0, 2, 0.2088, 0},           // 2Ω
+    {0, 0, 0, 1, 0, 0, 0.0675, 0},           // M'
+    {0, 0, 0, 1, -2, 0, -0.0149, 0},         // M' - 2D
+    {0, 2, 0, 0, 0, -1, -0.0342, 0},         // 2L' - Ω
+    {0, 2, 0, -1, 0, 0, 0.0114, 0},          // 2L' - M'
+    {0, 2, 0, 0, 0, 0, -0.2037, 0},          // 2L'
+    {0, 2, 0, 1, 0, 0, -0.0261, 0},          // 2L' + M'
+    {2, 0, 0, 0, 0, -1, 0.0124, 0},          // 2L - Ω
+    {2, 0, -1, 0, 0, 0, 0.0214, 0},          // 2L - M
+    {2, 0, 0, 0, 0, 0, -1.2729, 0},          // 2L
+    {2, 0, 1, 0, 0, 0, -0.0497, 0},          // 2L + M
+    {0, 0, 1, 0, 0, 0, 0.1261, 0},           // M
+};
+static_assert(std::size(kNutationTerms) == 13);
+
+}  // namespace
+
+// The fundamental arguments' decimals (such as 0.000150000005960465) are kept
+// verbatim, float noise included: the results depend on the last bits.
 double NutationInLongitude(double jde) {
     const double t = (jde - J1900) / DaysPerJulianCentury;
     const double tt = t * t;
-    // Fundamental arguments, converted to radians before they are combined.
-    const double l = (279.6967 + 36000.7689 * t + 0.000303 * tt) * DegToRad;                                 // Sun's mean longitude
-    const double lm = (270.4341639 + 481267.8831417 * t - 0.0011333333 * tt) * DegToRad;                     // Moon's mean longitude
-    const double m = (358.475833333333 + 35999.0497499996 * t - 0.000150000005960465 * tt) * DegToRad;       // Sun's mean anomaly
-    const double mm = (296.104608333376 + 477198.849108334 * t + 0.0091916667090522 * tt) * DegToRad;        // Moon's mean anomaly
-    const double d = (350.737486111058 + 445267.114216667 * t - 0.00143611113230387 * tt) * DegToRad;        // Moon's mean elongation
-    const double om = (259.183275000254 - 1934.14200833321 * t + 0.0020777778 * tt) * DegToRad;             // Moon's ascending node
-    // Arcseconds.
-    const double nutation = (-17.2327 - 0.01737 * t) * std::sin(om) + 0.2088 * std::sin(2 * om) +
-                            0.0675 * std::sin(mm) - 0.0149 * std::sin(mm - 2 * d) -
-                            0.0342 * std::sin(2 * lm - om) + 0.0114 * std::sin(2 * lm - mm) -
-                            0.2037 * std::sin(2 * lm) - 0.0261 * std::sin(2 * lm + mm) +
-                            0.0124 * std::sin(2 * l - om) + 0.0214 * std::sin(2 * l - m) -
-                            1.2729 * std::sin(2 * l) - 0.0497 * std::sin(2 * l + m) + 0.1261 * std::sin(m);
-    return nutation / 3600;
+    // Fundamental arguments in degrees of T, turned into radians before they
+    // are combined.
+    const double l = (279.6967 + 36000.7689 * t + 0.000303 * tt) * DegToRad;                            // L
+    const double lm = (270.4341639 + 481267.8831417 * t - 0.0011333333 * tt) * DegToRad;                // L'
+    const double m = (358.475833333333 + 35999.0497499996 * t - 0.000150000005960465 * tt) * DegToRad;  // M
+    const double mm = (296.104608333376 + 477198.849108334 * t + 0.0091916667090522 * tt) * DegToRad;   // M'
+    const double d = (350.737486111058 + 445267.114216667 * t - 0.00143611113230387 * tt) * DegToRad;   // D
+    const double om = (259.183275000254 - 1934.14200833321 * t + 0.0020777778 * tt) * DegToRad;        // Ω
+    double arcsec = 0;
+    for (const NutationTerm& term : kNutationTerms) {
+        const double argument = term.l * l + term.lm * lm + term.m * m + term.mm * mm + term.d * d + term.om * om;
+        arcsec = arcsec + (term.arcsec + term.arcsecPerCentury * t) * std::sin(argument);
+    }
+    return arcsec / 3600;
 }
 
 // Newcomb's theory of the Sun in the form of the classical almanacs (mean

@@ -1,6 +1,7 @@
 #include "astronomy/TransitionSearch.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "astronomy/Angles.h"
 #include "astronomy/Calendar.h"
@@ -47,9 +48,10 @@ std::optional<SunMoon> ElongationBoundary(SunMoon at, double target) {
         if (delta < -180) delta = delta + 360;
         if (!std::isfinite(delta)) return std::nullopt;
         if (!(std::fabs(delta) > kBoundaryTolerance)) return at;
-        const double step = delta / (at.moon.dailyMotion - 1);
+        const double step = delta / (at.MoonDailyMotionNow() - 1);
         if (!std::isfinite(step) || evaluation == kMaxEvaluations) return std::nullopt;
-        at = SunMoonAt(at.jde + step);
+        // The motion there is needed only if the search goes on from it.
+        at = SunMoonAt(at.jde + step, MoonMotion::Deferred);
     }
 }
 
@@ -61,48 +63,85 @@ std::optional<SunMoon> YogaBoundary(SunMoon at, double boundary, double negAyana
         const double delta = boundary - sum;
         if (!std::isfinite(delta)) return std::nullopt;
         if (!(std::fabs(delta) > kBoundaryTolerance)) return at;
-        const double step = delta / (kYogaSunMotion + at.moon.dailyMotion);
+        const double step = delta / (kYogaSunMotion + at.MoonDailyMotionNow());
         if (!std::isfinite(step) || evaluation == kMaxEvaluations) return std::nullopt;
-        at = SunMoonAt(at.jde + step);
+        at = SunMoonAt(at.jde + step, MoonMotion::Deferred);
     }
 }
 
 }  // namespace
 
-SunMoon SunMoonAt(double jde) {
+SunMoon SunMoonAt(double jde, MoonMotion motion) {
     const double nutation = NutationInLongitude(jde);
-    return SunMoon{jde, SunLongitude(jde, nutation), MoonLongitude(jde, nutation)};
+    return SunMoon{jde, SunLongitude(jde, nutation), MoonLongitude(jde, nutation, motion),
+                   motion == MoonMotion::Deferred};
 }
+
+namespace {
+
+// The periodic terms of a new moon, days, summed in this order. Each row: the
+// multipliers of the Sun's mean anomaly M, the Moon's mean anomaly M' and the
+// Moon's argument of latitude F (their sum in degrees, multiplied by DegToRad
+// once), the coefficient and its change per Julian century.
+struct NewMoonTerm {
+    int m;
+    int mm;
+    int f;
+    double days;
+    double daysPerCentury;
+};
+
+constexpr NewMoonTerm kNewMoonTerms[] = {
+    {1, 0, 0, 0.1734, -0.000393},  // M
+    {2, 0, 0, 0.0021, 0},          // 2M
+    {0, 1, 0, -0.4068, 0},         // M'
+    {0, 2, 0, 0.0161, 0},          // 2M'
+    {0, 3, 0, -0.0004, 0},         // 3M'
+    {0, 0, 2, 0.0104, 0},          // 2F
+    {1, 1, 0, -0.0051, 0},         // M + M'
+    {1, -1, 0, -0.0074, 0},        // M - M'
+    {1, 0, 2, 0.0004, 0},          // 2F + M
+    {-1, 0, 2, -0.0004, 0},        // 2F - M
+    {0, 1, 2, -0.0006, 0},         // 2F + M'
+    {0, -1, 2, 0.0010, 0},         // 2F - M'
+    {1, 2, 0, 0.0005, 0},          // M + 2M'
+};
+static_assert(std::size(kNewMoonTerms) == 13);
+
+}  // namespace
 
 // Mean new moon with the 13 largest periodic terms, after the classical
 // almanacs' phases of the Moon (1900 epoch; J. Meeus, Astronomical Formulae for
-// Calculators, ch. 32). Arguments in degrees, multiplied by DegToRad once;
-// corrections in days.
+// Calculators, ch. 32).
 double NewMoonTime(double jde, double k) {
     const double t = (jde - J1900) / DaysPerJulianCentury;  // from the moment asked about, not from k
     const double tt = t * t;
     const double ttt = t * t * t;
     const double meanPhase = 2415020.75933 + 29.53058868 * k + 0.0001178 * tt - 0.000000155 * ttt +
                              0.00033 * std::sin((166.56 + 132.87 * t - 0.009173 * tt) * DegToRad);
+    // Degrees.
     const double m = 359.2242 + 29.10535608 * k - 0.0000333 * tt - 0.00000347 * ttt;    // Sun's mean anomaly
     const double mm = 306.0253 + 385.81691806 * k + 0.0107306 * tt + 0.00001236 * ttt;  // Moon's mean anomaly
     const double f = 21.2964 + 390.67050646 * k - 0.0016528 * tt - 0.00000239 * ttt;    // Moon's argument of latitude
-    const double correction =
-        (0.1734 - 0.000393 * t) * std::sin(m * DegToRad) + 0.0021 * std::sin(2 * m * DegToRad) -
-        0.4068 * std::sin(mm * DegToRad) + 0.0161 * std::sin(2 * mm * DegToRad) - 0.0004 * std::sin(3 * mm * DegToRad) +
-        0.0104 * std::sin(2 * f * DegToRad) - 0.0051 * std::sin((m + mm) * DegToRad) -
-        0.0074 * std::sin((m - mm) * DegToRad) + 0.0004 * std::sin((2 * f + m) * DegToRad) -
-        0.0004 * std::sin((2 * f - m) * DegToRad) - 0.0006 * std::sin((2 * f + mm) * DegToRad) +
-        0.0010 * std::sin((2 * f - mm) * DegToRad) + 0.0005 * std::sin((m + 2 * mm) * DegToRad);
+    double correction = 0;
+    for (const NewMoonTerm& term : kNewMoonTerms) {
+        const double argument = (term.m * m + term.mm * mm + term.f * f) * DegToRad;
+        correction = correction + (term.days + term.daysPerCentury * t) * std::sin(argument);
+    }
     return meanPhase + correction;
 }
 
-std::optional<PeriodMoments> ElongationPeriodMoments(const SunMoon& at, int n, double step) {
+ElongationSpans::ElongationSpans(const SunMoon& at) : at_(at) {
     const double jde = at.jde;
     // Lunation of the last new moon at or before jde. The estimate is one too
     // high only a short time before a new moon.
     double k = std::floor(12.3685 * ((jde - J1900) / 365.25));
-    if (NewMoonTime(jde, k) > jde) k = k - 1;
+    double lastNewMoon = NewMoonTime(jde, k);
+    if (lastNewMoon > jde) {
+        k = k - 1;
+        lastNewMoon = NewMoonTime(jde, k);
+    }
+    const double nextNewMoon = NewMoonTime(jde, k + 1);
 
     // The 0 and 360 degree boundaries come from the new-moon series, which
     // disagrees with the Sun and Moon theories by up to a few minutes. Inside
@@ -110,32 +149,44 @@ std::optional<PeriodMoments> ElongationPeriodMoments(const SunMoon& at, int n, d
     // other side of the new moon than the series does, and the literal choice
     // would be a whole lunation off; the nearer of the two candidates is the
     // one meant, and outside the window it is the literal one anyway.
-    const double lastNewMoon = NewMoonTime(jde, k);
-    const double nextNewMoon = NewMoonTime(jde, k + 1);
-    const double nearNewMoonForStart =
-        std::fabs(nextNewMoon - jde) < std::fabs(jde - lastNewMoon) ? nextNewMoon : lastNewMoon;
-    const double nearNewMoonForEnd =
-        std::fabs(jde - lastNewMoon) < std::fabs(nextNewMoon - jde) ? lastNewMoon : nextNewMoon;
+    nearNewMoonForStart_ = std::fabs(nextNewMoon - jde) < std::fabs(jde - lastNewMoon) ? nextNewMoon : lastNewMoon;
+    nearNewMoonForEnd_ = std::fabs(jde - lastNewMoon) < std::fabs(nextNewMoon - jde) ? lastNewMoon : nextNewMoon;
+}
 
+std::optional<PeriodMoments> ElongationSpans::Moments(int n, double step) {
     // The end search starts from the start moment; `from` is the evaluation
     // there when one was made.
-    std::optional<SunMoon> from = at;
-    double moments[2] = {jde, jde};
+    std::optional<SunMoon> from = at_;
+    double moments[2] = {at_.jde, at_.jde};
     for (int pass = 0; pass < 2; ++pass) {
         // Index arithmetic in double: no overflow whatever n the caller passes.
         const double target = (static_cast<double>(n) + pass) * step;
         if (target == 0 || target == 360) {
-            moments[pass] = target == 0 ? nearNewMoonForStart : nearNewMoonForEnd;
+            moments[pass] = target == 0 ? nearNewMoonForStart_ : nearNewMoonForEnd_;
             from.reset();
             continue;
         }
-        const std::optional<SunMoon> boundary =
-            ElongationBoundary(from ? *from : SunMoonAt(moments[0]), target);
+        std::optional<SunMoon> boundary;
+        if (pass == 0 && startTarget_ == target) {
+            boundary = startBoundary_;  // the same search from the same moment
+        } else {
+            boundary = ElongationBoundary(from ? *from : SunMoonAt(moments[0], MoonMotion::Deferred), target);
+            if (pass == 0) {
+                startTarget_ = target;
+                startBoundary_ = boundary;
+            }
+        }
         if (!boundary) return std::nullopt;
         moments[pass] = boundary->jde;
         from = boundary;
     }
     return PeriodMoments{moments[0], moments[1]};
+}
+
+std::string ElongationSpans::Text(int n, double tz, double step) { return SpanText(Moments(n, step), tz); }
+
+std::optional<PeriodMoments> ElongationPeriodMoments(const SunMoon& at, int n, double step) {
+    return ElongationSpans(at).Moments(n, step);
 }
 
 std::optional<PeriodMoments> YogaPeriodMoments(const SunMoon& at, double yogaSum, double negAyanamsa) {
@@ -155,7 +206,7 @@ std::optional<PeriodMoments> YogaPeriodMoments(const SunMoon& at, double yogaSum
 }
 
 std::string ElongationPeriodText(const SunMoon& at, int n, double tz, double step) {
-    return SpanText(ElongationPeriodMoments(at, n, step), tz);
+    return ElongationSpans(at).Text(n, tz, step);
 }
 
 std::string YogaPeriodText(const SunMoon& at, double yogaSum, double negAyanamsa, double tz) {

@@ -17,9 +17,15 @@ struct SunMoon {
     double jde = 0;
     SunPosition sun{};
     MoonPosition moon{};
+    bool moonMotionDeferred = false;  // moon.dailyMotion not summed yet
+
+    // The Moon's daily motion, summed now if it was left for later.
+    double MoonDailyMotionNow() const {
+        return moonMotionDeferred ? MoonDailyMotion(moon.arguments) : moon.dailyMotion;
+    }
 };
 
-SunMoon SunMoonAt(double jde);
+SunMoon SunMoonAt(double jde, MoonMotion motion = MoonMotion::Computed);
 
 // JDE of the new moon of lunation k (k = 0 near JDE 2415020.75933); T is taken
 // from the jde argument.
@@ -35,6 +41,28 @@ struct PeriodMoments {
 // n 0..59) around the moment `at`. Nothing when a boundary search gives up
 // (its iteration guard, or a step or distance that is no number).
 std::optional<PeriodMoments> ElongationPeriodMoments(const SunMoon& at, int n, double step);
+
+// Several elongation spans around one moment (the tithi and the karana): the
+// new moons on either side are found once, and a start boundary searched for
+// one element is reused when another asks for the same one (the first half of
+// a tithi starts where the tithi starts). Every span is exactly the one
+// ElongationPeriodMoments gives.
+class ElongationSpans {
+public:
+    explicit ElongationSpans(const SunMoon& at);
+
+    std::optional<PeriodMoments> Moments(int n, double step);
+    std::string Text(int n, double tz, double step);
+
+private:
+    SunMoon at_;
+    double nearNewMoonForStart_;  // JDEs: the new moon a 0° start is taken from,
+    double nearNewMoonForEnd_;    // and the one a 360° end is taken from
+    // The last start boundary searched from at_: its target (degrees) and the
+    // evaluation found there.
+    std::optional<double> startTarget_;
+    std::optional<SunMoon> startBoundary_;
+};
 
 // The span of the yoga whose unreduced sidereal sum at `at` is yogaSum, with
 // minus the ayanamsa (degrees) held at its value for the query moment.

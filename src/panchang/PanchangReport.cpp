@@ -47,11 +47,14 @@ PanchangResult CalculatePanchang(const WorkingValues& working, const QueryDate& 
     if (const std::optional<int> tithi = TithiIndexOf(moonLon, sunLon)) r.TithiIndex = *tithi;
     r.CurrentTithi = TithiNameOf(r.TithiIndex);
     r.Tithi = TithiRowOf(r.TithiIndex);
-    r.CurrentTithiSpan = ElongationPeriodText(at, r.TithiIndex, moment.shownTz, 12);
+    // The tithi and the karana share their new moons, and a karana in the
+    // first half of its tithi shares its start.
+    ElongationSpans elongation(at);
+    r.CurrentTithiSpan = elongation.Text(r.TithiIndex, moment.shownTz, 12);
 
     // Karana: the span is searched by half-tithi, not by karana.
     if (const std::optional<int> halfTithi = HalfTithiOf(moonLon, sunLon)) {
-        r.CurrentKaranaSpan = ElongationPeriodText(at, *halfTithi, moment.shownTz, 6);
+        r.CurrentKaranaSpan = elongation.Text(*halfTithi, moment.shownTz, 6);
         if (const std::optional<int> karana = KaranaIndexOf(*halfTithi)) {
             r.CurrentKarana = TableRow(KaranaNames, *karana);
         }

@@ -15,6 +15,7 @@
 
 #include "astronomy/Moon.h"
 #include "astronomy/Sun.h"
+#include "engine/LunarLongitude.h"
 
 using namespace velmora;
 
@@ -157,4 +158,65 @@ TEST(ReferenceRows, NoLunarSeriesRowLeavesItsOwnPeriodInTheMoonsError) {
     check(MoonMainSeries(), "main series");
     check(MoonSupplementarySeries(), "supplementary series");
     std::printf("largest error amplitude on a series row's period: %.3f\"\n", worst);
+}
+
+// The engine's short Moon (25 terms, no nutation) against the same rows: its
+// time argument is taken as the rows' JDE. It is a nakshatra's Moon, good to a
+// few hundredths of a degree; a slipped coefficient of its larger terms shows.
+TEST(ReferenceRows, EngineMoonAgreesToItsSeriesAccuracy) {
+    const std::vector<ReferenceRow> rows = ReadRows();
+    ASSERT_GE(rows.size(), 300u);
+    double worst = 0;
+    double sumSquares = 0;
+    for (const ReferenceRow& row : rows) {
+        const double error = ArcsecondsApart(LunarLongitude((row.jde - 2451545) / 36525), row.moon) / 3600;
+        worst = std::max(worst, std::fabs(error));
+        sumSquares += error * error;
+    }
+    const double rms = std::sqrt(sumSquares / static_cast<double>(rows.size()));
+    std::printf("engine Moon against the reference rows: worst %.4f deg, rms %.4f deg\n", worst, rms);
+    EXPECT_LT(worst, 0.04);
+    EXPECT_LT(rms, 0.008);
+}
+
+// Each small term of the Sun's theory (the perturbations by Venus, Jupiter and
+// the Moon, and the long-period term) leaves nothing of its own period in the
+// Sun's error against the rows: a coefficient off by a digit would.
+TEST(ReferenceRows, SunTermsHaveTheirSize) {
+    const std::vector<ReferenceRow> rows = ReadRows();
+    ASSERT_GE(rows.size(), 1000u);
+    const double n = static_cast<double>(rows.size());
+    std::vector<double> error;
+    double mean = 0;
+    for (const ReferenceRow& row : rows) {
+        error.push_back(ArcsecondsApart(SunLongitude(row.jde).longitude, row.sun));
+        mean += error.back() / n;
+    }
+    for (double& e : error) e -= mean;
+    // The arguments of the terms, degrees of T (Julian centuries from 1900),
+    // with the size of each term in arcseconds.
+    struct Term {
+        const char* name;
+        double a0, a1;
+        double arcsec;
+    };
+    const Term terms[] = {
+        {"Venus A", 153.23, 22518.7541, 0.00134 * 3600}, {"Venus B", 216.57, 45037.5082, 0.00154 * 3600},
+        {"Jupiter C", 312.69, 32964.3577, 0.002 * 3600}, {"Moon D", 350.74, 445267.1142, 0.00179 * 3600},
+        {"long-period", 231.19, 20.2, 6.4},
+    };
+    for (const Term& term : terms) {
+        double sinPart = 0;
+        double cosPart = 0;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const double t = (rows[i].jde - 2415020) / 36525;
+            const double x = (term.a0 + term.a1 * t) * 3.14159265358979323846 / 180;
+            sinPart += error[i] * std::sin(x);
+            cosPart += error[i] * std::cos(x);
+        }
+        const double amplitude = 2 * std::hypot(sinPart, cosPart) / n;
+        std::printf("Sun error on the period of %s: %.2f\" (term %.2f\")\n", term.name, amplitude, term.arcsec);
+        // The theory leaves about a tenth of an arcsecond; a slipped sign or digit leaves more.
+        EXPECT_LT(amplitude, 0.5) << term.name;
+    }
 }

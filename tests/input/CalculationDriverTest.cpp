@@ -4,6 +4,7 @@
 #include <iterator>
 #include <random>
 #include <regex>
+#include <utility>
 #include <string>
 
 #include "engine/Engine.h"
@@ -283,6 +284,34 @@ INSTANTIATE_TEST_SUITE_P(
                       FacingCase{"Jyeshtha", "Parshvamukhi Nakshatra"},
                       FacingCase{"hasta", "Urdhvamukhi Nakshtra"}, FacingCase{"", "Urdhvamukhi Nakshtra"},
                       FacingCase{"Rohini", "Urdhvamukhi Nakshtra"}));
+
+// Every one of the 27 mansions in its facing class: nine look down, nine look
+// on all sides, nine look up.
+TEST(CalculationDriver, EveryNakshatraHasItsFacingClass) {
+    const std::pair<const char*, const char*> classes[] = {
+        {"Ashwini", "Parshvamukhi Nakshatra"},          {"Bharani", "Adhomukhi Nakshatra"},
+        {"Krittika", "Adhomukhi Nakshatra"},            {"Rohini", "Urdhvamukhi Nakshtra"},
+        {"Mrigasira", "Parshvamukhi Nakshatra"},        {"Ardra", "Urdhvamukhi Nakshtra"},
+        {"Punarvasu", "Parshvamukhi Nakshatra"},        {"Pushya", "Urdhvamukhi Nakshtra"},
+        {"Ashlesha", "Adhomukhi Nakshatra"},            {"Magha", "Adhomukhi Nakshatra"},
+        {"Poorva Phalguni", "Adhomukhi Nakshatra"},     {"Uttara Phalguni", "Urdhvamukhi Nakshtra"},
+        {"Hasta", "Parshvamukhi Nakshatra"},            {"Chitra", "Parshvamukhi Nakshatra"},
+        {"Swati", "Parshvamukhi Nakshatra"},            {"Vishakha", "Adhomukhi Nakshatra"},
+        {"Anuradha", "Parshvamukhi Nakshatra"},         {"Jyeshtha", "Parshvamukhi Nakshatra"},
+        {"Moola", "Adhomukhi Nakshatra"},               {"Purva Ashadha", "Adhomukhi Nakshatra"},
+        {"Uttara Ashadha", "Urdhvamukhi Nakshtra"},     {"Shravana", "Urdhvamukhi Nakshtra"},
+        {"Dhanistha", "Urdhvamukhi Nakshtra"},          {"Shatabhisha", "Urdhvamukhi Nakshtra"},
+        {"Poorva Bhadrapada", "Adhomukhi Nakshatra"},   {"Uttara Bhadrapada", "Urdhvamukhi Nakshtra"},
+        {"Revati", "Parshvamukhi Nakshatra"},
+    };
+    ASSERT_EQ(std::size(classes), 27u);
+    for (std::size_t i = 0; i < std::size(classes); ++i) {
+        EXPECT_EQ(NakshatraNames[i], classes[i].first);
+        ResultsPage page;
+        WriteNakshatraFacing(classes[i].first, page);
+        EXPECT_EQ(page.lblType, classes[i].second) << classes[i].first;
+    }
+}
 
 // The seven refusals of the input check, and the shape of a span line.
 const std::string kRefusals[] = {
