@@ -245,6 +245,14 @@ std::string Failure(std::string_view what, int error) {
 
 JsonLinesEnd RunJsonLines(std::istream& in, std::ostream& out, Session& session, std::string_view inputName) {
     JsonLinesEnd end;
+    // The output is flushed here, when no input is waiting; a stream tied to
+    // the input (std::cin to std::cout) would flush it inside the read, where a
+    // failed write would go unnoticed until after one more calculation.
+    struct Untie {
+        std::istream& in;
+        std::ostream* tied = in.tie(nullptr);
+        ~Untie() { in.tie(tied); }
+    } untie{in};
     const auto readFailed = [&] {
         end.status = 3;
         end.failure = Failure("cannot read " + std::string(inputName), errno);

@@ -149,32 +149,41 @@ TEST(ReportTool, AFailedWriteEndsWithAMessage) {
 }
 
 TEST(ReportTool, AClosedPipeEndsTheRunWithAMessage) {
-    // Many lines in, and the reader closes its end after the first bytes.
+    // Many lines in, from a FILE and from standard input, and the reader
+    // closes its end after the first bytes.
     std::string many;
     for (int i = 0; i < 2000; ++i) many += kDelhi + "\n";
     const auto path = WriteFile("many.jsonl", many);
-    int out[2];
-    ASSERT_EQ(::pipe(out), 0);
-    const std::string errPath = ::testing::TempDir() + "report-pipe-stderr-" + std::to_string(::getpid()) + ".txt";
-    const pid_t pid = ::fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        ::dup2(out[1], 1);
-        ::close(out[0]);
+    for (const bool fromStdin : {false, true}) {
+        int out[2];
+        ASSERT_EQ(::pipe(out), 0);
+        const std::string errPath =
+            ::testing::TempDir() + "report-pipe-stderr-" + std::to_string(::getpid()) + ".txt";
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            ::dup2(out[1], 1);
+            ::close(out[0]);
+            ::close(out[1]);
+            if (!std::freopen(errPath.c_str(), "w", stderr)) ::_exit(100);
+            if (fromStdin) {
+                if (!std::freopen(path.c_str(), "r", stdin)) ::_exit(102);
+                ::execl(VELMORA_REPORT_EXE, VELMORA_REPORT_EXE, "--jsonl", static_cast<char*>(nullptr));
+            } else {
+                ::execl(VELMORA_REPORT_EXE, VELMORA_REPORT_EXE, "--jsonl", path.c_str(), static_cast<char*>(nullptr));
+            }
+            ::_exit(101);
+        }
         ::close(out[1]);
-        if (!std::freopen(errPath.c_str(), "w", stderr)) ::_exit(100);
-        ::execl(VELMORA_REPORT_EXE, VELMORA_REPORT_EXE, "--jsonl", path.c_str(), static_cast<char*>(nullptr));
-        ::_exit(101);
+        char first[16];
+        EXPECT_GT(::read(out[0], first, sizeof first), 0);
+        ::close(out[0]);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+        EXPECT_EQ(WEXITSTATUS(status), 3) << fromStdin;
+        EXPECT_EQ(ReadAll(errPath), "velmora-report: cannot write the output: Broken pipe\n") << fromStdin;
     }
-    ::close(out[1]);
-    char first[16];
-    EXPECT_GT(::read(out[0], first, sizeof first), 0);
-    ::close(out[0]);
-    int status = 0;
-    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
-    EXPECT_EQ(WEXITSTATUS(status), 3);
-    EXPECT_EQ(ReadAll(errPath), "velmora-report: cannot write the output: Broken pipe\n");
 }
 
 TEST(ReportTool, AFolderOrAMissingFileIsAnErrorWithItsName) {
