@@ -1,6 +1,8 @@
 #include "astronomy/Moon.h"
 
 #include <cmath>
+#include <array>
+#include <cstddef>
 #include <iterator>
 
 #include "astronomy/Angles.h"
@@ -148,7 +150,36 @@ constexpr LunarSeriesTerm kSupplementarySeries[] = {
 };
 static_assert(std::size(kSupplementarySeries) == 27);
 
+// The rows as the sums use them: multipliers as doubles (each converts
+// exactly, so the products are the same bits) and the factors each main term
+// carries decided once.
+struct EvaluatedTerm {
+    double l;
+    double ms;
+    double f;
+    double d;
+    double arcsec;
+    int eccentricityPower;  // 0, 1 or 2: times E once per Ms, twice for 2Ms
+    bool nodeFactor;        // times the node factor squared (terms in F)
+};
+
+template <std::size_t N>
+constexpr std::array<EvaluatedTerm, N> Evaluated(const LunarSeriesTerm (&rows)[N]) {
+    std::array<EvaluatedTerm, N> out{};
+    for (std::size_t i = 0; i < N; ++i) {
+        const LunarSeriesTerm& r = rows[i];
+        const int power = r.ms == 0 ? 0 : (r.ms == 2 || r.ms == -2) ? 2 : 1;
+        out[i] = EvaluatedTerm{static_cast<double>(r.l), static_cast<double>(r.ms), static_cast<double>(r.f),
+                               static_cast<double>(r.d), r.arcsec, power, r.f != 0};
+    }
+    return out;
+}
+
+constexpr auto kMainTerms = Evaluated(kMainSeries);
+constexpr auto kSupplementaryTerms = Evaluated(kSupplementarySeries);
+
 }  // namespace
+
 
 std::span<const LunarSeriesTerm> MoonMainSeries() { return kMainSeries; }
 
@@ -212,17 +243,17 @@ MoonPosition MoonLongitude(double jde, double nutation, MoonMotion motion) {
 
     // 6. Main series, arcseconds.
     double sa = 0;
-    for (const LunarSeriesTerm& row : kMainSeries) {
+    for (const EvaluatedTerm& row : kMainTerms) {
         double term = std::sin(row.l * l + row.ms * ms + row.f * f + row.d * dd);
-        if (row.ms != 0) term = term * ecc;
-        if (row.ms == 2 || row.ms == -2) term = term * ecc;
-        if (row.f != 0) term = term * fac2;
+        if (row.eccentricityPower >= 1) term = term * ecc;
+        if (row.eccentricityPower == 2) term = term * ecc;
+        if (row.nodeFactor) term = term * fac2;
         sa = sa + term * row.arcsec;
     }
 
     // 7. Supplementary series, arcseconds.
     double sb = 0;
-    for (const LunarSeriesTerm& row : kSupplementarySeries) {
+    for (const EvaluatedTerm& row : kSupplementaryTerms) {
         sb = sb + std::sin(row.l * l + row.ms * ms + row.f * f + row.d * dd) * row.arcsec;
     }
 

@@ -23,6 +23,10 @@ double Normalize360(double x) {
     // of looping for ever.
     if (!std::isfinite(x)) return x;
     if (x >= 0 && x <= 360) return x;
+    // One turn out, the common case: the loops' single step, exact above 360
+    // (Sterbenz) and the same rounded sum below 0 as fmod's remainder plus 360.
+    if (x > 360 && x <= 720) return x - 360;
+    if (x < 0 && x > -360) return x + 360;
     const double r = std::fmod(x, 360.0);  // exact; sign of x
     if (x < 0) {
         if (r == 0) return 0.0;
@@ -53,12 +57,12 @@ double SolveKepler(double meanAnomalyDeg, double e, double toleranceDeg) {
 namespace {
 
 struct NutationTerm {
-    int l;
-    int lm;
-    int m;
-    int mm;
-    int d;
-    int om;
+    double l;  // whole numbers, kept as doubles so that no term converts them
+    double lm;
+    double m;
+    double mm;
+    double d;
+    double om;
     double arcsec;
     double arcsecPerCentury;
 };
