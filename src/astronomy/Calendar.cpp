@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <limits>
 
+#include "astronomy/Epochs.h"
+
 
 namespace velmora {
 
@@ -107,7 +109,7 @@ double DeltaTHours(double jdUt) {
     if (!CalendarFromJulianDay(jdUt, moment)) return std::numeric_limits<double>::quiet_NaN();
     const double y = static_cast<double>(moment.year) + (static_cast<double>(moment.month) - 1) / 12 +
                      (static_cast<double>(moment.day) - 1) / 365.25;
-    const double t = (jdUt - kDeltaTEpoch) / 36525;  // Julian centuries from 1800.0
+    const double t = (jdUt - kDeltaTEpoch) / DaysPerJulianCentury;  // Julian centuries from 1800.0
     double dT = 0.0;                                // seconds
     if (1620 <= y && y < 2010) {
         const double slot = std::floor((y - 1620) / 10);  // 0..38
