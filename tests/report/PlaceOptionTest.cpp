@@ -14,32 +14,15 @@
 #include "report/CommandLine.h"
 #include "report/FriendlyReport.h"
 #include "report/PlaceOption.h"
+#include "report/RunReportTool.h"
 
 using namespace velmora;
+using velmora::test::RunReportTool;
+using velmora::test::ToolRun;
 
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    std::string out, err;
-};
-
-// The built tool through the shell; the arguments are fixed test texts.
-ToolRun Tool(const std::string& arguments) {
-    ToolRun r;
-    const std::string errPath = ::testing::TempDir() + "place-stderr-" + std::to_string(::getpid()) + ".txt";
-    const std::string command = std::string("'") + VELMORA_REPORT_EXE + "' " + arguments + " 2>'" + errPath + "'";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return r;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
-    const int status = pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream in(errPath, std::ios::binary);
-    r.err.assign(std::istreambuf_iterator<char>(in), {});
-    return r;
-}
+ToolRun Tool(const std::string& arguments) { return RunReportTool(arguments); }
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "PdfText.h"
+#include "report/RunReportTool.h"
 #include "WorkedExamples.h"
 #include "input/CalculationDriver.h"
 
@@ -19,41 +20,10 @@ using namespace velmora::test;
 
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// Runs the built tool through the shell without a display: `environment`
-// goes before it (e.g. "QT_QPA_PLATFORM=xcb"), the arguments are fixed test
-// texts.
+// Without a display: the tool must manage on its own. `environment` goes
+// before it (e.g. "QT_QPA_PLATFORM=xcb").
 ToolRun RunTool(const std::string& arguments, const std::string& environment = "") {
-    ToolRun r;
-    char tmpl[] = "/tmp/velmora-report-stderr-XXXXXX";
-    const int fd = mkstemp(tmpl);
-    if (fd < 0) return r;
-    close(fd);
-    const std::string err = tmpl;
-    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + environment + " '" +
-                                VELMORA_REPORT_EXE + "' " + arguments + " 2>'" + err + "'";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return r;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
-    const int status = pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.err = Slurp(err);
-    std::remove(err.c_str());
-    return r;
+    return RunReportTool(arguments, "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + environment);
 }
 
 bool Exists(const std::string& path) {

@@ -14,40 +14,16 @@
 #include "input/CalculationDriver.h"
 #include "report/CommandLine.h"
 #include "report/FriendlyReport.h"
+#include "report/RunReportTool.h"
 
 using namespace velmora;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using Outcome = velmora::test::ToolRun;
+using velmora::test::ReadWholeFile;
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// Runs the built tool through the shell (arguments are fixed test texts);
-// standard error goes to a file and comes back in `err`.
-Outcome RunTool(const std::string& arguments) {
-    Outcome o;
-    // ctest runs the tests of this file side by side, each in its own process.
-    const std::string errPath = ::testing::TempDir() + "report-stderr-" + std::to_string(::getpid()) + ".txt";
-    const std::string command =
-        std::string("'") + VELMORA_REPORT_EXE + "' " + arguments + " 2>'" + errPath + "'";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return o;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) o.out.append(buffer, n);
-    const int status = pclose(pipe);
-    o.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    o.err = ReadAll(errPath);
-    return o;
-}
+Outcome RunTool(const std::string& arguments) { return velmora::test::RunReportTool(arguments); }
 
 std::string WriteFile(const std::string& name, const std::string& text) {
     const std::string path = ::testing::TempDir() + name;
@@ -182,7 +158,7 @@ TEST(ReportTool, AClosedPipeEndsTheRunWithAMessage) {
         ASSERT_EQ(::waitpid(pid, &status, 0), pid);
         ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
         EXPECT_EQ(WEXITSTATUS(status), 3) << fromStdin;
-        EXPECT_EQ(ReadAll(errPath), "velmora-report: cannot write the output: Broken pipe\n") << fromStdin;
+        EXPECT_EQ(ReadWholeFile(errPath), "velmora-report: cannot write the output: Broken pipe\n") << fromStdin;
     }
 }
 
