@@ -178,6 +178,80 @@ constexpr std::array<EvaluatedTerm, N> Evaluated(const LunarSeriesTerm (&rows)[N
 constexpr auto kMainTerms = Evaluated(kMainSeries);
 constexpr auto kSupplementaryTerms = Evaluated(kSupplementarySeries);
 
+// Additive terms of the longitude, arcseconds: each the sine of an angle
+// linear in days d from J1900, in revolutions (phase + rate × d). Summed in
+// this order.
+struct AdditiveTerm {
+    double arcsec;
+    double phase;              // revolutions
+    double revolutionsPerDay;  // a negative rate is the term's "− rate × d"
+};
+
+constexpr AdditiveTerm kAdditiveTerms[] = {
+    {0.822, 0.3248, -0.0017125594},
+    {0.307, 0.14905, -0.0034251187},
+    {0.348, 0.68266, -0.0006873156},
+    {0.662, 0.65162, 0.0365724168},
+    {0.643, 0.88098, -0.0025069941},
+    {1.137, 0.85823, 0.036448727},
+    {0.436, 0.71892, 0.036217918},
+    {0.327, 0.97639, 0.000173491},
+};
+static_assert(std::size(kAdditiveTerms) == 8);
+
+// The Moon's motion in longitude, degrees per day: a constant and 30 cosine
+// terms in the corrected arguments. Each argument is up to three multiples
+// of l, Ms, F and D, added in the order written (which differs from term to
+// term, and the last bits depend on it). Summed in this order.
+enum class Arg { L, Ms, F, D };
+
+struct ArgumentPart {
+    int multiple;
+    Arg of;
+};
+
+struct MotionTerm {
+    double degreesPerDay;
+    int parts;
+    ArgumentPart part[3];
+};
+
+constexpr double kMeanMotion = 13.176397;  // degrees per day
+
+constexpr MotionTerm kMotionTerms[] = {
+    {1.434006, 1, {{1, Arg::L}}},  // l
+    {0.280135, 1, {{2, Arg::D}}},  // 2D
+    {0.251632, 2, {{2, Arg::D}, {-1, Arg::L}}},  // 2D - l
+    {0.09742, 1, {{2, Arg::L}}},  // 2l
+    {-0.052799, 1, {{2, Arg::F}}},  // 2F
+    {0.034848, 2, {{2, Arg::D}, {1, Arg::L}}},  // 2D + l
+    {0.018732, 2, {{2, Arg::D}, {-1, Arg::Ms}}},  // 2D - Ms
+    {0.010316, 3, {{2, Arg::D}, {-1, Arg::Ms}, {-1, Arg::L}}},  // 2D - Ms - l
+    {0.008649, 2, {{1, Arg::Ms}, {-1, Arg::L}}},  // Ms - l
+    {-0.008642, 2, {{2, Arg::F}, {1, Arg::L}}},  // 2F + l
+    {-0.007471, 2, {{1, Arg::Ms}, {1, Arg::L}}},  // Ms + l
+    {-0.007387, 1, {{1, Arg::D}}},  // D
+    {0.006864, 1, {{3, Arg::L}}},  // 3l
+    {0.00665, 2, {{4, Arg::D}, {-1, Arg::L}}},  // 4D - l
+    {0.003523, 2, {{2, Arg::D}, {2, Arg::L}}},  // 2D + 2l
+    {0.003377, 2, {{4, Arg::D}, {-2, Arg::L}}},  // 4D - 2l
+    {0.003287, 1, {{4, Arg::D}}},  // 4D
+    {-0.003193, 1, {{1, Arg::Ms}}},  // Ms
+    {-0.003003, 2, {{2, Arg::D}, {1, Arg::Ms}}},  // 2D + Ms
+    {0.002577, 3, {{1, Arg::L}, {-1, Arg::Ms}, {2, Arg::D}}},  // l - Ms + 2D
+    {-0.002567, 2, {{2, Arg::F}, {-1, Arg::L}}},  // 2F - l
+    {-0.001794, 2, {{2, Arg::D}, {-2, Arg::L}}},  // 2D - 2l
+    {-0.001716, 3, {{1, Arg::L}, {-2, Arg::F}, {-2, Arg::D}}},  // l - 2F - 2D
+    {-0.001698, 3, {{2, Arg::D}, {1, Arg::Ms}, {-1, Arg::L}}},  // 2D + Ms - l
+    {-0.001415, 2, {{2, Arg::D}, {2, Arg::F}}},  // 2D + 2F
+    {0.001183, 2, {{2, Arg::L}, {-1, Arg::Ms}}},  // 2l - Ms
+    {0.00115, 2, {{1, Arg::D}, {1, Arg::Ms}}},  // D + Ms
+    {-0.001035, 2, {{1, Arg::D}, {1, Arg::L}}},  // D + l
+    {-0.001019, 2, {{2, Arg::F}, {2, Arg::L}}},  // 2F + 2l
+    {-0.001006, 2, {{1, Arg::Ms}, {2, Arg::L}}},  // Ms + 2l
+};
+static_assert(std::size(kMotionTerms) == 30);
+
 }  // namespace
 
 
@@ -258,14 +332,10 @@ MoonPosition MoonLongitude(double jde, double nutation, MoonMotion motion) {
     }
 
     // 8. Additive terms, arcseconds.
-    const double sx = 0.822 * std::sin(twoPi * (0.3248 - 0.0017125594 * d)) +
-                      0.307 * std::sin(twoPi * (0.14905 - 0.0034251187 * d)) +
-                      0.348 * std::sin(twoPi * (0.68266 - 0.0006873156 * d)) +
-                      0.662 * std::sin(twoPi * (0.65162 + 0.0365724168 * d)) +
-                      0.643 * std::sin(twoPi * (0.88098 - 0.0025069941 * d)) +
-                      1.137 * std::sin(twoPi * (0.85823 + 0.036448727 * d)) +
-                      0.436 * std::sin(twoPi * (0.71892 + 0.036217918 * d)) +
-                      0.327 * std::sin(twoPi * (0.97639 + 0.000173491 * d));
+    double sx = 0;
+    for (const AdditiveTerm& term : kAdditiveTerms) {
+        sx = sx + term.arcsec * std::sin(twoPi * (term.phase + term.revolutionsPerDay * d));
+    }
 
     // 9. Apparent longitude, degrees.
     const double raw = (l0Mean + nutation) + (((dL0 + sa) + sb) + sx) / 3600;
@@ -277,23 +347,22 @@ MoonPosition MoonLongitude(double jde, double nutation, MoonMotion motion) {
 
 double MoonDailyMotion(const MoonArguments& a) {
     // 10. Current motion, degrees per day, from the corrected arguments.
-    const double l = a.l;
-    const double ms = a.ms;
-    const double f = a.f;
-    const double dd = a.dd;
-    return
-        13.176397 + 1.434006 * std::cos(l) + 0.280135 * std::cos(2 * dd) + 0.251632 * std::cos(2 * dd - l) +
-        0.09742 * std::cos(2 * l) - 0.052799 * std::cos(2 * f) + 0.034848 * std::cos(2 * dd + l) +
-        0.018732 * std::cos(2 * dd - ms) + 0.010316 * std::cos(2 * dd - ms - l) + 0.008649 * std::cos(ms - l) -
-        0.008642 * std::cos(2 * f + l) - 0.007471 * std::cos(ms + l) - 0.007387 * std::cos(dd) +
-        0.006864 * std::cos(3 * l) + 0.00665 * std::cos(4 * dd - l) + 0.003523 * std::cos(2 * dd + 2 * l) +
-        0.003377 * std::cos(4 * dd - 2 * l) + 0.003287 * std::cos(4 * dd) - 0.003193 * std::cos(ms) -
-        0.003003 * std::cos(2 * dd + ms) + 0.002577 * std::cos(l - ms + 2 * dd) - 0.002567 * std::cos(2 * f - l) -
-        0.001794 * std::cos(2 * dd - 2 * l) - 0.001716 * std::cos(l - 2 * f - 2 * dd) -
-        0.001698 * std::cos(2 * dd + ms - l) - 0.001415 * std::cos(2 * dd + 2 * f) + 0.001183 * std::cos(2 * l - ms) +
-        0.00115 * std::cos(dd + ms) - 0.001035 * std::cos(dd + l) - 0.001019 * std::cos(2 * f + 2 * l) -
-        0.001006 * std::cos(ms + 2 * l);
-
+    const auto value = [&a](Arg of) {
+        switch (of) {
+            case Arg::L: return a.l;
+            case Arg::Ms: return a.ms;
+            case Arg::F: return a.f;
+            case Arg::D: return a.dd;
+        }
+        return a.l;
+    };
+    double motion = kMeanMotion;
+    for (const MotionTerm& term : kMotionTerms) {
+        double argument = term.part[0].multiple * value(term.part[0].of);
+        for (int i = 1; i < term.parts; ++i) argument = argument + term.part[i].multiple * value(term.part[i].of);
+        motion = motion + term.degreesPerDay * std::cos(argument);
+    }
+    return motion;
 }
 
 }  // namespace velmora

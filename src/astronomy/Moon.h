@@ -35,7 +35,7 @@ enum class MoonMotion { Computed, Deferred };
 MoonPosition MoonLongitude(double jde, double nutation, MoonMotion motion = MoonMotion::Computed);
 MoonPosition MoonLongitude(double jde);
 
-// The Moon's motion in longitude, degrees per day (31-term series).
+// The Moon's motion in longitude, degrees per day (a constant and 30 cosine terms).
 double MoonDailyMotion(const MoonArguments& arguments);
 
 // One row of the lunar longitude series: the integer multipliers of the Moon's
