@@ -203,11 +203,9 @@ static_assert(std::size(kAdditiveTerms) == 8);
 // terms in the corrected arguments. Each argument is up to three multiples
 // of l, Ms, F and D, added in the order written (which differs from term to
 // term, and the last bits depend on it). Summed in this order.
-enum class Arg { L, Ms, F, D };
-
 struct ArgumentPart {
     int multiple;
-    Arg of;
+    double MoonArguments::*of;
 };
 
 struct MotionTerm {
@@ -219,36 +217,36 @@ struct MotionTerm {
 constexpr double kMeanMotion = 13.176397;  // degrees per day
 
 constexpr MotionTerm kMotionTerms[] = {
-    {1.434006, 1, {{1, Arg::L}}},  // l
-    {0.280135, 1, {{2, Arg::D}}},  // 2D
-    {0.251632, 2, {{2, Arg::D}, {-1, Arg::L}}},  // 2D - l
-    {0.09742, 1, {{2, Arg::L}}},  // 2l
-    {-0.052799, 1, {{2, Arg::F}}},  // 2F
-    {0.034848, 2, {{2, Arg::D}, {1, Arg::L}}},  // 2D + l
-    {0.018732, 2, {{2, Arg::D}, {-1, Arg::Ms}}},  // 2D - Ms
-    {0.010316, 3, {{2, Arg::D}, {-1, Arg::Ms}, {-1, Arg::L}}},  // 2D - Ms - l
-    {0.008649, 2, {{1, Arg::Ms}, {-1, Arg::L}}},  // Ms - l
-    {-0.008642, 2, {{2, Arg::F}, {1, Arg::L}}},  // 2F + l
-    {-0.007471, 2, {{1, Arg::Ms}, {1, Arg::L}}},  // Ms + l
-    {-0.007387, 1, {{1, Arg::D}}},  // D
-    {0.006864, 1, {{3, Arg::L}}},  // 3l
-    {0.00665, 2, {{4, Arg::D}, {-1, Arg::L}}},  // 4D - l
-    {0.003523, 2, {{2, Arg::D}, {2, Arg::L}}},  // 2D + 2l
-    {0.003377, 2, {{4, Arg::D}, {-2, Arg::L}}},  // 4D - 2l
-    {0.003287, 1, {{4, Arg::D}}},  // 4D
-    {-0.003193, 1, {{1, Arg::Ms}}},  // Ms
-    {-0.003003, 2, {{2, Arg::D}, {1, Arg::Ms}}},  // 2D + Ms
-    {0.002577, 3, {{1, Arg::L}, {-1, Arg::Ms}, {2, Arg::D}}},  // l - Ms + 2D
-    {-0.002567, 2, {{2, Arg::F}, {-1, Arg::L}}},  // 2F - l
-    {-0.001794, 2, {{2, Arg::D}, {-2, Arg::L}}},  // 2D - 2l
-    {-0.001716, 3, {{1, Arg::L}, {-2, Arg::F}, {-2, Arg::D}}},  // l - 2F - 2D
-    {-0.001698, 3, {{2, Arg::D}, {1, Arg::Ms}, {-1, Arg::L}}},  // 2D + Ms - l
-    {-0.001415, 2, {{2, Arg::D}, {2, Arg::F}}},  // 2D + 2F
-    {0.001183, 2, {{2, Arg::L}, {-1, Arg::Ms}}},  // 2l - Ms
-    {0.00115, 2, {{1, Arg::D}, {1, Arg::Ms}}},  // D + Ms
-    {-0.001035, 2, {{1, Arg::D}, {1, Arg::L}}},  // D + l
-    {-0.001019, 2, {{2, Arg::F}, {2, Arg::L}}},  // 2F + 2l
-    {-0.001006, 2, {{1, Arg::Ms}, {2, Arg::L}}},  // Ms + 2l
+    {1.434006, 1, {{1, &MoonArguments::l}}},  // l
+    {0.280135, 1, {{2, &MoonArguments::dd}}},  // 2D
+    {0.251632, 2, {{2, &MoonArguments::dd}, {-1, &MoonArguments::l}}},  // 2D - l
+    {0.09742, 1, {{2, &MoonArguments::l}}},  // 2l
+    {-0.052799, 1, {{2, &MoonArguments::f}}},  // 2F
+    {0.034848, 2, {{2, &MoonArguments::dd}, {1, &MoonArguments::l}}},  // 2D + l
+    {0.018732, 2, {{2, &MoonArguments::dd}, {-1, &MoonArguments::ms}}},  // 2D - Ms
+    {0.010316, 3, {{2, &MoonArguments::dd}, {-1, &MoonArguments::ms}, {-1, &MoonArguments::l}}},  // 2D - Ms - l
+    {0.008649, 2, {{1, &MoonArguments::ms}, {-1, &MoonArguments::l}}},  // Ms - l
+    {-0.008642, 2, {{2, &MoonArguments::f}, {1, &MoonArguments::l}}},  // 2F + l
+    {-0.007471, 2, {{1, &MoonArguments::ms}, {1, &MoonArguments::l}}},  // Ms + l
+    {-0.007387, 1, {{1, &MoonArguments::dd}}},  // D
+    {0.006864, 1, {{3, &MoonArguments::l}}},  // 3l
+    {0.00665, 2, {{4, &MoonArguments::dd}, {-1, &MoonArguments::l}}},  // 4D - l
+    {0.003523, 2, {{2, &MoonArguments::dd}, {2, &MoonArguments::l}}},  // 2D + 2l
+    {0.003377, 2, {{4, &MoonArguments::dd}, {-2, &MoonArguments::l}}},  // 4D - 2l
+    {0.003287, 1, {{4, &MoonArguments::dd}}},  // 4D
+    {-0.003193, 1, {{1, &MoonArguments::ms}}},  // Ms
+    {-0.003003, 2, {{2, &MoonArguments::dd}, {1, &MoonArguments::ms}}},  // 2D + Ms
+    {0.002577, 3, {{1, &MoonArguments::l}, {-1, &MoonArguments::ms}, {2, &MoonArguments::dd}}},  // l - Ms + 2D
+    {-0.002567, 2, {{2, &MoonArguments::f}, {-1, &MoonArguments::l}}},  // 2F - l
+    {-0.001794, 2, {{2, &MoonArguments::dd}, {-2, &MoonArguments::l}}},  // 2D - 2l
+    {-0.001716, 3, {{1, &MoonArguments::l}, {-2, &MoonArguments::f}, {-2, &MoonArguments::dd}}},  // l - 2F - 2D
+    {-0.001698, 3, {{2, &MoonArguments::dd}, {1, &MoonArguments::ms}, {-1, &MoonArguments::l}}},  // 2D + Ms - l
+    {-0.001415, 2, {{2, &MoonArguments::dd}, {2, &MoonArguments::f}}},  // 2D + 2F
+    {0.001183, 2, {{2, &MoonArguments::l}, {-1, &MoonArguments::ms}}},  // 2l - Ms
+    {0.00115, 2, {{1, &MoonArguments::dd}, {1, &MoonArguments::ms}}},  // D + Ms
+    {-0.001035, 2, {{1, &MoonArguments::dd}, {1, &MoonArguments::l}}},  // D + l
+    {-0.001019, 2, {{2, &MoonArguments::f}, {2, &MoonArguments::l}}},  // 2F + 2l
+    {-0.001006, 2, {{1, &MoonArguments::ms}, {2, &MoonArguments::l}}},  // Ms + 2l
 };
 static_assert(std::size(kMotionTerms) == 30);
 
@@ -347,19 +345,10 @@ MoonPosition MoonLongitude(double jde, double nutation, MoonMotion motion) {
 
 double MoonDailyMotion(const MoonArguments& a) {
     // 10. Current motion, degrees per day, from the corrected arguments.
-    const auto value = [&a](Arg of) {
-        switch (of) {
-            case Arg::L: return a.l;
-            case Arg::Ms: return a.ms;
-            case Arg::F: return a.f;
-            case Arg::D: return a.dd;
-        }
-        return a.l;
-    };
     double motion = kMeanMotion;
     for (const MotionTerm& term : kMotionTerms) {
-        double argument = term.part[0].multiple * value(term.part[0].of);
-        for (int i = 1; i < term.parts; ++i) argument = argument + term.part[i].multiple * value(term.part[i].of);
+        double argument = term.part[0].multiple * (a.*term.part[0].of);
+        for (int i = 1; i < term.parts; ++i) argument = argument + term.part[i].multiple * (a.*term.part[i].of);
         motion = motion + term.degreesPerDay * std::cos(argument);
     }
     return motion;

@@ -27,6 +27,23 @@ double Normalize360(double x) {
     // (Sterbenz) and the same rounded sum below 0 as fmod's remainder plus 360.
     if (x > 360 && x <= 720) return x - 360;
     if (x < 0 && x > -360) return x + 360;
+    if (std::fabs(x) < 0x1p53) {
+        // The remainder without fmod's bit-by-bit division. k may be one off
+        // where x / 360 rounds across a whole number; m is exact either way:
+        // x and 360k are whole multiples of x's last place (at most 1 below
+        // 2^53) and lie within two turns of each other.
+        const double k = std::floor(x / 360);
+        double m = x - 360 * k;
+        if (m < 0) {
+            m = m + 360;
+        } else if (m >= 360) {
+            m = m - 360;
+        }
+        // m is x modulo 360 in 0..360; the loops end on it, but for a whole
+        // number of turns, which they leave at 0 from below and 360 from above.
+        if (x < 0) return m;
+        return m == 0 ? 360.0 : m;
+    }
     const double r = std::fmod(x, 360.0);  // exact; sign of x
     if (x < 0) {
         if (r == 0) return 0.0;

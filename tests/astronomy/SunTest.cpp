@@ -20,6 +20,14 @@ double Normalize360ByLoops(double x) {
     return x;
 }
 
+// The same by fmod, exact at any size, for arguments too far out for the loops.
+double Normalize360ByFmod(double x) {
+    if (x >= 0 && x <= 360) return x;
+    const double r = std::fmod(x, 360.0);
+    if (x < 0) return r == 0 ? 0.0 : r + 360.0;
+    return r == 0 ? 360.0 : r;
+}
+
 }  // namespace
 
 TEST(Normalize360, ReducesIntoZeroTo360Inclusive) {
@@ -38,6 +46,28 @@ TEST(Normalize360, GivesTheSameBitsAsTheLoopsItReplaces) {
     for (int i = 0; i < 20000; ++i) {
         const double x = i % 2 == 0 ? wide(random) : std::ldexp(wide(random), -static_cast<int>(i % 40));
         ASSERT_EQ(Normalize360(x), Normalize360ByLoops(x)) << std::hexfloat << x;
+    }
+}
+
+// Every size the theories meet (raw longitudes run to millions of degrees)
+// and far beyond, whole turns and their neighbours: the bits of an exact
+// remainder.
+TEST(Normalize360, GivesTheBitsOfAnExactRemainderAtEverySize) {
+    std::mt19937_64 random(1901);
+    std::uniform_real_distribution<double> unit(0.5, 1.0);
+    for (int i = 0; i < 400000; ++i) {
+        const int exponent = static_cast<int>(i % 70);
+        const double x = (i % 3 == 0 ? -1 : 1) * std::ldexp(unit(random), exponent);
+        ASSERT_EQ(Normalize360(x), Normalize360ByFmod(x)) << std::hexfloat << x;
+    }
+    for (double turns = -3e6; turns <= 3e6; turns += 7919) {
+        const double whole = 360 * turns;
+        for (const double x : {whole, std::nextafter(whole, 1e300), std::nextafter(whole, -1e300)}) {
+            ASSERT_EQ(Normalize360(x), Normalize360ByFmod(x)) << std::hexfloat << x;
+        }
+    }
+    for (const double x : {0x1p53 - 1, 0x1p53, -0x1p53 + 1, 0x1p60, 721.0, -361.0, 1080.0, -1080.0}) {
+        EXPECT_EQ(Normalize360(x), Normalize360ByFmod(x)) << std::hexfloat << x;
     }
 }
 
