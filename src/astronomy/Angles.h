@@ -8,4 +8,8 @@ namespace velmora {
 inline constexpr double DegToRad = 0.0174532925199433;
 inline constexpr double RadToDeg = 57.2957795130823;
 
+// While below 0 add 360, then while above 360 subtract 360; 360 stays 360.
+// Infinities and NaN come back unchanged.
+double Normalize360(double x);
+
 }  // namespace velmora

@@ -1,11 +1,11 @@
 #include "astronomy/Calendar.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <limits>
 
 #include "astronomy/Epochs.h"
+#include "shared/NumberText.h"
 
 
 namespace velmora {
@@ -18,17 +18,10 @@ constexpr double kLargestJulianDay = 1e9;
 // Julian-calendar day number of 4 October 1582, the last Julian day.
 constexpr double kLastJulianCalendarDay = 2299171;
 
-// Plain decimal digits of a whole number, appended without a temporary.
-void AppendWhole(std::string& text, long long value) {
-    char digits[24];
-    const std::to_chars_result r = std::to_chars(digits, digits + sizeof digits, value);
-    text.append(digits, r.ptr);
-}
-
 // A number below 10 with one padding character in front.
 void AppendPadded(std::string& text, char pad, long long value) {
     if (value < 10) text.push_back(pad);
-    AppendWhole(text, value);
+    AppendIntText(text, value);
 }
 
 // TT − UT in seconds for 1620, 1630, …, 2010; the last slot is never read.
@@ -96,7 +89,7 @@ std::string FormatJDTime(double jd) {
     text.push_back('.');
     AppendPadded(text, '0', moment.month);
     text.push_back('.');
-    AppendWhole(text, moment.year);
+    AppendIntText(text, moment.year);
     text.push_back(' ');
     AppendPadded(text, '0', moment.hour);
     text.push_back(':');

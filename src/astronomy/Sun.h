@@ -1,13 +1,11 @@
 #pragma once
 
+#include "astronomy/Angles.h"
+
 // The panchang's solar theory (1900 epoch), nutation and ayanamsa. Time
 // arguments are Julian days in ephemeris time (JDE); d = JDE − J1900 days,
 // T = d / 36525 Julian centuries. Angles in degrees unless a name says radians.
 namespace velmora {
-
-// While below 0 add 360, then while above 360 subtract 360; 360 stays 360.
-// Infinities and NaN come back unchanged.
-double Normalize360(double x);
 
 // Eccentric anomaly in radians for a mean anomaly and a tolerance in degrees,
 // by Newton's method, with an iteration guard that never changes a converging

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "astronomy/Angles.h"
 #include "astronomy/Calendar.h"
 #include "astronomy/Epochs.h"
-#include "astronomy/Sun.h"
 #include "engine/Ayanamsa.h"
 #include "engine/LunarLongitude.h"
 

@@ -162,4 +162,10 @@ double LeadingNumber(std::string_view text) {
 
 std::string IntText(long long value) { return std::to_string(value); }
 
+void AppendIntText(std::string& text, long long value) {
+    char digits[24];
+    const std::to_chars_result r = std::to_chars(digits, digits + sizeof digits, value);
+    text.append(digits, r.ptr);
+}
+
 }  // namespace velmora

@@ -41,4 +41,7 @@ double LeadingNumber(std::string_view text);
 // Plain decimal text of a whole number (no leading zeros, '-' when negative).
 std::string IntText(long long value);
 
+// The same digits appended to `text`, without a temporary string.
+void AppendIntText(std::string& text, long long value);
+
 }  // namespace velmora
