@@ -262,6 +262,39 @@ TEST(ResultsWidth, IsTheSameForEveryQuery) {
     }
 }
 
+// On a screen with room for it, no query makes the results window scroll: it
+// is sized for the longest text of every table, not for the design texts.
+TEST(ResultsWidth, NoQueryMakesTheWindowScrollWhereThereIsRoom) {
+    ProgramFixture p;
+    const QSize room = p.window->screen()->availableGeometry().size();
+    // Days of one and two digits: a span shows a one-digit day behind a blank,
+    // which is narrower than a digit.
+    for (const char* year : {"1901", "1950", "1987", "2024", "2050"}) {
+        for (const auto& [month, day] : {std::pair{"January", "1"}, std::pair{"August", "15"}, std::pair{"March", "20"}}) {
+            const char* hour = "10";
+            FillValidQuery(p, QStringLiteral("ASHA"));
+            for (const auto& [list, text] : {std::pair{"cboYear", year}, std::pair{"cboMonth", month},
+                                             std::pair{"cboDate", day}, std::pair{"cboHH", hour}}) {
+                auto* box = p.Child<QComboBox>(list);
+                box->setCurrentIndex(box->findText(QString::fromLatin1(text)));
+            }
+            frmDisplay* results = Calculate(p);
+            ASSERT_NE(results, nullptr) << year;
+            ASSERT_LT(results->width(), room.width());
+            ASSERT_LT(results->height(), room.height());
+            auto* area = results->findChild<QScrollArea*>("scrollArea");
+            ASSERT_NE(area, nullptr);
+            for (int tab = 0; tab < results->Tabs()->count(); ++tab) {
+                results->Tabs()->setCurrentIndex(tab);
+                QTest::qWait(10);  // the window system's own resizing arrives as events
+                EXPECT_FALSE(area->verticalScrollBar()->isVisible()) << day << " " << month << " " << year << " tab " << tab;
+                EXPECT_FALSE(area->horizontalScrollBar()->isVisible()) << day << " " << month << " " << year << " tab " << tab;
+            }
+            Back(results);
+        }
+    }
+}
+
 TEST(YearList, DropsDownAFewRowsOpenAtTheChosenYear) {
     ProgramFixture p;
     auto* years = p.Child<QComboBox>("cboYear");

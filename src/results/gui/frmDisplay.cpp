@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,8 +14,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <string>
+#include <string_view>
 #include <utility>
 
+#include "engine/Engine.h"
 #include "gui/BannerTexts.h"
 #include "gui/Banners.h"
 #include "gui/ClickLabel.h"
@@ -24,7 +28,9 @@
 #include "gui/ReadOnlyText.h"
 #include "gui/ScreenFit.h"
 #include "gui/TabSwitchKeys.h"
+#include "input/CalculationDriver.h"
 #include "links/gui/frmAbout.h"
+#include "panchang/PanchangTables.h"
 #include "results/gui/ReportActions.h"
 
 namespace velmora {
@@ -124,10 +130,54 @@ frmDisplay::frmDisplay(WindowServices& services, std::function<void()> showInput
     // them, and an Enter still held from the input window does not send the
     // user straight back.
     tabs_->setFocus();
-    SetPage(ResultsPage{});
-    // Sized once from the design texts, so that the window keeps its size
-    // whatever a query puts in it.
+    // Sized once, from the longest text each value can show, so that the
+    // window keeps its size whatever a query puts in it and no query makes it
+    // scroll; then the design texts until a page arrives.
+    SetPage(SizingPage());
     FitToScreen(this);
+    SetPage(ResultsPage{});
+}
+
+ResultsPage frmDisplay::SizingPage() const {
+    ResultsPage page;
+    const auto* sample = findChild<QLabel*>(QStringLiteral("lblTithi"));
+    if (sample == nullptr) return page;
+    const QFontMetrics metrics = sample->fontMetrics();  // the values' bold font
+    const auto keepWidest = [&metrics](std::string& kept, std::string_view candidate) {
+        const QString text = QString::fromUtf8(candidate.data(), static_cast<qsizetype>(candidate.size()));
+        if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(QString::fromStdString(kept))) {
+            kept = std::string(candidate);
+        }
+    };
+    for (const TithiRow& row : TithiTable) {
+        keepWidest(page.lblTithi, row.name);
+        keepWidest(page.lblTithiLord, row.lord);
+        keepWidest(page.lblNumber, row.number);
+        keepWidest(page.lblPhase, row.phase);
+        keepWidest(page.lblGroup, row.group);
+        keepWidest(page.lblFeature, row.feature);
+        keepWidest(page.lblTtype, row.type);
+    }
+    for (const VaraRow& row : VaraTable) {
+        keepWidest(page.lblDay, row.lblDay);
+        keepWidest(page.lblLord, row.lblLord);
+        keepWidest(page.lblAlternateName, row.lblAlternateName);
+    }
+    for (const std::string_view name : NakshatraNames) {
+        keepWidest(page.lblNakshatra, name);
+        ResultsPage facing;
+        WriteNakshatraFacing(name, facing);
+        keepWidest(page.lblType, facing.lblType);
+        keepWidest(page.lblNakshatraCharacterstic, facing.lblNakshatraCharacterstic);
+    }
+    for (const std::string_view name : YogaNames) keepWidest(page.lblYoga, name);
+    for (const std::string_view name : KaranaNames) keepWidest(page.lblKarna, name);
+    // A span's day of one digit stands behind a blank, narrower than a digit:
+    // the widest span has two-digit days at both ends.
+    for (std::string* span : {&page.lblTithiTime, &page.lblYogaTime, &page.lblKarnaTime}) {
+        keepWidest(*span, "28.12.2050 23:59  to 29.12.2050 23:59");
+    }
+    return page;
 }
 
 void frmDisplay::BuildMenus() {

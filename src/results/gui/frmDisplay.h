@@ -31,6 +31,10 @@ public:
     // What the value controls show, read back.
     ResultsPage Page() const;
 
+    // The design texts with, in each value that shows a table's text, the
+    // widest text of that table: what the window is sized for.
+    ResultsPage SizingPage() const;
+
     QTabWidget* Tabs() const { return tabs_; }
 
     // Handlers.
