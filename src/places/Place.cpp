@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "shared/LineText.h"
+
 namespace velmora {
 
 namespace {
@@ -12,43 +14,6 @@ std::string_view TrimBlanks(std::string_view s) {
     return s;
 }
 
-// Well-formed UTF-8: no stray continuation bytes, no overlong forms, no
-// surrogates, nothing above U+10FFFF. The gazetteer must never see anything else.
-bool IsUtf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        std::size_t extra = 0;
-        std::uint32_t cp = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        if (c >= 0xC2 && c <= 0xDF) {
-            extra = 1;
-            cp = c & 0x1Fu;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            extra = 2;
-            cp = c & 0x0Fu;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            extra = 3;
-            cp = c & 0x07u;
-        } else {
-            return false;
-        }
-        if (s.size() - i <= extra) return false;
-        for (std::size_t k = 1; k <= extra; ++k) {
-            const auto b = static_cast<unsigned char>(s[i + k]);
-            if ((b & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (b & 0x3Fu);
-        }
-        constexpr std::array<std::uint32_t, 4> smallest = {0, 0x80, 0x800, 0x10000};
-        if (cp < smallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-        i += extra + 1;
-    }
-    return true;
-}
-
 }  // namespace
 
 ParsedPlaceText ParsePlaceText(std::string_view text) {
@@ -57,15 +22,9 @@ ParsedPlaceText ParsePlaceText(std::string_view text) {
         parsed.problem = "the place name is too long (at most " + std::to_string(MaxPlaceTextBytes) + " bytes)";
         return parsed;
     }
-    if (!IsUtf8(text)) {
-        parsed.problem = "the place name is not UTF-8 text";
+    if (const std::string problem = OneLineTextProblem(text); !problem.empty()) {
+        parsed.problem = "the place name " + problem;
         return parsed;
-    }
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            parsed.problem = "the place name holds a control character";
-            return parsed;
-        }
     }
     std::array<std::string_view, 3> parts{};
     std::size_t count = 0;

@@ -4,17 +4,14 @@
 #include <set>
 #include <string_view>
 
-#include "report/JsonText.h"
+#include "shared/LineText.h"
 
 namespace velmora {
 
 namespace {
 
-std::string Quoted(std::string_view text) {
-    std::string out;
-    AppendJsonString(out, text);  // shows control characters and stray bytes escaped, on one line
-    return out;
-}
+// A value quoted back in a message: short, escaped, on one line.
+std::string Quoted(std::string_view text) { return ExcerptForMessage(text); }
 
 }  // namespace
 

@@ -186,7 +186,12 @@ TEST(ParsePlaceText, RefusesWhatCannotBeLookedUp) {
     for (const char* bad : {"\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "Pune\xFF"}) {
         EXPECT_EQ(ParsePlaceText(bad).problem, "the place name is not UTF-8 text") << bad;
     }
-    EXPECT_EQ(ParsePlaceText(std::string("Pu\0ne", 5)).problem, "the place name holds a control character");
+    EXPECT_EQ(ParsePlaceText(std::string("Pu\0ne", 5)).problem, "the place name holds a control character (U+0000)");
+    // DEL and the C1 controls (U+0080 to U+009F, two bytes in UTF-8) as well as C0.
+    EXPECT_EQ(ParsePlaceText("Pune\x7F").problem, "the place name holds a control character (U+007F)");
+    EXPECT_EQ(ParsePlaceText("Pune\xC2\x85India").problem, "the place name holds a control character (U+0085)");
+    EXPECT_EQ(ParsePlaceText("\xC2\x9F").problem, "the place name holds a control character (U+009F)");
+    EXPECT_EQ(ParsePlaceText("K\xC2\xA0ln").problem, "");  // U+00A0, the first character after them, is text
     EXPECT_EQ(ParsePlaceText("\xF0\x9F\x8C\x8D").problem, "");  // an emoji is text, and simply matches nothing
 }
 

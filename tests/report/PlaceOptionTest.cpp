@@ -131,6 +131,21 @@ TEST_F(PlaceOption, BadTextNeverReachesTheGazetteer) {
     EXPECT_TRUE(Has(accents.err, "did not occur in America/Los_Angeles")) << accents.err;
 }
 
+TEST(PlaceOptionText, ControlCharactersAreRefusedAndQuotedShortAndEscaped) {
+    // U+0085 (NEXT LINE), a C1 control, between two words.
+    const ToolRun c1 = Tool("--name ASHA --place \"$(printf 'Pune\\302\\205India')\"");
+    EXPECT_EQ(c1.status, kExitUsage);
+    EXPECT_TRUE(c1.out.empty());
+    EXPECT_EQ(c1.err,
+              "velmora-report: --place \"Pune\\u0085India\": expected a city, \"city, state\" or \"city, state, "
+              "country\"; the place name holds a control character (U+0085)\n");
+    // A value of 131,000 bytes is quoted by its first characters and its size.
+    const ToolRun huge = Tool("--name ASHA --place \"$(head -c 131000 /dev/zero | tr '\\0' x)\"");
+    EXPECT_EQ(huge.status, kExitUsage);
+    EXPECT_LT(huge.err.size(), 300u) << huge.err.size();
+    EXPECT_TRUE(Has(huge.err, "xxx...\" (131000 bytes): expected")) << huge.err;
+}
+
 TEST(PlaceOptionWithoutGazetteer, SaysItIsNotAvailable) {
     FriendlyOptions o;
     o.place = "Pune";
