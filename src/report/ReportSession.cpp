@@ -1,18 +1,15 @@
 #include "report/ReportSession.h"
 
-#include <QByteArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonParseError>
-#include <QJsonValue>
-#include <QString>
+#include <nlohmann/json.hpp>
 
 #include <array>
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <istream>
 #include <limits>
+#include <map>
 #include <ostream>
 #include <vector>
 
@@ -75,35 +72,133 @@ constexpr std::array<OptionPair, 2> kOptions = {{
     {"optLong", "East", "West", &InputForm::optLong},
 }};
 
-std::string_view TypeName(const QJsonValue& v) {
-    switch (v.type()) {
-        case QJsonValue::Null: return "null";
-        case QJsonValue::Bool: return "a Boolean";
-        case QJsonValue::Double: return "a number";
-        case QJsonValue::String: return "a string";
-        case QJsonValue::Array: return "an array";
-        case QJsonValue::Object: return "an object";
-        case QJsonValue::Undefined: break;
+// One value of the line's object as far as the form cares: its kind, and
+// its text or number where it has one. Arrays and objects are never a form
+// value, so their contents are not kept.
+struct LineValue {
+    enum class Kind { Null, Boolean, Number, String, Array, Object };
+    Kind kind = Kind::Null;
+    std::string text;
+    double number = 0;
+};
+
+std::string_view TypeName(const LineValue& v) {
+    switch (v.kind) {
+        case LineValue::Kind::Null: return "null";
+        case LineValue::Kind::Boolean: return "a Boolean";
+        case LineValue::Kind::Number: return "a number";
+        case LineValue::Kind::String: return "a string";
+        case LineValue::Kind::Array: return "an array";
+        case LineValue::Kind::Object: return "an object";
     }
     return "undefined";
 }
 
-std::string WrongType(std::string_view key, std::string_view wanted, const QJsonValue& v) {
+std::string WrongType(std::string_view key, std::string_view wanted, const LineValue& v) {
     return std::string(key) + " must be " + std::string(wanted) + ", not " + std::string(TypeName(v));
 }
 
+// Reads one line with nlohmann-json's event parser into the keys of its
+// top-level object, in key order with the last of a repeated key kept (what
+// the reader has always done), holding no more of nested values than their
+// kind. The event parser keeps its own stack, so deep nesting costs no
+// recursion.
+class LineReader {
+public:
+    using json = nlohmann::json;
+
+    bool null() { return Value(LineValue{LineValue::Kind::Null, {}, 0}); }
+    bool boolean(bool) { return Value(LineValue{LineValue::Kind::Boolean, {}, 0}); }
+    bool number_integer(json::number_integer_t v) {
+        return Value(LineValue{LineValue::Kind::Number, {}, static_cast<double>(v)});
+    }
+    bool number_unsigned(json::number_unsigned_t v) {
+        return Value(LineValue{LineValue::Kind::Number, {}, static_cast<double>(v)});
+    }
+    bool number_float(json::number_float_t v, const json::string_t&) {
+        return Value(LineValue{LineValue::Kind::Number, {}, v});
+    }
+    bool string(json::string_t& v) { return Value(LineValue{LineValue::Kind::String, std::move(v), 0}); }
+    bool binary(json::binary_t&) { return Value(LineValue{LineValue::Kind::Null, {}, 0}); }
+    bool start_object(std::size_t) { return Open(LineValue::Kind::Object); }
+    bool end_object() { return Close(); }
+    bool start_array(std::size_t) { return Open(LineValue::Kind::Array); }
+    bool end_array() { return Close(); }
+    bool key(json::string_t& k) {
+        if (depth_ == 1) key_ = std::move(k);
+        return true;
+    }
+    bool parse_error(std::size_t position, const std::string&, const nlohmann::detail::exception& ex) {
+        error_ = "bad JSON at offset " + std::to_string(position > 0 ? position - 1 : 0) + ": " +
+                 Reason(ex.what());
+        return false;
+    }
+
+    // What is wrong with the line's syntax, if anything.
+    const std::optional<std::string>& Error() const { return error_; }
+    bool IsObject() const { return topIsObject_; }
+    const std::map<std::string, LineValue>& Keys() const { return keys_; }
+
+private:
+    bool Value(LineValue v) {
+        if (depth_ == 1 && topIsObject_) keys_[key_] = std::move(v);
+        return true;
+    }
+    bool Open(LineValue::Kind kind) {
+        if (depth_ == 0) topIsObject_ = kind == LineValue::Kind::Object;
+        if (depth_ == 1 && topIsObject_) keys_[key_] = LineValue{kind, {}, 0};
+        ++depth_;
+        openArrays_.push_back(kind == LineValue::Kind::Array);
+        return true;
+    }
+    bool Close() {
+        --depth_;
+        openArrays_.pop_back();
+        return true;
+    }
+
+    // A short reason in the words the tool has always used, from the
+    // parser's message ("… while parsing <where> - <what>; expected …").
+    std::string Reason(std::string_view message) const {
+        const auto has = [&](std::string_view part) { return message.find(part) != std::string_view::npos; };
+        const bool atEnd = has("unexpected end of input");
+        if (has("; expected end of input")) return "garbage at the end of the document";
+        if (has("ill-formed UTF-8")) return "invalid UTF8 string";
+        if (has("missing closing quote")) return "unterminated string";
+        if (has("invalid string")) return "invalid string or escape sequence";
+        if (has("invalid number") || has("number overflow")) return "illegal number";
+        if (has("invalid literal")) return "illegal value";
+        if (has("parsing object key")) {
+            if (atEnd) return "unterminated object";
+            return has("unexpected '}'") ? "object is missing after a comma" : "expected a key (a string)";
+        }
+        if (has("parsing object separator")) return "missing name separator";
+        if (has("parsing object -")) return atEnd ? "unterminated object" : "missing value separator";
+        if (has("parsing array -")) return atEnd ? "unterminated array" : "missing value separator";
+        if (atEnd && !openArrays_.empty()) return openArrays_.back() ? "unterminated array" : "unterminated object";
+        return "illegal value";
+    }
+
+    int depth_ = 0;
+    std::vector<bool> openArrays_;  // for each open value, whether it is an array
+    bool topIsObject_ = false;
+    std::string key_;
+    std::map<std::string, LineValue> keys_;
+    std::optional<std::string> error_;
+};
+
 // Applies one key of the line to the form; returns what is wrong, if anything.
-std::optional<std::string> ApplyKey(InputForm& form, const std::string& key, const QJsonValue& value) {
+std::optional<std::string> ApplyKey(InputForm& form, const std::string& key, const LineValue& value) {
     for (const auto& box : kTextBoxes) {
         if (box.name != key) continue;
-        if (!value.isString()) return WrongType(key, "a string", value);
-        form.*(box.text) = value.toString().toStdString();
+        if (value.kind != LineValue::Kind::String) return WrongType(key, "a string", value);
+        form.*(box.text) = value.text;
         return std::nullopt;
     }
     for (const auto& list : kLists) {
         if (list.name != key) continue;
-        if (!value.isString()) return WrongType(key, "a string (the text of a list entry)", value);
-        const std::string text = value.toString().toStdString();
+        if (value.kind != LineValue::Kind::String) return WrongType(key, "a string (the text of a list entry)", value);
+        const std::string& text = value.text;
         const int position = ListFind(list.list, text);
         if (position < 0) return key + " holds no entry " + Quoted(text);
         form.*(list.position) = position;
@@ -113,8 +208,8 @@ std::optional<std::string> ApplyKey(InputForm& form, const std::string& key, con
         if (pair.name != key) continue;
         const std::string wanted =
             Quoted(pair.button0) + " or " + Quoted(pair.button1);
-        if (!value.isString()) return WrongType(key, wanted, value);
-        const std::string text = value.toString().toStdString();
+        if (value.kind != LineValue::Kind::String) return WrongType(key, wanted, value);
+        const std::string& text = value.text;
         if (text == pair.button0) {
             form.*(pair.chosen) = 0;
         } else if (text == pair.button1) {
@@ -130,8 +225,8 @@ std::optional<std::string> ApplyKey(InputForm& form, const std::string& key, con
         return std::nullopt;
     }
     if (key == "chkDST") {
-        if (!value.isDouble()) return WrongType(key, "0, 1 or 2", value);
-        const double v = value.toDouble();
+        if (value.kind != LineValue::Kind::Number) return WrongType(key, "0, 1 or 2", value);
+        const double v = value.number;
         if (v != 0 && v != 1 && v != 2) return std::string("chkDST must be 0, 1 or 2");
         form.chkDST = static_cast<int>(v);
         return std::nullopt;
@@ -141,19 +236,78 @@ std::optional<std::string> ApplyKey(InputForm& form, const std::string& key, con
 
 }  // namespace
 
-std::variant<InputForm, std::string> FormFromJsonLine(std::string_view line) {
-    QJsonParseError error{};
-    const QJsonDocument doc =
-        QJsonDocument::fromJson(QByteArray(line.data(), static_cast<qsizetype>(line.size())), &error);
-    if (error.error != QJsonParseError::NoError) {
-        return "bad JSON at offset " + std::to_string(error.offset) + ": " +
-               error.errorString().toStdString();
+namespace {
+
+// The value of four hex digits at s[i], or -1.
+int Hex4(std::string_view s, std::size_t i) {
+    if (i + 4 > s.size()) return -1;
+    int v = 0;
+    for (std::size_t k = i; k < i + 4; ++k) {
+        const char c = s[k];
+        int d = -1;
+        if (c >= '0' && c <= '9') d = c - '0';
+        if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
+        if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+        if (d < 0) return -1;
+        v = v * 16 + d;
     }
-    if (!doc.isObject()) return std::string("a line must be a JSON object");
+    return v;
+}
+
+// A \u escape of half a surrogate pair without its other half has always been
+// read as U+FFFD (a name pasted from a broken source still echoes); the
+// parser refuses it, so such escapes become \ufffd first, in place (the same
+// length, so offsets in messages stay right). Returns nothing when the line
+// has none, the usual case.
+std::optional<std::string> WithLoneSurrogatesReplaced(std::string_view line) {
+    std::optional<std::string> fixed;
+    bool inString = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (!inString) {
+            inString = c == '"';
+            continue;
+        }
+        if (c == '"') {
+            inString = false;
+            continue;
+        }
+        if (c != '\\' || i + 1 >= line.size()) continue;
+        if (line[i + 1] != 'u') {
+            ++i;  // a two-character escape
+            continue;
+        }
+        const int unit = Hex4(line, i + 2);
+        if (unit < 0xD800 || unit > 0xDFFF) {
+            i += 1;
+            continue;
+        }
+        const bool high = unit <= 0xDBFF;
+        const bool paired = high && i + 7 < line.size() && line[i + 6] == '\\' && line[i + 7] == 'u' &&
+                            Hex4(line, i + 8) >= 0xDC00 && Hex4(line, i + 8) <= 0xDFFF;
+        if (paired) {
+            i += 11;
+            continue;
+        }
+        if (!fixed) fixed.emplace(line);
+        fixed->replace(i, 6, "\\ufffd");
+        i += 5;
+    }
+    return fixed;
+}
+
+}  // namespace
+
+std::variant<InputForm, std::string> FormFromJsonLine(std::string_view line) {
+    const auto repaired = WithLoneSurrogatesReplaced(line);
+    if (repaired) line = *repaired;
+    LineReader reader;
+    const bool whole = nlohmann::json::sax_parse(line.begin(), line.end(), &reader);
+    if (!whole) return reader.Error().value_or("bad JSON");
+    if (!reader.IsObject()) return std::string("a line must be a JSON object");
     InputForm form;
-    const QJsonObject object = doc.object();
-    for (auto it = object.begin(); it != object.end(); ++it) {
-        if (auto wrong = ApplyKey(form, it.key().toStdString(), it.value())) return *wrong;
+    for (const auto& [key, value] : reader.Keys()) {
+        if (auto wrong = ApplyKey(form, key, value)) return *wrong;
     }
     return form;
 }
@@ -205,8 +359,8 @@ std::string Session::ProcessLine(std::string_view line) {
         hadError_ = true;
         return ErrorLine(*what);
     }
-    // Whatever Qt did while reading the line, the calculation starts with clean
-    // vector registers.
+    // Whatever ran before (a library's string routines, say), the calculation
+    // starts with clean vector registers.
     ClearUpperVectorState();
     ResultsPage page;
     if (const auto refusal = RunCalculation(std::get<InputForm>(parsed), state_, page)) {
