@@ -1,0 +1,208 @@
+#include "astronomy/RiseSet.h"
+
+#include <erfa.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "astronomy/Calendar.h"
+#include "astronomy/Sun.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kDeg = kPi / 180;
+constexpr double kMjd0 = 2400000.5;        // ERFA's two-part dates: this plus the rest
+constexpr double kAuMetres = 149597870700.0;
+constexpr double kMoonRadiusMetres = 1737400.0;
+
+// Hour angle rates, degrees per day, that size the steps to a meridian
+// passage: the Earth turns 360.9856 degrees a day against the equinox, the
+// Sun moves about 1 and the Moon about 13 of them the same way.
+constexpr double kSunHourAngleRate = 360.0;
+constexpr double kMoonHourAngleRate = 347.8;
+
+// A root is found when the bracket is narrower than this, days (1 ms).
+constexpr double kRootTolerance = 1.0e-3 / 86400;
+constexpr int kMaxRootSteps = 60;
+
+// What one search holds fixed over its interval (a few days at most): the
+// equation of the equinoxes, the GCRS-to-true-of-date matrix for the Moon and
+// the true obliquity for the Sun change by well under 0.01" a day's worth.
+struct Frame {
+    RiseSetBody body;
+    double latitude;   // radians, geodetic
+    double longitude;  // radians, east
+    double site[3];    // observer in the terrestrial frame, metres
+    double equationOfEquinoxes;
+    double trueObliquity;
+    double rbpn[3][3];
+};
+
+Frame MakeFrame(RiseSetBody body, const Observer& observer, double jdUt) {
+    Frame f{};
+    f.body = body;
+    f.latitude = observer.latitude * kDeg;
+    f.longitude = observer.longitude * kDeg;
+    if (eraGd2gc(1, f.longitude, f.latitude, observer.height, f.site) != 0) {
+        f.site[0] = f.site[1] = f.site[2] = 0;
+    }
+    const double deltaT = DeltaTHours(jdUt);
+    const double tt = jdUt - kMjd0 + (std::isfinite(deltaT) ? deltaT / 24 : 0);
+    f.equationOfEquinoxes = eraEe00b(kMjd0, tt);
+    double dpsi = 0;
+    double deps = 0;
+    eraNut00b(kMjd0, tt, &dpsi, &deps);
+    f.trueObliquity = eraObl06(kMjd0, tt) + deps;
+    eraPnm00b(kMjd0, tt, f.rbpn);
+    return f;
+}
+
+// The body at a moment: its direction from the observer in the true equator
+// and equinox of date (unit vector), the local sidereal angle, and the
+// altitude target of its centre (radians).
+struct Seen {
+    double dir[3];
+    double localSidereal;  // radians: Greenwich apparent sidereal time plus the longitude
+    double target;
+};
+
+Seen Look(const Frame& f, double jdUt) {
+    Seen s{};
+    double deltaT = DeltaTHours(jdUt);
+    if (!std::isfinite(deltaT)) deltaT = 0;
+    const double ut = jdUt - kMjd0;
+    const double tt = ut + deltaT / 24;
+    const double gast = eraGmst06(kMjd0, ut, kMjd0, tt) + f.equationOfEquinoxes;
+    s.localSidereal = gast + f.longitude;
+    if (f.body == RiseSetBody::Sun) {
+        const double lambda = SunLongitude(jdUt + deltaT / 24).longitude * kDeg;
+        const double ce = std::cos(f.trueObliquity);
+        const double se = std::sin(f.trueObliquity);
+        s.dir[0] = std::cos(lambda);
+        s.dir[1] = ce * std::sin(lambda);
+        s.dir[2] = se * std::sin(lambda);
+        s.target = kSunRisingAltitude * kDeg;
+        return s;
+    }
+    double pv[2][3];
+    eraMoon98(kMjd0, tt, pv);
+    // ERFA 2.0 takes its inputs through pointers to non-const: local copies.
+    double rbpn[3][3];
+    std::memcpy(rbpn, f.rbpn, sizeof rbpn);
+    double moon[3];
+    eraRxp(rbpn, pv[0], moon);
+    // The observer in the same frame: the terrestrial vector turned by GAST.
+    const double cg = std::cos(gast);
+    const double sg = std::sin(gast);
+    const double site[3] = {(f.site[0] * cg - f.site[1] * sg) / kAuMetres, (f.site[0] * sg + f.site[1] * cg) / kAuMetres,
+                            f.site[2] / kAuMetres};
+    double siteCopy[3] = {site[0], site[1], site[2]};
+    double topo[3];
+    eraPmp(moon, siteCopy, topo);
+    double distance = 0;
+    eraPn(topo, &distance, s.dir);
+    const double semidiameter = std::asin(kMoonRadiusMetres / (distance * kAuMetres));
+    s.target = -kHorizonRefraction * kDeg - semidiameter;
+    return s;
+}
+
+double AboveTarget(const Frame& f, const Seen& s) {
+    const double cl = std::cos(f.latitude);
+    double up[3] = {cl * std::cos(s.localSidereal), cl * std::sin(s.localSidereal), std::sin(f.latitude)};
+    double dir[3] = {s.dir[0], s.dir[1], s.dir[2]};
+    const double sinAltitude = eraPdp(up, dir);
+    return std::asin(std::fmax(-1.0, std::fmin(1.0, sinAltitude))) - s.target;
+}
+
+double AboveTarget(const Frame& f, double jdUt) { return AboveTarget(f, Look(f, jdUt)); }
+
+// Hour angle in degrees, 0..360.
+double HourAngle(const Frame& f, double jdUt) {
+    const Seen s = Look(f, jdUt);
+    const double ra = std::atan2(s.dir[1], s.dir[0]);
+    double h = std::fmod((s.localSidereal - ra) / kDeg, 360.0);
+    if (h < 0) h += 360;
+    return h;
+}
+
+// The first moment after `from` (within about a day) at which the hour angle
+// is `target` (0 or 180 degrees), refined from the estimate.
+double MeridianPassage(const Frame& f, double from, double target) {
+    const double rate = f.body == RiseSetBody::Sun ? kSunHourAngleRate : kMoonHourAngleRate;
+    const double ahead = std::fmod(target - HourAngle(f, from) + 720, 360.0);  // 0..360
+    double t = from + ahead / rate;
+    for (int i = 0; i < 3; ++i) {
+        double off = std::fmod(target - HourAngle(f, t) + 540, 360.0) - 180;  // -180..180
+        t += off / rate;
+    }
+    return t;
+}
+
+// The root of a sign change of AboveTarget in (a, b]: Illinois regula falsi.
+double Root(const Frame& f, double a, double fa, double b, double fb) {
+    int side = 0;
+    for (int i = 0; i < kMaxRootSteps && b - a > kRootTolerance; ++i) {
+        double t = (a * fb - b * fa) / (fb - fa);
+        if (!(t > a && t < b)) t = 0.5 * (a + b);
+        const double ft = AboveTarget(f, t);
+        if ((ft >= 0) == (fb >= 0)) {
+            b = t;
+            fb = ft;
+            if (side == -1) fa /= 2;
+            side = -1;
+        } else {
+            a = t;
+            fa = ft;
+            if (side == 1) fb /= 2;
+            side = 1;
+        }
+    }
+    return 0.5 * (a + b);
+}
+
+}  // namespace
+
+double AltitudeAboveRising(RiseSetBody body, const Observer& observer, double jdUt) {
+    const Frame f = MakeFrame(body, observer, jdUt);
+    return AboveTarget(f, jdUt) / kDeg;
+}
+
+std::vector<HorizonCrossing> HorizonCrossings(RiseSetBody body, const Observer& observer, double jdUtFrom,
+                                              double jdUtTo) {
+    std::vector<HorizonCrossing> crossings;
+    if (!(std::isfinite(jdUtFrom) && std::isfinite(jdUtTo) && jdUtFrom < jdUtTo)) return crossings;
+    if (!(std::isfinite(observer.latitude) && std::isfinite(observer.longitude) && std::isfinite(observer.height)))
+        return crossings;
+    // Long intervals are searched a few days at a time, each with its own frame.
+    constexpr double kFrameDays = 4;
+    for (double start = jdUtFrom; start < jdUtTo; start += kFrameDays) {
+        const double end = std::fmin(jdUtTo, start + kFrameDays);
+        const Frame f = MakeFrame(body, observer, 0.5 * (start + end));
+        double a = start;
+        double fa = AboveTarget(f, a);
+        // The next meridian passage of either kind, then every half turn.
+        const double firstUpper = MeridianPassage(f, a, 0);
+        const double firstLower = MeridianPassage(f, a, 180);
+        double passage = std::fmin(firstUpper, firstLower);
+        double kind = passage == firstUpper ? 0 : 180;
+        for (int guard = 0; guard < 64; ++guard) {
+            const double b = passage < end ? passage : end;
+            if (b > a) {
+                const double fb = AboveTarget(f, b);
+                if ((fa >= 0) != (fb >= 0)) crossings.push_back({Root(f, a, fa, b, fb), fb >= 0});
+                a = b;
+                fa = fb;
+            }
+            if (b >= end) break;
+            kind = kind == 0 ? 180 : 0;
+            const double next = MeridianPassage(f, passage + 0.25, kind);
+            passage = next > passage ? next : passage + 0.5;
+        }
+    }
+    return crossings;
+}
+
+}  // namespace velmora

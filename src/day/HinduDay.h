@@ -1,0 +1,126 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "astronomy/RiseSet.h"
+#include "day/DayZone.h"
+#include "day/LunarMonth.h"
+
+// The Hindu day of a civil date at a place: from its sunrise to the next
+// sunrise.
+//
+// Design: a pure function of the date, the place and the zone. Rising and
+// setting come from astronomy/RiseSet; the elements from the panchang's own
+// searches (TransitionSearch), each started from a whole local minute inside
+// the element, through the report's own time chain (PanchangTimeChain), so
+// that every span here is, to the bit, the span the moment's report gives for
+// that minute (`fromJdUt`). The report's searches stop within 0.001° of a
+// boundary, so the spans it gives for different minutes of one element can
+// differ by a few seconds; consecutive spans here can therefore meet a few
+// seconds apart. The nakshatra is the mansion of the panchang's Moon less its ayanamsa,
+// searched the way the yoga is (ayanamsa held at the moment the search starts
+// from). All moments are Julian days in universal time; the zone turns them
+// into clock text (DayZone.h) and may change its offset within the day.
+//
+// A date on which the Sun does not rise runs from local midnight to the next
+// midnight, and a day whose next date has no sunrise ends at midnight (where
+// that date's own day begins); `note` says so, and the kalams and muhurtas that need the missing
+// rising or setting are absent. Moonrise and moonset are those of the civil
+// date (midnight to midnight), absent when the Moon does not rise or set on
+// it.
+namespace velmora {
+
+// One element in force during the day, with its whole span (which may begin
+// before the day and end after it).
+struct DayElement {
+    int number = 0;          // tithi 1..30, nakshatra 1..27, yoga 1..27, karana 1..60 (by half-tithi)
+    std::string_view name;   // the program's spelling (panchang tables, the engine's nakshatra names)
+    double startJdUt = 0;
+    double endJdUt = 0;
+    double fromJdUt = 0;     // the local whole minute the span was searched from (inside it)
+};
+
+struct DaySpan {
+    double startJdUt = 0;
+    double endJdUt = 0;
+};
+
+struct HinduDay {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    Observer place;
+
+    std::optional<double> sunrise;         // on the civil date
+    std::optional<double> sunset;          // the first after sunrise, before the day ends
+    std::optional<double> nextSunrise;     // on the next civil date
+    std::optional<double> previousSunset;  // the last before the day begins (within a day and a half)
+    std::optional<double> moonrise;        // the first on the civil date
+    std::optional<double> moonset;         // the first on the civil date
+    std::string note;                      // why a sunrise, sunset, moonrise or moonset is missing; empty otherwise
+
+    double startJdUt = 0;  // sunrise, else local midnight
+    double endJdUt = 0;    // next sunrise, else local midnight at the date's end
+
+    int vara = 0;  // 1 = Sunday .. 7 = Saturday: the weekday of the date (its sunrise)
+
+    std::vector<DayElement> tithi;      // in time order, covering startJdUt..endJdUt
+    std::vector<DayElement> nakshatra;
+    std::vector<DayElement> yoga;
+    std::vector<DayElement> karana;
+
+    std::optional<DaySpan> rahuKalam;       // need sunrise and sunset
+    std::optional<DaySpan> yamaganda;
+    std::optional<DaySpan> gulikaKalam;
+    std::optional<DaySpan> abhijitMuhurta;
+    std::optional<DaySpan> brahmaMuhurta;   // needs the previous sunset and sunrise
+
+    std::optional<LunarMonth> masa;         // at the day's start
+    std::optional<Sankranti> sankranti;     // the first in startJdUt..endJdUt
+};
+
+// The kalams and muhurtas of a day from its sunrise and sunset (and the
+// sunset before, for the Brahma muhurta), on the tables of DayTables.h; vara
+// 1 = Sunday .. 7 = Saturday. Nothing in a field whose moments are missing.
+struct DayKalams {
+    std::optional<DaySpan> rahuKalam, yamaganda, gulikaKalam, abhijitMuhurta, brahmaMuhurta;
+};
+DayKalams KalamsOf(std::optional<double> sunrise, std::optional<double> sunset, std::optional<double> previousSunset,
+                   int vara);
+
+// The Hindu day of a civil date (Gregorian, years 1000..3000) at a place, on
+// the zone's clock. Nothing for a date that does not exist or lies outside
+// those years, or a place that is no finite latitude -90..90 and longitude
+// -180..180. With an anchor (a moment in UT, typically an entered whole
+// minute), the elements in force at the anchor are searched from it, so they
+// equal the moment's report for the anchor exactly.
+std::optional<HinduDay> ComputeHinduDay(int year, int month, int day, const Observer& place, const DayZone& zone,
+                                        std::optional<double> anchorJdUt = std::nullopt);
+
+// The civil date whose Hindu day holds a moment: the moment's local date, or
+// the date before when the moment comes before that date's sunrise. The day
+// is computed on the way (the answer's day); nothing as for ComputeHinduDay.
+// The moment is the anchor of the day computed.
+std::optional<HinduDay> HinduDayHolding(double jdUt, const Observer& place, const DayZone& zone);
+
+// The whole local minute at or after a moment (UT), on the zone's clock, and
+// the JDE the moment's report computes for it (PanchangTimeChain).
+struct ReportMinute {
+    double jdUt = 0;
+    double jde = 0;
+};
+std::optional<ReportMinute> ReportMinuteAtOrAfter(double jdUt, const DayZone& zone);
+
+// Time since the day's start (sunrise) in ghatis and palas: 60 palas a
+// ghati, 60 ghatis in 24 hours (a ghati is 24 minutes, a pala 24 seconds),
+// palas truncated. Nothing for a moment before the start.
+struct Ishtakala {
+    int ghatis = 0;
+    int palas = 0;
+};
+std::optional<Ishtakala> IshtakalaOf(double jdUt, double sunriseJdUt);
+
+}  // namespace velmora

@@ -1,0 +1,189 @@
+// The Hindu day against independent values: the Swiss Ephemeris's rise and
+// set (swetest 2.10, same definitions: upper limb, standard refraction),
+// published almanac facts (the fixed-hour kalam tables, the adhika month of
+// 2026), and the moment's report for the spans.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "astronomy/Calendar.h"
+#include "day/DayTables.h"
+#include "day/HinduDay.h"
+#include "panchang/PanchangReport.h"
+#include "panchang/PanchangRules.h"
+
+namespace velmora {
+namespace {
+
+constexpr double kSecond = 1.0 / 86400;
+
+// A UT Julian day from a civil date and UT clock time with seconds.
+double Ut(int y, int mo, int d, int h, int mi, double s) {
+    return JulianDayFromDate(mo, d, y) + (h + mi / 60.0 + s / 3600) / 24;
+}
+
+const Observer kPune{18.5196, 73.8554, 0};
+
+// swetest -b7.12.2026 -ut0 -rise -p0 / -p1 -geopos73.8554,18.5196,0
+TEST(HinduDay, PuneRiseAndSetMatchTheEphemeris) {
+    const FixedZone ist(5.5);
+    const std::optional<HinduDay> day = ComputeHinduDay(2026, 12, 7, kPune, ist);
+    ASSERT_TRUE(day);
+    ASSERT_TRUE(day->sunrise && day->sunset && day->nextSunrise && day->moonset);
+    EXPECT_NEAR(*day->sunrise, Ut(2026, 12, 7, 1, 24, 3.1), 30 * kSecond);
+    EXPECT_NEAR(*day->sunset, Ut(2026, 12, 7, 12, 27, 43.2), 30 * kSecond);
+    EXPECT_NEAR(*day->nextSunrise, Ut(2026, 12, 8, 1, 24, 39.3), 30 * kSecond);
+    EXPECT_NEAR(*day->moonset, Ut(2026, 12, 7, 11, 1, 40.5), 60 * kSecond);
+    EXPECT_EQ(day->vara, 2);  // a Monday
+    EXPECT_EQ(day->startJdUt, *day->sunrise);
+    EXPECT_EQ(day->endJdUt, *day->nextSunrise);
+    EXPECT_TRUE(day->note.empty()) << day->note;
+    EXPECT_EQ(LocalTimeText(*day->sunrise, ist).substr(0, 11), "2026-12-07T");
+}
+
+// The printed fixed-hour tables (a 06:00 to 18:00 day): Rahu kalam, Yamaganda
+// and Gulika kalam for each weekday, Abhijit 11:36-12:24, Brahma muhurta
+// 04:24-05:12 after an 18:00 sunset.
+TEST(HinduDay, KalamsOfASixToSixDayAreThePrintedTables) {
+    const double sunrise = Ut(2026, 1, 4, 6, 0, 0);
+    const double sunset = Ut(2026, 1, 4, 18, 0, 0);
+    const double before = Ut(2026, 1, 3, 18, 0, 0);
+    struct Row {
+        const char* rahu;
+        const char* yama;
+        const char* gulika;
+    };
+    const Row printed[7] = {
+        {"16:30", "12:00", "15:00"}, {"07:30", "10:30", "13:30"}, {"15:00", "09:00", "12:00"},
+        {"12:00", "07:30", "10:30"}, {"13:30", "06:00", "09:00"}, {"10:30", "15:00", "07:30"},
+        {"09:00", "13:30", "06:00"}};
+    auto clock = [](double jd) { return LocalTimeText(jd, 0.0).substr(11, 5); };
+    for (int vara = 1; vara <= 7; ++vara) {
+        const DayKalams k = KalamsOf(sunrise, sunset, before, vara);
+        ASSERT_TRUE(k.rahuKalam && k.yamaganda && k.gulikaKalam && k.abhijitMuhurta && k.brahmaMuhurta);
+        EXPECT_EQ(clock(k.rahuKalam->startJdUt), printed[vara - 1].rahu) << vara;
+        EXPECT_EQ(clock(k.yamaganda->startJdUt), printed[vara - 1].yama) << vara;
+        EXPECT_EQ(clock(k.gulikaKalam->startJdUt), printed[vara - 1].gulika) << vara;
+        EXPECT_NEAR((k.rahuKalam->endJdUt - k.rahuKalam->startJdUt) * 24, 1.5, 1e-9);
+        EXPECT_EQ(clock(k.abhijitMuhurta->startJdUt), "11:36");
+        EXPECT_EQ(clock(k.abhijitMuhurta->endJdUt), "12:24");
+        EXPECT_EQ(clock(k.brahmaMuhurta->startJdUt), "04:24");
+        EXPECT_EQ(clock(k.brahmaMuhurta->endJdUt), "05:12");
+    }
+    // Missing moments give missing kalams, never made-up ones.
+    const DayKalams none = KalamsOf(sunrise, std::nullopt, std::nullopt, 1);
+    EXPECT_FALSE(none.rahuKalam || none.abhijitMuhurta || none.brahmaMuhurta);
+    EXPECT_FALSE(KalamsOf(sunrise, sunset, before, 8).rahuKalam);
+}
+
+// The moment's report for the minute each span was searched from gives that
+// very span: the same functions from the same moment. The text (to the
+// minute) comes through the report's own path.
+TEST(HinduDay, EverySpanIsTheMomentReportsSpan) {
+    const FixedZone ist(5.5);
+    for (int d : {7, 8, 9, 20}) {
+        const std::optional<HinduDay> day = ComputeHinduDay(2026, 12, d, kPune, ist);
+        ASSERT_TRUE(day);
+        ASSERT_FALSE(day->tithi.empty());
+        ASSERT_FALSE(day->karana.empty());
+        ASSERT_FALSE(day->yoga.empty());
+        ASSERT_FALSE(day->nakshatra.empty());
+        EXPECT_LE(day->tithi.front().startJdUt, day->startJdUt);
+        EXPECT_GE(day->tithi.back().endJdUt, day->endJdUt);
+        auto check = [&](const DayElement& e, auto member, int step) {
+            ASSERT_GE(e.fromJdUt, e.startJdUt);
+            ASSERT_LT(e.fromJdUt, e.endJdUt);
+            CalendarMoment local;
+            ASSERT_TRUE(CalendarFromJulianDay(e.fromJdUt + 5.5 / 24 + 1e-7, local));
+            WorkingValues w;
+            w.CalcYear = static_cast<int>(local.year);
+            w.CalcMonth = static_cast<int>(local.month);
+            w.CalcDay = static_cast<int>(local.day);
+            w.LocalHours = static_cast<int>(local.hour) + static_cast<int>(local.minute) / 60.0;
+            w.SignedZone = 5.5;
+            const QueryDate date{w.CalcMonth, static_cast<std::int16_t>(w.CalcDay), static_cast<std::int16_t>(w.CalcYear)};
+            const PanchangResult report = CalculatePanchang(w, date);
+            const PanchangMoment m = PanchangTimeChain(w);
+            const std::string mine = FormatJDTime(EphemerisFromUniversal(e.startJdUt) + m.shownTz / 24) + "  to " +
+                                     FormatJDTime(EphemerisFromUniversal(e.endJdUt) + m.shownTz / 24);
+            EXPECT_EQ(report.*member, mine) << e.name;
+            (void)step;
+        };
+        for (const DayElement& e : day->tithi) check(e, &PanchangResult::CurrentTithiSpan, 12);
+        for (const DayElement& e : day->karana) check(e, &PanchangResult::CurrentKaranaSpan, 6);
+        for (const DayElement& e : day->yoga) check(e, &PanchangResult::CurrentYogaSpan, 0);
+    }
+}
+
+// Published: Adhika Jyeshtha from the new moon of 16/17 May to that of 15 June
+// 2026; Nija Jyeshtha after it; Shaka 1948 and Vikram 2083 after Chaitra 2026.
+TEST(LunarMonth, AdhikaJyeshthaOf2026) {
+    const std::optional<LunarMonth> adhika = LunarMonthAt(Ut(2026, 6, 1, 6, 0, 0));
+    ASSERT_TRUE(adhika);
+    EXPECT_EQ(MasaNames[static_cast<std::size_t>(adhika->amanta)], "Jyeshtha");
+    EXPECT_TRUE(adhika->adhika);
+    EXPECT_FALSE(adhika->kshaya);
+    EXPECT_NEAR(adhika->startJdUt, Ut(2026, 5, 16, 20, 1, 0), 0.05);  // new moon 16 May 20:01 UT
+    EXPECT_NEAR(adhika->endJdUt, Ut(2026, 6, 15, 2, 54, 0), 0.05);    // 15 June 02:54 UT
+    const std::optional<LunarMonth> nija = LunarMonthAt(Ut(2026, 6, 20, 6, 0, 0));
+    ASSERT_TRUE(nija);
+    EXPECT_EQ(nija->amanta, adhika->amanta);
+    EXPECT_FALSE(nija->adhika);
+    EXPECT_EQ(nija->shakaYear, 1948);
+    EXPECT_EQ(nija->vikramYear, 2083);
+    const std::optional<LunarMonth> before = LunarMonthAt(Ut(2026, 3, 10, 6, 0, 0));  // Phalguna of Shaka 1947
+    ASSERT_TRUE(before);
+    EXPECT_EQ(MasaNames[static_cast<std::size_t>(before->amanta)], "Phalguna");
+    EXPECT_EQ(before->shakaYear, 1947);
+}
+
+// Purnimanta: a month ahead in the Krishna paksha. 7 December 2026 is Krishna
+// Chaturdashi of amanta Kartika, purnimanta Margashirsha.
+TEST(LunarMonth, PurnimantaRunsAheadInKrishnaPaksha) {
+    const std::optional<LunarMonth> m = LunarMonthAt(Ut(2026, 12, 7, 6, 0, 0));
+    ASSERT_TRUE(m);
+    EXPECT_EQ(MasaNames[static_cast<std::size_t>(m->amanta)], "Kartika");
+    EXPECT_EQ(MasaNames[static_cast<std::size_t>(m->purnimanta)], "Margashirsha");
+    EXPECT_FALSE(m->shukla);
+    EXPECT_EQ(m->tithi, 29);
+    EXPECT_FALSE(LunarMonthAt(std::nan("")));
+}
+
+TEST(HinduDay, PolarDaysHaveNoMadeUpRisings) {
+    const FixedZone utc(0);
+    const Observer tromso{69.65, 18.96, 0};
+    const std::optional<HinduDay> winter = ComputeHinduDay(2026, 12, 21, tromso, utc);
+    ASSERT_TRUE(winter);
+    EXPECT_FALSE(winter->sunrise);
+    EXPECT_FALSE(winter->sunset);
+    EXPECT_FALSE(winter->rahuKalam);
+    EXPECT_NE(winter->note.find("does not rise"), std::string::npos);
+    EXPECT_NE(winter->note.find("below the horizon"), std::string::npos);
+    EXPECT_FALSE(winter->tithi.empty());  // the elements still cover the (midnight to midnight) day
+    const std::optional<HinduDay> summer = ComputeHinduDay(2026, 6, 21, tromso, utc);
+    ASSERT_TRUE(summer);
+    EXPECT_FALSE(summer->sunrise);
+    EXPECT_NE(summer->note.find("above the horizon"), std::string::npos);
+    for (double lat : {60.0, 66.0, 75.0, 89.0, -89.0}) {
+        for (int m : {3, 6, 9, 12}) {
+            const std::optional<HinduDay> d = ComputeHinduDay(2030, m, 21, Observer{lat, 0, 0}, utc);
+            ASSERT_TRUE(d);
+            EXPECT_LT(d->startJdUt, d->endJdUt);
+            if (!d->sunrise || !d->sunset) EXPECT_FALSE(d->note.empty());
+        }
+    }
+}
+
+TEST(HinduDay, RefusesWhatIsNoDateOrPlace) {
+    const FixedZone z(0);
+    EXPECT_FALSE(ComputeHinduDay(2026, 2, 30, kPune, z));
+    EXPECT_FALSE(ComputeHinduDay(2026, 13, 1, kPune, z));
+    EXPECT_FALSE(ComputeHinduDay(999, 1, 1, kPune, z));
+    EXPECT_FALSE(ComputeHinduDay(2026, 1, 1, Observer{91, 0, 0}, z));
+    EXPECT_FALSE(ComputeHinduDay(2026, 1, 1, Observer{std::nan(""), 0, 0}, z));
+    EXPECT_FALSE(ComputeHinduDay(2026, 1, 1, kPune, FixedZone(std::nan(""))));
+}
+
+}  // namespace
+}  // namespace velmora
