@@ -28,6 +28,12 @@ constexpr double kYogaSunMotion = 1.0145616633;
 // A span line: the start moment's text, "  to", " ", the end moment's text.
 // Empty when there is no span or either moment cannot be shown as a date.
 std::string SpanText(const std::optional<PeriodMoments>& span, double tz) {
+    return PeriodText(span, tz);
+}
+
+}  // namespace
+
+std::string PeriodText(const std::optional<PeriodMoments>& span, double tz) {
     if (!span) return {};
     const std::string startText = FormatJDTime(span->start + tz / 24);
     if (startText.empty()) return {};
@@ -35,6 +41,8 @@ std::string SpanText(const std::optional<PeriodMoments>& span, double tz) {
     if (endText.empty()) return {};
     return startText + "  to" + " " + endText;
 }
+
+namespace {
 
 // Newton search, from the evaluated moment `at`, for the moment at which the
 // elongation Moon − Sun equals target (degrees, not 0 or 360). Returns the
@@ -220,5 +228,58 @@ std::string ElongationPeriodText(double jde, int n, double tz, double step) {
 std::string YogaPeriodText(double jde, double yogaSum, double negAyanamsa, double tz) {
     return YogaPeriodText(SunMoonAt(jde), yogaSum, negAyanamsa, tz);
 }
+
+SiderealMoonSpans::SiderealMoonSpans(const SunMoon& at, double negAyanamsa)
+    : jde_(at.jde),
+      negAyanamsa_(negAyanamsa),
+      longitude_(Normalize360(at.moon.longitude + negAyanamsa)),
+      moon_(at.moon) {
+    // The search needs the motion at its first moment.
+    moon_.dailyMotion = at.MoonDailyMotionNow();
+}
+
+std::optional<double> SiderealMoonSpans::Boundary(int pada) {
+    // The end of the last pada is the start of the first.
+    pada = pada % PadasPerTurn;
+    for (int i = 0; i < foundCount_; ++i) {
+        const Found& f = found_[static_cast<std::size_t>(i)];
+        if (f.pada == pada) return f.jde;
+    }
+    // The tropical longitude at which the sidereal Moon reaches the boundary.
+    const double goal = Normalize360(pada * PadaDegrees - negAyanamsa_);
+    std::optional<double> result;
+    double jde = jde_;
+    MoonPosition moon = moon_;
+    for (int evaluation = 1;; ++evaluation) {
+        double delta = goal - moon.longitude;
+        // The short way round: a span's boundaries lie within 30 degrees.
+        if (delta > 180) delta = delta - 360;
+        if (delta < -180) delta = delta + 360;
+        if (!std::isfinite(delta)) break;
+        if (!(std::fabs(delta) > kBoundaryTolerance)) {
+            result = jde;
+            break;
+        }
+        const double motion = evaluation == 1 ? moon.dailyMotion : MoonDailyMotion(moon.arguments);
+        const double step = delta / motion;
+        if (!std::isfinite(step) || evaluation == kMaxEvaluations) break;
+        jde = jde + step;
+        moon = MoonLongitude(jde, NutationInLongitude(jde), MoonMotion::Deferred);
+        ++evaluations_;
+    }
+    if (foundCount_ < static_cast<int>(found_.size())) found_[static_cast<std::size_t>(foundCount_++)] = {pada, result};
+    return result;
+}
+
+std::optional<PeriodMoments> SiderealMoonSpans::Moments(int n, int padas) {
+    if (padas < 1 || padas > PadasPerTurn || n < 0 || n >= PadasPerTurn / padas) return std::nullopt;
+    const std::optional<double> from = Boundary(n * padas);
+    if (!from) return std::nullopt;
+    const std::optional<double> to = Boundary((n + 1) * padas);
+    if (!to) return std::nullopt;
+    return PeriodMoments{*from, *to};
+}
+
+std::string SiderealMoonSpans::Text(int n, int padas, double tz) { return PeriodText(Moments(n, padas), tz); }
 
 }  // namespace velmora

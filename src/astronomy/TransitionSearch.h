@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -68,6 +69,56 @@ private:
 // minus the ayanamsa (degrees) held at its value for the query moment.
 // Nothing when the sum is not finite or a search gives up.
 std::optional<PeriodMoments> YogaPeriodMoments(const SunMoon& at, double yogaSum, double negAyanamsa);
+
+// The spans of the sidereal Moon: the mansion (13°20′), its pada (3°20′) and
+// the sign (30°) it is in. The sidereal Moon is the panchang's apparent Moon
+// plus minus the ayanamsa (degrees), held at its value for the query moment,
+// as the yoga holds it. Spans are counted in padas of 10/3 degrees from 0°
+// sidereal: division n of a span `padas` long runs from pada n·padas to
+// (n + 1)·padas (a mansion is 4 padas, a sign 9). Each boundary is searched
+// from the query moment by Newton steps on the Moon alone (no Sun), bounded as
+// the other searches are; a boundary two spans share (a mansion starts where
+// its first pada starts, every sign edge is a pada edge) is found once.
+// Nothing is allocated.
+inline constexpr int PadasPerMansion = 4;
+inline constexpr int PadasPerSign = 9;
+inline constexpr int PadasPerTurn = 108;
+inline constexpr double PadaDegrees = 10.0 / 3;
+
+class SiderealMoonSpans {
+public:
+    SiderealMoonSpans(const SunMoon& at, double negAyanamsa);
+
+    // The sidereal Moon at the query moment, degrees 0..360 (360 included), or
+    // NaN when it is no number.
+    double Longitude() const { return longitude_; }
+
+    // Nothing when n lies outside the turn or a boundary search gives up.
+    std::optional<PeriodMoments> Moments(int n, int padas);
+    std::string Text(int n, int padas, double tz);
+
+    // Evaluations of the Moon made so far (for the tests and the benchmarks).
+    int Evaluations() const { return evaluations_; }
+
+private:
+    std::optional<double> Boundary(int pada);
+
+    double jde_;
+    double negAyanamsa_;
+    double longitude_;
+    MoonPosition moon_;
+    struct Found {
+        int pada;  // 0..107
+        std::optional<double> jde;
+    };
+    std::array<Found, 6> found_{};
+    int foundCount_ = 0;
+    int evaluations_ = 0;
+};
+
+// A span as text from its moments: the start's text, "  to", " ", the end's;
+// empty when there is no span or a moment cannot be shown as a date.
+std::string PeriodText(const std::optional<PeriodMoments>& span, double tz);
 
 // The spans as text. Empty when a search gave up or a moment cannot be shown
 // as a date (a JDE or zone that is not a finite number, or one far outside any

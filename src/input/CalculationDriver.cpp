@@ -142,7 +142,8 @@ std::optional<Refusal> RunCalculation(const InputForm& form, CalculationState& s
     const NakshatraResult nakshatra = ComputeMoonNakshatra(b);
     if (nakshatra.MoonNakshatra) state.MoonNakshatra = std::string(*nakshatra.MoonNakshatra);
     // The panchang reads the working values of the engine's last entry.
-    WritePanchang(CalculatePanchang(nakshatra.working, date), state, page);
+    const PanchangResult panchang = CalculatePanchang(nakshatra.working, date);
+    WritePanchang(panchang, state, page);
 
     page.lblName = form.txtName;
     // Without a month name (never set) the date cannot be formed and the label
@@ -169,7 +170,21 @@ std::optional<Refusal> RunCalculation(const InputForm& form, CalculationState& s
     page.lblYogaTime = state.results.CurrentYogaSpan;
 
     WriteNakshatraFacing(state.MoonNakshatra, page);
+    WriteMoonMansion(panchang.Mansion, page.lblNakshatra, page);
     return std::nullopt;
+}
+
+void WriteMoonMansion(const MoonMansionResult& m, std::string_view shownName, ResultsPage& page) {
+    // Each is this run's value or nothing: a span kept from an earlier run
+    // would not hold this moment.
+    page.lblNakshatraTime = m.MansionSpan;
+    page.lblNakshatraNote = NakshatraNoteText(shownName, m);
+    page.lblPada = m.Pada ? IntText(*m.Pada % PadasPerMansion + 1) : std::string();
+    page.lblPadaTime = m.PadaSpan;
+    page.lblSyllable = m.Pada ? std::string(TableRow(PadaSyllables, *m.Pada).value_or("")) : std::string();
+    page.lblMoonSign = m.MoonSign ? std::string(TableRow(SignNames, *m.MoonSign).value_or("")) : std::string();
+    page.lblMoonSignTime = m.MoonSignSpan;
+    page.lblSunSign = m.SunSign ? std::string(TableRow(SignNames, *m.SunSign).value_or("")) : std::string();
 }
 
 void WriteNakshatraFacing(std::string_view moonNakshatra, ResultsPage& page) {

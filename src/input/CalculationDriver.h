@@ -5,6 +5,7 @@
 
 #include "input/InputForm.h"
 #include "input/Refusal.h"
+#include "panchang/MoonMansion.h"
 #include "results/ResultsPage.h"
 #include "shared/CalculationState.h"
 
@@ -21,5 +22,11 @@ std::optional<Refusal> RunCalculation(const InputForm& form, CalculationState& s
 // lblType, lblNakshatraCharacterstic and txtMoreAboutNakshatra. The name is
 // compared exactly after trimming blanks; an unknown name looks upward.
 void WriteNakshatraFacing(std::string_view moonNakshatra, ResultsPage& page);
+
+// The panchang Moon's mansion span, pada, syllable and signs into the rows
+// below the nakshatra's first controls, with the line that says so when
+// `shownName` (the name the tab shows) is not the mansion the span belongs to.
+// A value this run could not form is written empty.
+void WriteMoonMansion(const MoonMansionResult& mansion, std::string_view shownName, ResultsPage& page);
 
 }  // namespace velmora

@@ -59,6 +59,8 @@ PanchangResult CalculatePanchang(const WorkingValues& working, const QueryDate& 
             r.CurrentKarana = TableRow(KaranaNames, *karana);
         }
     }
+
+    r.Mansion = MoonMansionOf(at, r.NegAyanamsa, moment.shownTz);
     return r;
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/Engine.h"
+#include "panchang/MoonMansion.h"
 #include "panchang/PanchangTables.h"
 #include "shared/QueryDate.h"
 
@@ -43,6 +44,9 @@ struct PanchangResult {
     std::string CurrentKaranaSpan;
 
     double NegAyanamsa = 0.0;  // minus the ayanamsa of the query moment, degrees
+
+    // The Moon's mansion, pada and sign and the Sun's sign, with their spans.
+    MoonMansionResult Mansion;
 };
 
 // The panchang of the query moment, from the engine's working values
@@ -50,7 +54,8 @@ struct PanchangResult {
 // window's lists (for the vara). In this order: the vara, the time chain
 // (local clock time → UT Julian day → JDE with ΔT applied once), minus the
 // ayanamsa, the Sun and Moon at the JDE, then yoga, tithi and karana with the
-// spans that hold the moment, shown on the local clock.
+// spans that hold the moment, shown on the local clock; last the Moon's
+// mansion, pada and sign and the Sun's sign, which change none of the above.
 PanchangResult CalculatePanchang(const WorkingValues& working, const QueryDate& date);
 
 }  // namespace velmora

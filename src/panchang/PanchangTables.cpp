@@ -243,4 +243,48 @@ const std::array<VaraRow, 7> VaraTable = {{
      "Day of rest and relaxation. Good for charity work, work related to iron, land, farming, housing. Take care of your health. Do not do any important work or start any new venture. Do not cut your hair."},
 }};
 
+const std::array<std::string_view, 12> SignNames = {
+    "Mesha (Aries)",      "Vrishabha (Taurus)",   "Mithuna (Gemini)",     "Karka (Cancer)",
+    "Simha (Leo)",        "Kanya (Virgo)",        "Tula (Libra)",         "Vrischika (Scorpio)",
+    "Dhanu (Sagittarius)", "Makara (Capricorn)", "Kumbha (Aquarius)",    "Meena (Pisces)",
+};
+
+// The nakshatra-varna (name syllable) table of the muhurta texts, in the
+// Devanagari readings of Muhurtaraj's table "nakshatra-varna, nakshatra-rashi"
+// (Hindi edition, p. 84), written in Latin letters with long and short vowels
+// alike (ली Li, चू Chu). Abhijit, which has syllables of its own there (Ju, Je,
+// Jo, Kha), is no mansion of the 27 and is left out; Shravana keeps Khi, Khu,
+// Khe, Kho. Uttara Bhadrapada's last, ञ, has no name that starts with it;
+// name lists give Da. Southern lists differ in a few rows (Telugu ones give
+// Shravana as Ju, Je, Jo, Kha); the test lists each difference.
+const std::array<std::string_view, 108> PadaSyllables = {
+    "Chu", "Che", "Cho", "La",    // Ashwini
+    "Li",  "Lu",  "Le",  "Lo",    // Bharani
+    "A",   "I",   "U",   "E",     // Krittika
+    "O",   "Va",  "Vi",  "Vu",    // Rohini
+    "Ve",  "Vo",  "Ka",  "Ki",    // Mrigasira
+    "Ku",  "Gha", "Nga", "Chha",  // Ardra
+    "Ke",  "Ko",  "Ha",  "Hi",    // Punarvasu
+    "Hu",  "He",  "Ho",  "Da",    // Pushya
+    "Di",  "Du",  "De",  "Do",    // Ashlesha
+    "Ma",  "Mi",  "Mu",  "Me",    // Magha
+    "Mo",  "Ta",  "Ti",  "Tu",    // Poorva Phalguni
+    "Te",  "To",  "Pa",  "Pi",    // Uttara Phalguni
+    "Pu",  "Sha", "Na",  "Tha",   // Hasta
+    "Pe",  "Po",  "Ra",  "Ri",    // Chitra
+    "Ru",  "Re",  "Ro",  "Ta",    // Swati
+    "Ti",  "Tu",  "Te",  "To",    // Vishakha
+    "Na",  "Ni",  "Nu",  "Ne",    // Anuradha
+    "No",  "Ya",  "Yi",  "Yu",    // Jyeshtha
+    "Ye",  "Yo",  "Bha", "Bhi",   // Moola
+    "Bhu", "Dha", "Pha", "Dha",   // Purva Ashadha
+    "Bhe", "Bho", "Ja",  "Ji",    // Uttara Ashadha
+    "Khi", "Khu", "Khe", "Kho",   // Shravana
+    "Ga",  "Gi",  "Gu",  "Ge",    // Dhanistha
+    "Go",  "Sa",  "Si",  "Su",    // Shatabhisha
+    "Se",  "So",  "Da",  "Di",    // Poorva Bhadrapada
+    "Du",  "Tha", "Jha", "Da",    // Uttara Bhadrapada
+    "De",  "Do",  "Cha", "Chi",   // Revati
+};
+
 }  // namespace velmora

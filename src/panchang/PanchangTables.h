@@ -47,6 +47,15 @@ struct VaraRow {
 // Row 0 is VaraNumber 1 (Sunday), row 6 is VaraNumber 7 (Saturday).
 extern const std::array<VaraRow, 7> VaraTable;
 
+// The twelve sidereal signs of 30° each from 0° (Mesha), with the English
+// name beside: "Mesha (Aries)" … "Meena (Pisces)".
+extern const std::array<std::string_view, 12> SignNames;
+
+// The name syllable of each pada (quarter of 3°20′) of the 27 mansions, from
+// 0° sidereal: row 4 × mansion + pada − 1 (Ashwini's four are rows 0..3,
+// Revati's 104..107).
+extern const std::array<std::string_view, 108> PadaSyllables;
+
 // Checked table read: the row's text, or nothing when the index lies outside
 // the table (a failed step for the caller).
 template <typename T, std::size_t N>

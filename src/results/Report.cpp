@@ -135,6 +135,16 @@ Report BuildReport(const ResultsPage& p, const BirthRecord& birth) {
                         {"Type", p.lblType},
                         {"Nakshatra Characterstic", p.lblNakshatraCharacterstic}};
     nakshatra.paragraphs = {{"About Your Nakshatra", p.txtMoreAboutNakshatra}};
+    // The rows under the tab's text: the span, the line when the name above is
+    // the neighbouring mansion (only then), the pada and the signs.
+    nakshatra.below = {{"Time", p.lblNakshatraTime}};
+    if (!p.lblNakshatraNote.empty()) nakshatra.below.push_back({"Note", p.lblNakshatraNote});
+    nakshatra.below.insert(nakshatra.below.end(), {{"Pada", p.lblPada},
+                                                   {"Syllable", p.lblSyllable},
+                                                   {"Pada Time", p.lblPadaTime},
+                                                   {"Moon Sign", p.lblMoonSign},
+                                                   {"Moon Sign Time", p.lblMoonSignTime},
+                                                   {"Sun Sign", p.lblSunSign}});
 
     // The heading row (tithi, lord, number, phase), then the captions of the
     // tab's label array; the tithi type's text stays right under its value.
@@ -174,6 +184,7 @@ std::string ReportPlainText(const Report& r) {
         for (const ReportField& f : s.values) AppendField(out, f);
         if (!s.span.caption.empty()) AppendField(out, s.span);
         for (const ReportParagraph& p : s.paragraphs) AppendParagraph(out, p);
+        for (const ReportField& f : s.below) AppendField(out, f);
     }
     out += "\n" + r.footer + "\n";
     return out;

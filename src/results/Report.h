@@ -35,6 +35,7 @@ struct ReportSection {
     std::vector<ReportField> values;          // the short values, in the tab's order
     ReportField span;                         // when the element begins and ends; no caption for none
     std::vector<ReportParagraph> paragraphs;  // the tab's texts
+    std::vector<ReportField> below;           // values the tab shows below its texts, in its order
 };
 
 struct Report {

@@ -6,7 +6,7 @@ namespace velmora {
 
 namespace {
 
-constexpr std::array<ResultsControl, 32> kControls = {{
+constexpr std::array<ResultsControl, 40> kControls = {{
     {"lblName", &ResultsPage::lblName, false},
     {"lblDOB", &ResultsPage::lblDOB, false},
     {"lblTOB", &ResultsPage::lblTOB, false},
@@ -39,6 +39,14 @@ constexpr std::array<ResultsControl, 32> kControls = {{
     {"txtYogaDesc", &ResultsPage::txtYogaDesc, true},
     {"lblKarna", &ResultsPage::lblKarna, false},
     {"lblKarnaTime", &ResultsPage::lblKarnaTime, false},
+    {"lblNakshatraTime", &ResultsPage::lblNakshatraTime, false},
+    {"lblPada", &ResultsPage::lblPada, false},
+    {"lblPadaTime", &ResultsPage::lblPadaTime, false},
+    {"lblSyllable", &ResultsPage::lblSyllable, false},
+    {"lblMoonSign", &ResultsPage::lblMoonSign, false},
+    {"lblMoonSignTime", &ResultsPage::lblMoonSignTime, false},
+    {"lblSunSign", &ResultsPage::lblSunSign, false},
+    {"lblNakshatraNote", &ResultsPage::lblNakshatraNote, false},
 }};
 
 }  // namespace

@@ -51,6 +51,18 @@ struct ResultsPage {
     // "Karna"
     std::string lblKarna = "LblKarna";
     std::string lblKarnaTime = std::string(DesignSpanText);
+    // "Nakshatra", below its first controls: the span of the panchang Moon's
+    // mansion, a line when the name above is the neighbouring mansion, the
+    // pada with its span and name syllable, the Moon's sign with its span and
+    // the Sun's sign. Empty until a run fills them.
+    std::string lblNakshatraTime;
+    std::string lblNakshatraNote;
+    std::string lblPada;
+    std::string lblPadaTime;
+    std::string lblSyllable;
+    std::string lblMoonSign;
+    std::string lblMoonSignTime;
+    std::string lblSunSign;
 };
 
 // One value control: its name (the widget's objectName) and where its text lives.
@@ -60,8 +72,9 @@ struct ResultsControl {
     bool isTextBox;  // a text box (set through its text) rather than a label (caption)
 };
 
-// Every value control, in the order of the window: details, ayanamsa, then the
-// five tabs.
+// Every value control: details, ayanamsa, the five tabs in the order of the
+// window, then the controls added to the tabs later (the nakshatra's times and
+// signs), so that the first ones keep their places.
 std::span<const ResultsControl> ResultsControls();
 
 // The text of a control by name; nullptr when no value control has that name.

@@ -86,6 +86,16 @@ const std::map<std::string, std::string>& Delhi1987Expected() {
         // First half of Krishna Saptami (half-tithi 42).
         {"lblKarna", "Visti"},
         {"lblKarnaTime", "15.08.1987 01:30  to 15.08.1987 13:27"},
+        // The panchang's Moon at 14.7° sidereal (the ephemeris: 14.698°),
+        // Bharani's first pada; the Sun at 118.2° (Karka).
+        {"lblNakshatraTime", "15.08.1987 07:58  to 16.08.1987 08:57"},
+        {"lblPada", "1"},
+        {"lblPadaTime", "15.08.1987 07:58  to 15.08.1987 14:09"},
+        {"lblSyllable", "Li"},
+        {"lblMoonSign", "Mesha (Aries)"},
+        {"lblMoonSignTime", "14.08.1987 07:45  to 16.08.1987 15:19"},
+        {"lblSunSign", "Karka (Cancer)"},
+        {"lblNakshatraNote", ""},
     };
     return expected;
 }
@@ -139,6 +149,8 @@ TEST(PanchangWholeRunTest, SecondRunOverwritesEverything) {
 
     for (const ResultsControl& control : ResultsControls()) {
         EXPECT_EQ(page.*control.text, alonePage.*control.text) << control.name;
+        // The nakshatra's line is empty in both runs: the names agree.
+        if (control.name == "lblNakshatraNote") continue;
         EXPECT_NE(page.*control.text, first.*control.text) << control.name;
     }
     ExpectSameResults(session.results, alone.results);

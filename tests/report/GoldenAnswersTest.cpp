@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,30 @@ bool SpanMinutes(const std::string& text, double& start, double& end) {
 
 }  // namespace
 
+// Keys added to the results after the committed answers were taken. They come
+// after every committed key, so a committed answer is still the start of
+// today's, byte for byte.
+constexpr const char* kAddedKeys[] = {"lblNakshatraTime", "lblPada",         "lblPadaTime", "lblSyllable",
+                                      "lblMoonSign",      "lblMoonSignTime", "lblSunSign",  "lblNakshatraNote"};
+
+// Today's answer is the committed one when the keys added since are cut off:
+// every committed key, in its place and with its value, byte for byte, then
+// only added keys (each once, as strings) up to the closing braces.
+bool SameAsCommitted(const std::string& got, const std::string& committed) {
+    if (got == committed) return true;
+    const std::string closing = "}}";
+    if (committed.size() < closing.size() || committed.compare(committed.size() - 2, 2, closing) != 0) return false;
+    const std::string head = committed.substr(0, committed.size() - 2);
+    if (got.compare(0, head.size(), head) != 0 || got.size() <= head.size() || got[head.size()] != ',') return false;
+    const QJsonObject whole = Parse(got).value("results").toObject();
+    const QJsonObject old = Parse(committed).value("results").toObject();
+    if (whole.isEmpty() || whole.size() != old.size() + static_cast<qsizetype>(std::size(kAddedKeys))) return false;
+    for (const char* key : kAddedKeys) {
+        if (old.contains(QLatin1String(key)) || !whole.value(QLatin1String(key)).isString()) return false;
+    }
+    return true;
+}
+
 TEST(GoldenAnswers, EveryLineIsAnsweredAsCommitted) {
     const std::vector<std::string> forms = ReadLines("golden-forms.jsonl");
     const std::vector<std::string> answers = ReadLines("golden-answers.jsonl");
@@ -56,7 +81,7 @@ TEST(GoldenAnswers, EveryLineIsAnsweredAsCommitted) {
     int differences = 0;
     for (std::size_t i = 0; i < forms.size(); ++i) {
         const std::string got = session.ProcessLine(forms[i]);
-        if (got != answers[i] && ++differences <= 5) {
+        if (!SameAsCommitted(got, answers[i]) && ++differences <= 5) {
             ADD_FAILURE() << "line " << i + 1 << ": " << forms[i] << "\n  got      " << got << "\n  expected "
                           << answers[i];
         }

@@ -39,6 +39,7 @@ std::map<std::string, int> ValuesOf(const Report& r) {
         for (const auto& f : s.values) ++values[f.value];
         if (!s.span.caption.empty()) ++values[s.span.value];
         for (const auto& p : s.paragraphs) ++values[p.text];
+        for (const auto& f : s.below) ++values[f.value];
     }
     return values;
 }
@@ -124,6 +125,38 @@ TEST(ReportPlainText, TheWorkedExample) {
         EXPECT_LE(Columns(line), 78u) << line;
         EXPECT_TRUE(line.empty() || line.back() != ' ') << line;
     }
+}
+
+// The nakshatra's rows come after its text, in the tab's order; the line
+// about the short series only when there is one.
+TEST(ReportPlainText, NakshatraRowsBelowItsText) {
+    CalculationState state;
+    ResultsPage page;
+    ASSERT_FALSE(RunCalculation(Delhi1987(), state, page).has_value());
+    std::string text = ReportPlainText(BuildReport(page, state.birth));
+    const std::string rows = "  Time                      15.08.1987 07:58  to 16.08.1987 08:57\n"
+                             "  Pada                      1\n"
+                             "  Syllable                  Li\n"
+                             "  Pada Time                 15.08.1987 07:58  to 15.08.1987 14:09\n"
+                             "  Moon Sign                 Mesha (Aries)\n"
+                             "  Moon Sign Time            14.08.1987 07:45  to 16.08.1987 15:19\n"
+                             "  Sun Sign                  Karka (Cancer)\n"
+                             "\nTithi\n";
+    const auto at = text.find(rows);
+    ASSERT_NE(at, std::string::npos) << text;
+    EXPECT_LT(text.find("About Your Nakshatra"), at);
+    EXPECT_EQ(text.find("Note"), std::string::npos);
+
+    page.lblNakshatraNote = "Times for Bharani: the short lunar series still gives Ashwini, which the full lunar "
+                            "theory left at 15.08.1987 07:58.";
+    text = ReportPlainText(BuildReport(page, state.birth));
+    EXPECT_NE(text.find("  Time                      15.08.1987 07:58  to 16.08.1987 08:57\n"
+                        "  Note                      Times for Bharani: the short lunar series still\n"
+                        "                            gives Ashwini, which the full lunar theory left at\n"
+                        "                            15.08.1987 07:58.\n"
+                        "  Pada                      1\n"),
+              std::string::npos)
+        << text;
 }
 
 TEST(ReportPlainText, LongValuesWrapUnderTheirColumnAndNothingIsLost) {

@@ -13,7 +13,10 @@ TEST(ResultsPage, FreshPageHoldsTheDesignTexts) {
     for (const auto& c : ResultsControls()) {
         names.insert(c.name);
         const std::string& text = page.*(c.text);
-        if (c.isTextBox) {
+        // Text boxes, and the nakshatra's rows added below its first
+        // controls, are empty until a run fills them.
+        const bool added = names.size() > 32;
+        if (c.isTextBox || added) {
             EXPECT_EQ(text, "") << c.name;
         } else if (c.name == "lblDay") {
             EXPECT_EQ(text, "Sunday");

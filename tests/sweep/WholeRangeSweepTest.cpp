@@ -15,6 +15,11 @@
 #include "engine/Engine.h"
 #include "input/CalculationDriver.h"
 #include "astronomy/Calendar.h"
+#include "astronomy/Epochs.h"
+#include "astronomy/Sun.h"
+#include "astronomy/TransitionSearch.h"
+#include "panchang/MoonMansion.h"
+#include "panchang/PanchangReport.h"
 
 namespace velmora {
 namespace {
@@ -120,7 +125,8 @@ TEST(WholeRangeSweep, EveryMomentGivesResultsAndSpansThatHoldIt) {
     CalculationState state;
     const long first = DaysFromCivil(1901, 1, 1) * 1440;
     const long last = DaysFromCivil(2050, 12, 31) * 1440 + 23 * 60 + 59;
-    Extremes tithi, karana, yoga;
+    Extremes tithi, karana, yoga, mansion, pada, moonSign;
+    long withNote = 0;  // runs whose tab shows the line: the engine's name is the neighbour
     long runs = 0;
     long failures = 0;
     for (long minute = first; minute <= last; minute += kStepMinutes, ++runs) {
@@ -185,18 +191,50 @@ TEST(WholeRangeSweep, EveryMomentGivesResultsAndSpansThatHoldIt) {
         }
         ok = ok && ParseSpan(state.results.CurrentYogaSpan, s, e);
         if (ok) Check(yoga, entered, s, e, false, false);
+
+        // The nakshatra's span, its pada's and the Moon's sign's: every one
+        // holds the moment as the others do (none of their edges comes from
+        // the new-moon series).
+        ok = ok && ParseSpan(page.lblNakshatraTime, s, e);
+        if (ok) Check(mansion, entered, s, e, false, false);
+        ok = ok && ParseSpan(page.lblPadaTime, s, e);
+        if (ok) Check(pada, entered, s, e, false, false);
+        ok = ok && ParseSpan(page.lblMoonSignTime, s, e);
+        if (ok) Check(moonSign, entered, s, e, false, false);
+        ok = ok && page.lblPada.size() == 1 && page.lblPada[0] >= '1' && page.lblPada[0] <= '4' &&
+             !page.lblSyllable.empty() && !page.lblMoonSign.empty() && !page.lblSunSign.empty();
+        if (ok) {
+            // The line is there exactly when the panchang Moon's mansion is
+            // not the one the tab names.
+            const PanchangMoment moment = PanchangTimeChain(PrepareWorkingValues(state.birth, J2000));
+            const std::optional<int> moonPada = PadaIndexOf(
+                Normalize360(SunMoonAt(moment.jde).moon.longitude + NegativeAyanamsa(moment.jde)));
+            ok = moonPada.has_value();
+            if (ok) {
+                const bool differ = page.lblNakshatra != NakshatraNames[static_cast<std::size_t>(*moonPada / 4)];
+                if (differ) ++withNote;
+                if (differ == page.lblNakshatraNote.empty()) {
+                    ADD_FAILURE() << where << ": " << page.lblNakshatra << " / mansion " << *moonPada / 4
+                                  << ", line '" << page.lblNakshatraNote << "'";
+                    if (++failures > 20) break;
+                }
+            }
+        }
         if (!ok) {
             ADD_FAILURE() << where << ": tithi '" << state.results.CurrentTithi << "' "
                           << state.results.CurrentTithiSpan << ", karana '" << state.results.CurrentKarana << "' "
                           << state.results.CurrentKaranaSpan << ", yoga '" << state.results.CurrentYoga << "' "
-                          << state.results.CurrentYogaSpan << ", nakshatra '" << page.lblNakshatra << "'";
+                          << state.results.CurrentYogaSpan << ", nakshatra '" << page.lblNakshatra << "' "
+                          << page.lblNakshatraTime << ", pada '" << page.lblPada << "' " << page.lblPadaTime
+                          << ", Moon sign '" << page.lblMoonSign << "' " << page.lblMoonSignTime;
             if (++failures > 20) break;
         }
     }
 
     std::printf("sweep: %ld runs\n", runs);
     for (const auto& [name, x] : {std::pair<const char*, const Extremes&>{"tithi ", tithi}, {"karana", karana},
-                                  {"yoga  ", yoga}}) {
+                                  {"yoga  ", yoga}, {"nakshatra", mansion}, {"pada  ", pada},
+                                  {"Moon sign", moonSign}}) {
         std::printf("sweep: %s %.2f..%.2f h; entered moment outside its span in %ld runs, by at most %.0f min "
                     "(%.0f min at a new moon; -1: never)\n",
                     name, x.shortest, x.longest, x.outside, x.worstMissMinutes, x.worstNewMoonMissMinutes);
@@ -212,6 +250,11 @@ TEST(WholeRangeSweep, EveryMomentGivesResultsAndSpansThatHoldIt) {
     EXPECT_LE(tithi.worstMissMinutes, 0);
     EXPECT_LE(karana.worstMissMinutes, 0);
     EXPECT_LE(yoga.worstMissMinutes, 0);
+    EXPECT_LE(mansion.worstMissMinutes, 0);
+    EXPECT_LE(pada.worstMissMinutes, 0);
+    EXPECT_LE(moonSign.worstMissMinutes, 0);
+    std::printf("sweep: the nakshatra line shown in %ld of %ld runs (%.3f %%)\n", withNote, runs,
+                100.0 * static_cast<double>(withNote) / static_cast<double>(runs));
     EXPECT_LE(tithi.worstNewMoonMissMinutes, kNewMoonSeriesMinutes);
     EXPECT_LE(karana.worstNewMoonMissMinutes, kNewMoonSeriesMinutes);
     EXPECT_GE(tithi.shortest, 19.0);
@@ -220,6 +263,13 @@ TEST(WholeRangeSweep, EveryMomentGivesResultsAndSpansThatHoldIt) {
     EXPECT_LE(karana.longest, 15.0);
     EXPECT_GE(yoga.shortest, 19.0);
     EXPECT_LE(yoga.longest, 27.0);
+    // The Moon covers 11.8 to 15.4 degrees a day.
+    EXPECT_GE(mansion.shortest, 20.0);
+    EXPECT_LE(mansion.longest, 28.0);
+    EXPECT_GE(pada.shortest, 5.0);
+    EXPECT_LE(pada.longest, 7.0);
+    EXPECT_GE(moonSign.shortest, 45.0);
+    EXPECT_LE(moonSign.longest, 62.0);
 }
 
 }  // namespace

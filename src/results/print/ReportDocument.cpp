@@ -78,6 +78,36 @@ QString Rule(double thicknessPt, const char* colour) {
         .arg(QLatin1String(colour), Pt(thicknessPt));
 }
 
+// The values a tab shows below its texts, as cards four to a row in their
+// order: a span (or any value of more than 20 letters) takes two columns, a
+// sentence (more than 40) a row of its own; a card that does not fit the rest
+// of a row starts the next.
+QString BelowCards(const std::vector<ReportField>& fields, double s) {
+    constexpr int kColumns = 4;
+    QString html = QStringLiteral("<p style=\"margin:0; font-size:%1\"> </p>"
+                                  "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"%2\"><tr>")
+                       .arg(Pt(5.0 * s), QString::number(3.0 * s, 'f', 1));
+    int used = 0;
+    for (const ReportField& f : fields) {
+        const QString value = QString::fromStdString(f.value);
+        const int columns = value.size() > 40 ? kColumns : value.size() > 20 ? 2 : 1;
+        if (used + columns > kColumns) {
+            if (used < kColumns) html += QStringLiteral("<td colspan=\"%1\"></td>").arg(kColumns - used);
+            html += QStringLiteral("</tr><tr>");
+            used = 0;
+        }
+        html += QStringLiteral("<td colspan=\"%1\" width=\"%2%\" valign=\"top\"><span style=\"font-size:%3; "
+                               "color:%4\">%5</span><br><span style=\"font-size:%6; font-weight:bold; color:%7; "
+                               "white-space:pre-wrap\">%8</span></td>")
+                    .arg(QString::number(columns), QString::number(columns * 100 / kColumns), Pt(8.0 * s),
+                         QLatin1String(kCaption), Html(f.caption), Pt(11.5 * s), QLatin1String(kInk),
+                         Html(f.value));
+        used += columns;
+    }
+    if (used < kColumns) html += QStringLiteral("<td colspan=\"%1\"></td>").arg(kColumns - used);
+    return html + QStringLiteral("</tr></table>");
+}
+
 // A section heading on a tinted band, with room above it.
 QString Band(const std::string& title, double s) {
     return QStringLiteral("<p style=\"margin:0; font-size:%1\"> </p>"
@@ -139,6 +169,7 @@ QString Section(const ReportSection& section, double s) {
         }
         html += Html(p.text) + QStringLiteral("</p>");
     }
+    if (!section.below.empty()) html += BelowCards(section.below, s);
     return html;
 }
 
