@@ -182,9 +182,9 @@ void WriteMoonMansion(const MoonMansionResult& m, std::string_view shownName, Re
     page.lblPada = m.Pada ? IntText(*m.Pada % PadasPerMansion + 1) : std::string();
     page.lblPadaTime = m.PadaSpan;
     page.lblSyllable = m.Pada ? std::string(TableRow(PadaSyllables, *m.Pada).value_or("")) : std::string();
-    page.lblMoonSign = m.MoonSign ? std::string(TableRow(SignNames, *m.MoonSign).value_or("")) : std::string();
+    page.lblMoonSign = m.MoonSign ? std::string(TableRow(SignDisplayNames, *m.MoonSign).value_or("")) : std::string();
     page.lblMoonSignTime = m.MoonSignSpan;
-    page.lblSunSign = m.SunSign ? std::string(TableRow(SignNames, *m.SunSign).value_or("")) : std::string();
+    page.lblSunSign = m.SunSign ? std::string(TableRow(SignDisplayNames, *m.SunSign).value_or("")) : std::string();
 }
 
 void WriteNakshatraFacing(std::string_view moonNakshatra, ResultsPage& page) {

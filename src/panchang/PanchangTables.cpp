@@ -243,9 +243,9 @@ const std::array<VaraRow, 7> VaraTable = {{
      "Day of rest and relaxation. Good for charity work, work related to iron, land, farming, housing. Take care of your health. Do not do any important work or start any new venture. Do not cut your hair."},
 }};
 
-const std::array<std::string_view, 12> SignNames = {
+const std::array<std::string_view, 12> SignDisplayNames = {
     "Mesha (Aries)",      "Vrishabha (Taurus)",   "Mithuna (Gemini)",     "Karka (Cancer)",
-    "Simha (Leo)",        "Kanya (Virgo)",        "Tula (Libra)",         "Vrischika (Scorpio)",
+    "Simha (Leo)",        "Kanya (Virgo)",        "Tula (Libra)",         "Vrishchika (Scorpio)",
     "Dhanu (Sagittarius)", "Makara (Capricorn)", "Kumbha (Aquarius)",    "Meena (Pisces)",
 };
 

@@ -49,7 +49,7 @@ extern const std::array<VaraRow, 7> VaraTable;
 
 // The twelve sidereal signs of 30° each from 0° (Mesha), with the English
 // name beside: "Mesha (Aries)" … "Meena (Pisces)".
-extern const std::array<std::string_view, 12> SignNames;
+extern const std::array<std::string_view, 12> SignDisplayNames;
 
 // The name syllable of each pada (quarter of 3°20′) of the 27 mansions, from
 // 0° sidereal: row 4 × mansion + pada − 1 (Ashwini's four are rows 0..3,
