@@ -12,10 +12,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 
 #include "GuiTestSupport.h"
+#include "WorkedExamples.h"
 #include "input/CalculationDriver.h"
 #include "links/modHelp.h"
 
@@ -274,4 +277,69 @@ TEST(ResultsWindow, ClosingTheInputWindowAfterSeveralRunsEndsTheProgram) {
     }
     p.window->close();
     EXPECT_EQ(p.quitCalls, 1);
+}
+
+// The nakshatra's times and signs sit under the tab's first controls, which
+// keep their places; the line about the short series shows only when it has
+// something to say, and then fits without scrolling; nothing new takes a Tab
+// stop, so the keyboard order stays as it was.
+TEST(ResultsWindow, NakshatraRowsBelowTheFirstControls) {
+    CalculationState state;
+    RecordingMessageBoxes messages;
+    RecordingUrlOpener urls;
+    ProgramEnd end([] {});
+    WindowServices services{state, messages, urls, end};
+    frmDisplay window(services, [] {});
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    QWidget* tab = window.Tabs()->widget(1);
+    window.Tabs()->setCurrentIndex(1);
+
+    ResultsPage page;
+    ASSERT_FALSE(RunCalculation(Delhi1987(), state, page).has_value());
+    window.SetPage(page);
+    QTest::qWait(10);
+    auto* text = tab->findChild<QPlainTextEdit*>("txtMoreAboutNakshatra");
+    auto* name = tab->findChild<QLabel*>("lblNakshatra");
+    ASSERT_NE(text, nullptr);
+    ASSERT_NE(name, nullptr);
+    const QPoint nameAt = name->mapTo(tab, QPoint(0, 0));
+    const int textBottom = text->mapTo(tab, QPoint(0, text->height())).y();
+    int above = textBottom;
+    for (const char* row : {"lblNakshatraTime", "lblPada", "lblPadaTime", "lblMoonSign", "lblMoonSignTime",
+                            "lblSunSign"}) {
+        auto* label = tab->findChild<QLabel*>(row);
+        ASSERT_NE(label, nullptr) << row;
+        EXPECT_TRUE(label->isVisible()) << row;
+        EXPECT_FALSE(label->focusPolicy() & Qt::TabFocus) << row;  // a click selects, Tab passes by
+        const int y = label->mapTo(tab, QPoint(0, 0)).y();
+        EXPECT_GT(y, textBottom) << row;
+        EXPECT_GE(y, above) << row;  // top to bottom in the tab's order
+        above = y;
+    }
+    EXPECT_EQ(tab->findChild<QLabel*>("lblSyllable")->text(), "Li");
+    EXPECT_EQ(tab->findChild<QLabel*>("lblMoonSign")->text(), "Mesha (Aries)");
+    auto* note = tab->findChild<QLabel*>("lblNakshatraNote");
+    ASSERT_NE(note, nullptr);
+    EXPECT_FALSE(note->isVisible());
+
+    const QSize size = window.size();
+    page.lblNakshatraNote = "Times for Poorva Bhadrapada: the short lunar series already gives Uttara Bhadrapada, "
+                            "which the full lunar theory reaches at 28.12.2050 23:59.";
+    window.SetPage(page);
+    QTest::qWait(10);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(window.size(), size);
+    EXPECT_EQ(name->mapTo(tab, QPoint(0, 0)), nameAt);  // the first rows stay where they were
+    const int noteY = note->mapTo(tab, QPoint(0, 0)).y();
+    EXPECT_GT(noteY, tab->findChild<QLabel*>("lblNakshatraTime")->mapTo(tab, QPoint(0, 0)).y());
+    EXPECT_LT(noteY, tab->findChild<QLabel*>("lblPada")->mapTo(tab, QPoint(0, 0)).y());
+    auto* area = window.findChild<QScrollArea*>("scrollArea");
+    ASSERT_NE(area, nullptr);
+    EXPECT_FALSE(area->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+    // The whole line shows: it wraps inside the tab.
+    EXPECT_LE(note->mapTo(tab, QPoint(note->width(), 0)).x(), tab->width());
+    EXPECT_GE(note->height(), note->heightForWidth(note->width()));
+    EXPECT_EQ(window.Page().lblNakshatraNote, page.lblNakshatraNote);
 }

@@ -117,6 +117,21 @@ TEST(ScreenshotTour, DISABLED_TakeScreenshots) {
     }
     results->cmdBack_Click();
     ProcessDeferredDeletes();
+
+    // A minute after the panchang's Moon left Bharani, while the short series
+    // still gives it: the Nakshatra tab with its line.
+    pick("cboDate", "16");
+    pick("cboHH", "8");
+    pick("cboMM", "58");
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdRashi"), Qt::LeftButton);
+    results = window.ResultsWindow();
+    ASSERT_NE(results, nullptr);
+    results->move(20, 20);
+    results->Tabs()->setCurrentIndex(1);
+    Settle();
+    Photograph(results->frameGeometry(), out + QStringLiteral("/results-nakshatra-note.png"));
+    results->cmdBack_Click();
+    ProcessDeferredDeletes();
 }
 
 // Run by scripts/screenshots a second time at QT_SCALE_FACTOR=2 on a 1280x800

@@ -174,9 +174,20 @@ ResultsPage frmDisplay::SizingPage() const {
     for (const std::string_view name : KaranaNames) keepWidest(page.lblKarna, name);
     // A span's day of one digit stands behind a blank, narrower than a digit:
     // the widest span has two-digit days at both ends.
-    for (std::string* span : {&page.lblTithiTime, &page.lblYogaTime, &page.lblKarnaTime}) {
+    for (std::string* span : {&page.lblTithiTime, &page.lblYogaTime, &page.lblKarnaTime, &page.lblNakshatraTime,
+                              &page.lblPadaTime, &page.lblMoonSignTime}) {
         keepWidest(*span, "28.12.2050 23:59  to 29.12.2050 23:59");
     }
+    for (const std::string_view name : SignDisplayNames) {
+        keepWidest(page.lblMoonSign, name);
+        keepWidest(page.lblSunSign, name);
+    }
+    for (const std::string_view syllable : PadaSyllables) keepWidest(page.lblSyllable, syllable);
+    page.lblPada = "4";
+    // The line at its longest: two mansions of the longest names, a
+    // two-digit day. It wraps; the window keeps room for it.
+    page.lblNakshatraNote = "Times for Poorva Bhadrapada: the short lunar series already gives Uttara Bhadrapada, "
+                            "which the full lunar theory reaches at 28.12.2050 23:59.";
     return page;
 }
 
@@ -242,6 +253,32 @@ QWidget* frmDisplay::BuildWindow() {
         AddRow(grid, 1, "Type", Value("lblType", frame));
         AddRow(grid, 2, "Nakshatra Characterstic", Value("lblNakshatraCharacterstic", frame));
         grid->addWidget(TextFrame("About Your Nakshatra", "txtMoreAboutNakshatra", 5, frame), 3, 0, 1, 2);
+        // Below them, in a grid of their own so that the first rows keep
+        // their columns: the span, the line when the name above is the
+        // neighbouring mansion (shown only then), the pada with its
+        // syllable, the signs.
+        auto* below = new QGridLayout();
+        AddRow(below, 0, "Time", Value("lblNakshatraTime", frame, false));
+        QLabel* note = Value("lblNakshatraNote", frame);
+        QFont plain = note->font();
+        plain.setBold(false);
+        plain.setItalic(true);
+        note->setFont(plain);
+        below->addWidget(note, 1, 0, 1, 2);
+        auto* padaRow = new QHBoxLayout();
+        padaRow->setSpacing(12);
+        padaRow->addWidget(ShortValue("lblPada", frame, "4"));
+        padaRow->addWidget(Caption("Syllable", frame));
+        padaRow->addWidget(ShortValue("lblSyllable", frame, "Chha"));
+        padaRow->addStretch(1);
+        below->addWidget(Caption("Pada", frame), 2, 0);
+        below->addLayout(padaRow, 2, 1);
+        AddRow(below, 3, "Pada Time", Value("lblPadaTime", frame, false));
+        AddRow(below, 4, "Moon Sign", Value("lblMoonSign", frame, false));
+        AddRow(below, 5, "Moon Sign Time", Value("lblMoonSignTime", frame, false));
+        AddRow(below, 6, "Sun Sign", Value("lblSunSign", frame, false));
+        below->setColumnStretch(1, 1);
+        grid->addLayout(below, 4, 0, 1, 2);
         grid->setColumnStretch(1, 1);
         grid->setRowStretch(3, 1);
     }
@@ -362,6 +399,8 @@ void frmDisplay::SetPage(const ResultsPage& page) {
             label->setText(text);
         }
     }
+    // The nakshatra's line takes room only when there is something to say.
+    if (auto* note = findChild<QLabel*>(QStringLiteral("lblNakshatraNote"))) note->setVisible(!note->text().isEmpty());
 }
 
 ResultsPage frmDisplay::Page() const {
