@@ -24,9 +24,12 @@ constexpr double kMoonRadiusMetres = 1737400.0;
 constexpr double kSunHourAngleRate = 360.0;
 constexpr double kMoonHourAngleRate = 347.8;
 
-// A root is found when the bracket is narrower than this, days (1 ms).
-constexpr double kRootTolerance = 1.0e-3 / 86400;
+// A root is found when the bracket is narrower than this, days (5 ms).
+constexpr double kRootTolerance = 5.0e-3 / 86400;
 constexpr int kMaxRootSteps = 60;
+
+// Days: a longer interval is not searched (a caller's mistake, not a question).
+constexpr double kLongestInterval = 4000;
 
 // What one search holds fixed over its interval (a few days at most): the
 // equation of the equinoxes, the GCRS-to-true-of-date matrix for the Moon and
@@ -120,25 +123,32 @@ double AboveTarget(const Frame& f, const Seen& s) {
 double AboveTarget(const Frame& f, double jdUt) { return AboveTarget(f, Look(f, jdUt)); }
 
 // Hour angle in degrees, 0..360.
-double HourAngle(const Frame& f, double jdUt) {
-    const Seen s = Look(f, jdUt);
+double HourAngle(const Seen& s) {
     const double ra = std::atan2(s.dir[1], s.dir[0]);
     double h = std::fmod((s.localSidereal - ra) / kDeg, 360.0);
     if (h < 0) h += 360;
     return h;
 }
 
-// The first moment after `from` (within about a day) at which the hour angle
-// is `target` (0 or 180 degrees), refined from the estimate.
-double MeridianPassage(const Frame& f, double from, double target) {
+// A meridian passage and the body seen then.
+struct Passage {
+    double t;
+    Seen seen;
+};
+
+// The next meridian passage after `at` (upper or lower, whichever comes
+// first; one closer than a degree of turn is passed over): estimated from the
+// hour angle at `at`, then refined once, which puts it within seconds.
+Passage NextPassage(const Frame& f, double at, const Seen& seenAt) {
     const double rate = f.body == RiseSetBody::Sun ? kSunHourAngleRate : kMoonHourAngleRate;
-    const double ahead = std::fmod(target - HourAngle(f, from) + 720, 360.0);  // 0..360
-    double t = from + ahead / rate;
-    for (int i = 0; i < 3; ++i) {
-        double off = std::fmod(target - HourAngle(f, t) + 540, 360.0) - 180;  // -180..180
-        t += off / rate;
-    }
-    return t;
+    const double h = HourAngle(seenAt);
+    double ahead = 180 - std::fmod(h, 180.0);  // 0..180
+    if (ahead < 1) ahead += 180;
+    const double target = std::fmod(h + ahead, 360.0);
+    double t = at + ahead / rate;
+    const double off = std::fmod(target - HourAngle(Look(f, t)) + 540, 360.0) - 180;  // -180..180
+    t += off / rate;
+    return Passage{t, Look(f, t)};
 }
 
 // The root of a sign change of AboveTarget in (a, b]: Illinois regula falsi.
@@ -176,30 +186,27 @@ std::vector<HorizonCrossing> HorizonCrossings(RiseSetBody body, const Observer& 
     if (!(std::isfinite(jdUtFrom) && std::isfinite(jdUtTo) && jdUtFrom < jdUtTo)) return crossings;
     if (!(std::isfinite(observer.latitude) && std::isfinite(observer.longitude) && std::isfinite(observer.height)))
         return crossings;
+    if (jdUtTo - jdUtFrom > kLongestInterval) return crossings;
     // Long intervals are searched a few days at a time, each with its own frame.
     constexpr double kFrameDays = 4;
     for (double start = jdUtFrom; start < jdUtTo; start += kFrameDays) {
         const double end = std::fmin(jdUtTo, start + kFrameDays);
         const Frame f = MakeFrame(body, observer, 0.5 * (start + end));
         double a = start;
-        double fa = AboveTarget(f, a);
-        // The next meridian passage of either kind, then every half turn.
-        const double firstUpper = MeridianPassage(f, a, 0);
-        const double firstLower = MeridianPassage(f, a, 180);
-        double passage = std::fmin(firstUpper, firstLower);
-        double kind = passage == firstUpper ? 0 : 180;
+        Seen seenA = Look(f, a);
+        double fa = AboveTarget(f, seenA);
+        // Piece by piece from one meridian passage to the next.
         for (int guard = 0; guard < 64; ++guard) {
-            const double b = passage < end ? passage : end;
-            if (b > a) {
-                const double fb = AboveTarget(f, b);
-                if ((fa >= 0) != (fb >= 0)) crossings.push_back({Root(f, a, fa, b, fb), fb >= 0});
-                a = b;
-                fa = fb;
-            }
-            if (b >= end) break;
-            kind = kind == 0 ? 180 : 0;
-            const double next = MeridianPassage(f, passage + 0.25, kind);
-            passage = next > passage ? next : passage + 0.5;
+            const Passage passage = NextPassage(f, a, seenA);
+            const bool last = !(passage.t < end);
+            const double b = last ? end : passage.t;
+            const Seen seenB = last ? Look(f, end) : passage.seen;
+            const double fb = AboveTarget(f, seenB);
+            if (b > a && (fa >= 0) != (fb >= 0)) crossings.push_back({Root(f, a, fa, b, fb), fb >= 0});
+            if (last || !(b > a)) break;
+            a = b;
+            seenA = seenB;
+            fa = fb;
         }
     }
     return crossings;

@@ -48,7 +48,8 @@ struct HorizonCrossing {
 
 // Every rise and set of the body in [jdUtFrom, jdUtTo), in time order, to a
 // small fraction of a second. Empty when the body stays up or down all the
-// while (or the interval is empty or not finite). At most a few per day.
+// while (or the interval is empty, not finite, or longer than 4000 days). At
+// most a few per day.
 std::vector<HorizonCrossing> HorizonCrossings(RiseSetBody body, const Observer& observer, double jdUtFrom,
                                               double jdUtTo);
 

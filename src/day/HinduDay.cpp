@@ -245,26 +245,35 @@ std::optional<HinduDay> ComputeHinduDay(int year, int month, int day, const Obse
         return std::nullopt;
     }
 
-    const std::vector<HorizonCrossing> sun = HorizonCrossings(RiseSetBody::Sun, place, midnight0 - 1.5, midnight2);
+    const std::vector<HorizonCrossing> sun = HorizonCrossings(RiseSetBody::Sun, place, midnight0 - 1, midnight2);
     d.sunrise = FirstCrossing(sun, true, midnight0, midnight1);
     d.nextSunrise = FirstCrossing(sun, true, midnight1, midnight2);
     d.startJdUt = d.sunrise ? *d.sunrise : midnight0;
     d.endJdUt = d.nextSunrise ? *d.nextSunrise : midnight1;
     d.sunset = FirstCrossing(sun, false, d.startJdUt, d.endJdUt);
-    d.previousSunset = LastCrossing(sun, false, d.startJdUt - 1.5, d.startJdUt);
+    d.previousSunset = LastCrossing(sun, false, d.startJdUt - 1, d.startJdUt);
 
-    if (!d.sunrise) {
-        AddNote(d.note, "The Sun does not rise on this date (" + StaysText(RiseSetBody::Sun, place, midnight0 + 0.5 * (midnight1 - midnight0)) +
+    const double noon = 0.5 * (midnight0 + midnight1);
+    if (!d.sunrise && !d.sunset) {
+        AddNote(d.note, "The Sun does not rise or set on this date (" + StaysText(RiseSetBody::Sun, place, noon) +
                             "); the day runs from midnight to midnight.");
+    } else if (!d.sunrise) {
+        AddNote(d.note, "The Sun does not rise on this date; the day runs from midnight to midnight.");
+    } else if (!d.sunset) {
+        AddNote(d.note, "The Sun does not set before the day ends.");
     }
-    if (!d.sunset) AddNote(d.note, "The Sun does not set in this day.");
     if (d.sunrise && !d.nextSunrise) AddNote(d.note, "The Sun does not rise on the next date; the day ends at midnight.");
 
     const std::vector<HorizonCrossing> moon = HorizonCrossings(RiseSetBody::Moon, place, midnight0, midnight1);
     d.moonrise = FirstCrossing(moon, true, midnight0, midnight1);
     d.moonset = FirstCrossing(moon, false, midnight0, midnight1);
-    if (!d.moonrise) AddNote(d.note, "The Moon does not rise on this date.");
-    if (!d.moonset) AddNote(d.note, "The Moon does not set on this date.");
+    if (!d.moonrise && !d.moonset) {
+        AddNote(d.note, "The Moon does not rise or set on this date (" + StaysText(RiseSetBody::Moon, place, noon) + ").");
+    } else if (!d.moonrise) {
+        AddNote(d.note, "The Moon does not rise on this date.");
+    } else if (!d.moonset) {
+        AddNote(d.note, "The Moon does not set on this date.");
+    }
 
     std::optional<ReportMinute> anchor;
     if (anchorJdUt && *anchorJdUt >= d.startJdUt && *anchorJdUt < d.endJdUt) {

@@ -57,7 +57,7 @@ struct HinduDay {
     std::optional<double> sunrise;         // on the civil date
     std::optional<double> sunset;          // the first after sunrise, before the day ends
     std::optional<double> nextSunrise;     // on the next civil date
-    std::optional<double> previousSunset;  // the last before the day begins (within a day and a half)
+    std::optional<double> previousSunset;  // the last before the day begins (within a day)
     std::optional<double> moonrise;        // the first on the civil date
     std::optional<double> moonset;         // the first on the civil date
     std::string note;                      // why a sunrise, sunset, moonrise or moonset is missing; empty otherwise

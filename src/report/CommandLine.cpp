@@ -1,6 +1,7 @@
 #include "report/CommandLine.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <string_view>
 
@@ -12,6 +13,34 @@ namespace {
 
 // A value quoted back in a message: short, escaped, on one line.
 std::string Quoted(std::string_view text) { return ExcerptForMessage(text); }
+
+// The Hindu day (--day YYYY-MM-DD) takes a place and the day options only.
+std::optional<std::string> CheckDayMode(const std::vector<std::string_view>& given, CommandLine& line) {
+    const FriendlyOptions& o = line.options;
+    if (o.hinduDay.empty()) {
+        if (o.json) return std::string("--json goes with --day YYYY-MM-DD (the Hindu day)");
+        if (o.days != 0) return std::string("--days goes with --day YYYY-MM-DD (the Hindu day)");
+        return std::nullopt;
+    }
+    for (const std::string_view name : given) {
+        if (name != "day" && name != "days" && name != "json" && name != "place" && name != "lat" &&
+            name != "lon" && name != "zone" && name != "dst") {
+            std::string what = "--";
+            what.append(name).append(" does not go with --day YYYY-MM-DD (the Hindu day takes --place, or --lat, "
+                                     "--lon, --zone and --dst, and --days, --json)");
+            return what;
+        }
+    }
+    const bool typed = !o.lat.empty() || !o.lon.empty() || !o.zone.empty() || o.dst;
+    if (!o.place.empty() && typed) {
+        return std::string("--day YYYY-MM-DD takes either --place or --lat, --lon and --zone [--dst], not both");
+    }
+    if (o.place.empty() && (o.lat.empty() || o.lon.empty() || o.zone.empty())) {
+        return std::string("--day YYYY-MM-DD needs --place, or --lat, --lon and --zone [--dst]");
+    }
+    line.mode = CommandLine::Mode::Day;
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -85,6 +114,7 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
         return line;
     }
     if (!files.empty()) return "a FILE (" + Quoted(files.front()) + ") is read only with --jsonl";
+    if (auto wrong = CheckDayMode(friendly, line)) return *wrong;
     return line;
 }
 
@@ -92,6 +122,8 @@ std::string UsageText() {
     std::string out =
         "Usage: velmora-report [OPTIONS]\n"
         "       velmora-report --jsonl [FILE]\n"
+        "       velmora-report --day YYYY-MM-DD {--place TEXT | --lat L --lon L --zone H:MM [--dst]}\n"
+        "                      [--days N] [--json]\n"
         "\n"
         "Computes the panchang (vara, nakshatra, tithi, yoga, karana) and the ayanamsa of one moment\n"
         "and place, like the Velmora window, and prints them as text.\n"

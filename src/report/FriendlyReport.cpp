@@ -122,8 +122,28 @@ Wrong TakeDate(std::string_view v, FriendlyOptions& o) {
 }
 
 Wrong TakeDay(std::string_view v, FriendlyOptions& o) {
-    if (!Digits(v, 1, 2) || Number(v) < 1 || Number(v) > 31) return std::string("a day of the month, 1 to 31");
+    // A whole date asks for the Hindu day of that date.
+    if (v.size() == 10 && v[4] == '-') {
+        FriendlyOptions dated;
+        if (TakeDate(v, dated)) return std::string(kDateExpected) + " (the Hindu day), or a day of the month, 1 to 31";
+        o.hinduDay = v;
+        return std::nullopt;
+    }
+    if (!Digits(v, 1, 2) || Number(v) < 1 || Number(v) > 31) {
+        return std::string("a day of the month, 1 to 31, or a date YYYY-MM-DD (the Hindu day of that date)");
+    }
     o.day = v;
+    return std::nullopt;
+}
+
+Wrong TakeDays(std::string_view v, FriendlyOptions& o) {
+    if (!Digits(v, 1, 4) || Number(v) < 1 || Number(v) > 3660) return std::string("a number of days, 1 to 3660");
+    o.days = Number(v);
+    return std::nullopt;
+}
+
+Wrong TakeJson(std::string_view, FriendlyOptions& o) {
+    o.json = true;
     return std::nullopt;
 }
 
@@ -216,7 +236,12 @@ Wrong TakePaper(std::string_view v, FriendlyOptions& o) {
 constexpr FriendlyOption kOptions[] = {
     {"name", "NAME", "The name: letters and blanks; written in capitals, as the window does.", TakeName},
     {"date", "YYYY-MM-DD", "The date, 1901-01-01 to 2050-12-31.", TakeDate},
-    {"day", "1..31", "The day of the month, instead of --date.", TakeDay},
+    {"day", "1..31|YYYY-MM-DD",
+     "The day of the month, instead of --date; or a date: the Hindu day of that date (sunrise to sunrise) "
+     "for --place or --lat, --lon and --zone [--dst].",
+     TakeDay},
+    {"days", "N", "With --day YYYY-MM-DD: N days from that date (one report each).", TakeDays},
+    {"json", "", "With --day YYYY-MM-DD: each day as one JSON object on one line.", TakeJson},
     {"month", "1..12|January..", "The month, instead of --date.", TakeMonth},
     {"year", "1901..2050", "The year, instead of --date.", TakeYear},
     {"time", "HH:MM", "The local clock time, 0:00 to 23:59.", TakeTime},

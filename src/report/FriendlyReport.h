@@ -31,6 +31,11 @@ struct FriendlyOptions {
     std::string place;  // "city", "city, state" or "city, state, country": looked up offline
     std::string pdf;    // write the printed report to this file instead of the text
     std::string paper;  // "A4" or "Letter" for --pdf; empty: the locale's paper
+    // The Hindu day mode: --day YYYY-MM-DD (instead of a day of the month),
+    // --days N, --json.
+    std::string hinduDay;  // YYYY-MM-DD, a real date in 1901..2050
+    int days = 0;          // 1..3660; 0: not given (one day)
+    bool json = false;
 };
 
 // One option of the readable mode. Every option is written here once: the

@@ -22,6 +22,7 @@
 
 #include "input/CalculationDriver.h"
 #include "report/CommandLine.h"
+#include "report/DayReport.h"
 #include "places/lookup/SystemPlaces.h"
 #include "report/FriendlyReport.h"
 #include "report/PlaceOption.h"
@@ -97,6 +98,31 @@ int WritePdf(const velmora::FriendlyOptions& options, const velmora::ResultsPage
     return velmora::kExitResults;
 }
 
+// --day YYYY-MM-DD: the Hindu day of each date asked for, as text or JSON.
+int RunDayMode(const velmora::FriendlyOptions& options) {
+    std::unique_ptr<velmora::PlaceDirectory> places;
+    if (!options.place.empty()) places = velmora::OpenPlaceDirectory();
+    const velmora::DaySite site = velmora::DaySiteFromOptions(options, places.get());
+    if (!site.failure.empty()) return Fail(site.failure, site.status);
+    for (const std::string& said : site.said) std::fprintf(stderr, "%s\n", said.c_str());
+    std::string out;
+    bool first = true;
+    for (const velmora::CivilDate& date : velmora::DatesFromOptions(options)) {
+        const std::optional<velmora::HinduDay> day =
+            velmora::ComputeHinduDay(date.year, date.month, date.day, site.observer, *site.zone);
+        if (!day) return Fail("no Hindu day for that date and place", velmora::kExitFailure);
+        if (options.json) {
+            out += velmora::DayJsonLine(*day, *site.zone);
+        } else {
+            if (!first) out += '\n';
+            out += velmora::DayText(*day, *site.zone);
+        }
+        first = false;
+    }
+    if (!WriteAll(out)) return Fail(WriteFailure(), velmora::kExitFailure);
+    return velmora::kExitResults;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -123,6 +149,8 @@ int main(int argc, char** argv) {
                                                      : Fail(WriteFailure(), velmora::kExitFailure);
         case velmora::CommandLine::Mode::JsonLines:
             return RunJsonLinesMode(line.file);
+        case velmora::CommandLine::Mode::Day:
+            return RunDayMode(line.options);
         case velmora::CommandLine::Mode::Readable:
             break;
     }

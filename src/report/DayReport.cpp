@@ -1,0 +1,264 @@
+#include "report/DayReport.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <cstdio>
+
+#include "astronomy/Calendar.h"
+#include "astronomy/Epochs.h"
+#include "day/DayTables.h"
+#include "engine/Engine.h"
+#include "places/lookup/PlaceFinder.h"
+#include "places/lookup/ZoneClock.h"
+#include "panchang/PanchangTables.h"
+#include "report/CommandLine.h"
+
+namespace velmora {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+int Number(std::string_view digits) {
+    int n = 0;
+    for (const char c : digits) n = n * 10 + (c - '0');
+    return n;
+}
+
+// "28:36N" (checked by the option) as signed degrees: north and east positive.
+double Degrees(std::string_view coordinate) {
+    const auto colon = coordinate.find(':');
+    const double value = Number(coordinate.substr(0, colon)) +
+                         Number(coordinate.substr(colon + 1, coordinate.size() - colon - 2)) / 60.0;
+    const char hemisphere = coordinate.back();
+    return hemisphere == 'S' || hemisphere == 's' || hemisphere == 'W' || hemisphere == 'w' ? -value : value;
+}
+
+// Six decimals are a tenth of a metre: enough, and short to read.
+double Rounded(double degrees) { return std::round(degrees * 1e6) / 1e6; }
+
+Json Moment(const std::optional<double>& jdUt, const DayZone& zone) {
+    if (!jdUt) return nullptr;
+    const std::string text = LocalTimeText(*jdUt, zone);
+    if (text.empty()) return nullptr;
+    return text;
+}
+
+Json Span(const std::optional<DaySpan>& span, const DayZone& zone) {
+    if (!span) return nullptr;
+    return Json{{"start", Moment(span->startJdUt, zone)}, {"end", Moment(span->endJdUt, zone)}};
+}
+
+std::string_view Paksha(int tithi) { return tithi <= 15 ? "Shukla" : "Krishna"; }
+
+Json Elements(const std::vector<DayElement>& elements, const DayZone& zone, bool withPaksha) {
+    Json list = Json::array();
+    for (const DayElement& e : elements) {
+        Json item{{"number", e.number}, {"name", std::string(e.name)}};
+        if (withPaksha) item["paksha"] = std::string(Paksha(e.number));
+        item["start"] = Moment(e.startJdUt, zone);
+        item["end"] = Moment(e.endJdUt, zone);
+        list.push_back(std::move(item));
+    }
+    return list;
+}
+
+std::string DateText(const HinduDay& day) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", day.year % 10000, day.month % 100, day.day % 100);
+    return text;
+}
+
+std::string_view VaraName(int vara) {
+    const std::optional<VaraRow> row = VaraRowOf(vara);
+    return row ? row->lblDay : std::string_view();
+}
+
+std::string MasaText(int index) { return std::string(MasaNames[static_cast<std::size_t>(((index % 12) + 12) % 12)]); }
+
+// "2026-12-07 06:54:02 +05:30" from "2026-12-07T06:54:02+05:30".
+std::string Readable(const std::optional<double>& jdUt, const DayZone& zone, std::string_view missing) {
+    if (!jdUt) return std::string(missing);
+    std::string text = LocalTimeText(*jdUt, zone);
+    if (text.size() != 25) return std::string(missing);
+    text[10] = ' ';
+    text.insert(19, " ");
+    return text;
+}
+
+std::string Caption(std::string_view caption) {
+    std::string line(caption);
+    line.resize(18, ' ');
+    return line;
+}
+
+}  // namespace
+
+DaySite DaySiteFromOptions(const FriendlyOptions& o, const PlaceDirectory* directory) {
+    DaySite site;
+    if (!o.place.empty()) {
+        if (directory == nullptr) {
+            site.failure = "--place: this velmora-report was built without the gazetteer (libgeonames)";
+            site.status = kExitFailure;
+            return site;
+        }
+        const std::string_view d = o.hinduDay;
+        const LocalMoment noon{Number(d.substr(0, 4)), Number(d.substr(5, 2)), Number(d.substr(8, 2)), 12, 0};
+        const PlaceAnswer answer = FindPlaceOnDate(*directory, o.place, noon);
+        if (!answer.found) {
+            site.failure = "--place: " + answer.problem;
+            site.status = kExitUsage;
+            return site;
+        }
+        const Place& place = answer.place.place;
+        site.zone = ZoneClock(place.zoneId);
+        if (!site.zone) {
+            site.failure = "--place: the time-zone database does not know the zone " + place.zoneId;
+            site.status = kExitFailure;
+            return site;
+        }
+        site.observer = Observer{place.latitude, place.longitude, 0};
+        site.said.push_back("place: " + PlaceLabel(place) + " (" + place.zoneId + ")");
+        return site;
+    }
+    // Typed: the zone's direction from the longitude, daylight saving one
+    // hour ahead, exactly as the moment's report forms it.
+    BirthRecord birth;
+    const auto colon = o.zone.find(':');
+    birth.ZoneHours = static_cast<std::int16_t>(Number(std::string_view(o.zone).substr(0, colon)));
+    birth.ZoneMinutes = static_cast<std::int16_t>(Number(std::string_view(o.zone).substr(colon + 1)));
+    const auto lonColon = o.lon.find(':');
+    birth.LonDegrees = static_cast<std::int16_t>(Number(std::string_view(o.lon).substr(0, lonColon)));
+    birth.LonMinutes =
+        static_cast<std::int16_t>(Number(std::string_view(o.lon).substr(lonColon + 1, o.lon.size() - lonColon - 2)));
+    birth.LonIsEast = o.lon.back() == 'E' || o.lon.back() == 'e';
+    birth.DstOn = o.dst;
+    const WorkingValues w = PrepareWorkingValues(birth, J2000);
+    site.zone = std::make_unique<FixedZone>(w.SignedZone);
+    site.observer = Observer{Degrees(o.lat), Degrees(o.lon), 0};
+    return site;
+}
+
+std::vector<CivilDate> DatesFromOptions(const FriendlyOptions& o) {
+    std::vector<CivilDate> dates;
+    if (o.hinduDay.size() != 10) return dates;
+    const std::string_view d = o.hinduDay;
+    const double first = CivilDayNumber(Number(d.substr(5, 2)), Number(d.substr(8, 2)), Number(d.substr(0, 4)));
+    const int count = o.days > 0 ? o.days : 1;
+    for (int i = 0; i < count; ++i) {
+        CalendarMoment date;
+        if (!CalendarFromJulianDay(first + i, date)) break;
+        dates.push_back({static_cast<int>(date.year), static_cast<int>(date.month), static_cast<int>(date.day)});
+    }
+    return dates;
+}
+
+std::string DayJsonLine(const HinduDay& day, const DayZone& zone) {
+    Json j;
+    j["date"] = DateText(day);
+    j["latitude"] = Rounded(day.place.latitude);
+    j["longitude"] = Rounded(day.place.longitude);
+    j["zone"] = zone.Name();
+    j["sunrise"] = Moment(day.sunrise, zone);
+    j["sunset"] = Moment(day.sunset, zone);
+    j["next_sunrise"] = Moment(day.nextSunrise, zone);
+    j["moonrise"] = Moment(day.moonrise, zone);
+    j["moonset"] = Moment(day.moonset, zone);
+    j["note"] = day.note.empty() ? Json(nullptr) : Json(day.note);
+    j["day_start"] = Moment(day.startJdUt, zone);
+    j["day_end"] = Moment(day.endJdUt, zone);
+    j["vara"] = Json{{"number", day.vara}, {"name", std::string(VaraName(day.vara))}};
+    j["tithi"] = Elements(day.tithi, zone, true);
+    j["nakshatra"] = Elements(day.nakshatra, zone, false);
+    j["yoga"] = Elements(day.yoga, zone, false);
+    j["karana"] = Elements(day.karana, zone, false);
+    j["rahu_kalam"] = Span(day.rahuKalam, zone);
+    j["yamaganda"] = Span(day.yamaganda, zone);
+    j["gulika_kalam"] = Span(day.gulikaKalam, zone);
+    j["abhijit_muhurta"] = Span(day.abhijitMuhurta, zone);
+    j["brahma_muhurta"] = Span(day.brahmaMuhurta, zone);
+    if (day.masa) {
+        j["masa"] = Json{{"amanta", MasaText(day.masa->amanta)},
+                         {"purnimanta", MasaText(day.masa->purnimanta)},
+                         {"adhika", day.masa->adhika},
+                         {"kshaya", day.masa->kshaya},
+                         {"paksha", day.masa->shukla ? "Shukla" : "Krishna"}};
+        j["shaka_year"] = day.masa->shakaYear;
+        j["vikram_year"] = day.masa->vikramYear;
+    } else {
+        j["masa"] = nullptr;
+        j["shaka_year"] = nullptr;
+        j["vikram_year"] = nullptr;
+    }
+    if (day.sankranti) {
+        j["sankranti"] = Json{{"sign", std::string(SignNames[static_cast<std::size_t>(day.sankranti->sign % 12)])},
+                              {"moment", Moment(day.sankranti->jdUt, zone)}};
+    } else {
+        j["sankranti"] = nullptr;
+    }
+    return j.dump() + "\n";
+}
+
+std::string DayText(const HinduDay& day, const DayZone& zone) {
+    std::string out;
+    auto line = [&out](std::string_view caption, const std::string& value) {
+        out += Caption(caption);
+        out += value;
+        out += '\n';
+    };
+    char where[96];
+    std::snprintf(where, sizeof where, "%.4f%c %.4f%c", std::fabs(day.place.latitude),
+                  day.place.latitude < 0 ? 'S' : 'N', std::fabs(day.place.longitude),
+                  day.place.longitude < 0 ? 'W' : 'E');
+    line("Day", DateText(day) + ", " + std::string(VaraName(day.vara)) + " (sunrise to next sunrise)");
+    line("Place", std::string(where) + ", zone " + zone.Name());
+    line("Sunrise", Readable(day.sunrise, zone, "does not rise"));
+    line("Sunset", Readable(day.sunset, zone, "does not set"));
+    line("Next sunrise", Readable(day.nextSunrise, zone, "does not rise"));
+    line("Moonrise", Readable(day.moonrise, zone, "does not rise on this date"));
+    line("Moonset", Readable(day.moonset, zone, "does not set on this date"));
+    if (!day.note.empty()) line("Note", day.note);
+    auto elements = [&](std::string_view caption, const std::vector<DayElement>& list, bool paksha) {
+        bool first = true;
+        for (const DayElement& e : list) {
+            std::string value(e.name);
+            if (paksha) value += std::string(" (") + std::string(Paksha(e.number)) + ")";
+            value.resize(std::max<std::size_t>(value.size() + 1, 28), ' ');
+            value += Readable(e.startJdUt, zone, "?") + "  to  " + Readable(e.endJdUt, zone, "?");
+            line(first ? caption : "", value);
+            first = false;
+        }
+    };
+    elements("Tithi", day.tithi, true);
+    elements("Nakshatra", day.nakshatra, false);
+    elements("Yoga", day.yoga, false);
+    elements("Karana", day.karana, false);
+    auto span = [&](std::string_view caption, const std::optional<DaySpan>& s) {
+        if (!s) {
+            line(caption, "none (needs sunrise and sunset)");
+            return;
+        }
+        line(caption, Readable(s->startJdUt, zone, "?") + "  to  " + Readable(s->endJdUt, zone, "?"));
+    };
+    span("Rahu kalam", day.rahuKalam);
+    span("Yamaganda", day.yamaganda);
+    span("Gulika kalam", day.gulikaKalam);
+    span("Abhijit muhurta", day.abhijitMuhurta);
+    span("Brahma muhurta", day.brahmaMuhurta);
+    if (day.masa) {
+        const std::string adhika = day.masa->adhika ? "Adhika " : "";
+        line("Lunar month", adhika + MasaText(day.masa->amanta) + " (amanta), " + adhika +
+                                MasaText(day.masa->purnimanta) + " (purnimanta), " +
+                                (day.masa->shukla ? "Shukla" : "Krishna") + " paksha" +
+                                (day.masa->kshaya ? "; kshaya (two sankrantis)" : ""));
+        line("Years", "Shaka " + std::to_string(day.masa->shakaYear) + ", Vikram " +
+                          std::to_string(day.masa->vikramYear));
+    }
+    line("Sankranti", day.sankranti ? std::string(SignNames[static_cast<std::size_t>(day.sankranti->sign % 12)]) +
+                                          " at " + Readable(day.sankranti->jdUt, zone, "?")
+                                    : std::string("none in this day"));
+    return out;
+}
+
+}  // namespace velmora
