@@ -104,6 +104,7 @@ int RunDayMode(const velmora::FriendlyOptions& options) {
     if (!options.place.empty()) places = velmora::OpenPlaceDirectory();
     const velmora::DaySite site = velmora::DaySiteFromOptions(options, places.get());
     if (!site.failure.empty()) return Fail(site.failure, site.status);
+    velmora::ClearUpperVectorState();  // after the gazetteer and the zone database, see VectorState.h
     for (const std::string& said : site.said) std::fprintf(stderr, "%s\n", said.c_str());
     std::string out;
     bool first = true;

@@ -1,10 +1,13 @@
 #include "places/lookup/ZoneClock.h"
 
+#include "shared/VectorState.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QTimeZone>
 
 #include <cmath>
+#include <limits>
 
 namespace velmora {
 
@@ -22,9 +25,26 @@ public:
         // margin), the offset of the nearest end.
         constexpr double kLowest = -31'000'000'000.0;
         constexpr double kHighest = 32'600'000'000.0;
-        const double clamped = std::isfinite(seconds) ? std::fmin(std::fmax(seconds, kLowest), kHighest) : 0;
-        const QDateTime at = QDateTime::fromSecsSinceEpoch(static_cast<qint64>(clamped), Qt::UTC);
-        return zone_.offsetFromUtc(at) / 3600.0;
+        const auto at = static_cast<qint64>(std::isfinite(seconds) ? std::fmin(std::fmax(seconds, kLowest), kHighest) : 0);
+        // The database is slow to ask: the offset is kept with the stretch
+        // between the transitions around the moment asked about.
+        if (!(at >= from_ && at < to_)) {
+            const QDateTime when = QDateTime::fromSecsSinceEpoch(at, Qt::UTC);
+            offsetSeconds_ = zone_.offsetFromUtc(when);
+            const QTimeZone::OffsetData before = zone_.previousTransition(when.addSecs(1));
+            const QTimeZone::OffsetData after = zone_.nextTransition(when);
+            // No transition before or after: the offset holds all the way.
+            from_ = before.atUtc.isValid() ? before.atUtc.toSecsSinceEpoch() : std::numeric_limits<qint64>::min();
+            to_ = after.atUtc.isValid() ? after.atUtc.toSecsSinceEpoch() : std::numeric_limits<qint64>::max();
+            if (from_ > at || to_ <= at) {  // a database that answers oddly: keep only this second
+                from_ = at;
+                to_ = at + 1;
+            }
+            // Qt's time-zone code leaves the vector registers in the state
+            // that slows the calculation's SSE code several times (VectorState.h).
+            ClearUpperVectorState();
+        }
+        return offsetSeconds_ / 3600.0;
     }
 
     std::string Name() const override { return id_; }
@@ -32,6 +52,10 @@ public:
 private:
     QTimeZone zone_;
     std::string id_;
+    // The stretch [from_, to_) of UTC seconds over which offsetSeconds_ holds.
+    mutable qint64 from_ = 1;
+    mutable qint64 to_ = 0;
+    mutable int offsetSeconds_ = 0;
 };
 
 }  // namespace
@@ -39,7 +63,9 @@ private:
 std::unique_ptr<DayZone> ZoneClock(const std::string& zoneId) {
     if (zoneId.empty()) return nullptr;
     QTimeZone zone(QByteArray::fromStdString(zoneId));
-    if (!zone.isValid()) return nullptr;
+    const bool known = zone.isValid();
+    ClearUpperVectorState();
+    if (!known) return nullptr;
     return std::make_unique<DatabaseZone>(std::move(zone), zoneId);
 }
 

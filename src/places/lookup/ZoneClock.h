@@ -10,7 +10,8 @@
 // day on which the clocks change shows each time on the clock then in force.
 namespace velmora {
 
-// Nothing when the database does not know the zone.
+// Nothing when the database does not know the zone. The zone keeps the last
+// answer's stretch between transitions: one zone object per thread.
 std::unique_ptr<DayZone> ZoneClock(const std::string& zoneId);
 
 }  // namespace velmora
