@@ -10,6 +10,7 @@
 #include "astronomy/TransitionSearch.h"
 #include "day/DayTables.h"
 #include "engine/Engine.h"
+#include "panchang/MoonMansion.h"
 #include "panchang/PanchangReport.h"
 #include "panchang/PanchangRules.h"
 #include "panchang/PanchangTables.h"
@@ -19,32 +20,13 @@ namespace velmora {
 
 namespace {
 
-constexpr double kMansion = 40.0 / 3;             // 13°20'
-constexpr double kMansionTolerance = 1e-5;        // degrees of the Moon: under 0.1 s
-constexpr int kMaxMansionSteps = 50;
 constexpr double kStepAfterBoundary = 1.0 / 24;  // days: where the next element is looked at
-
-double Wrap180(double x) { return x - 360 * std::floor((x + 180) / 360); }
 
 struct FoundElement {
     int number;
     std::string_view name;
     PeriodMoments span;
 };
-
-// The JDE at which the panchang's Moon, less the ayanamsa held at `negAyanamsa`,
-// stands at `target` degrees, searched from `at`.
-std::optional<double> MoonAtSidereal(SunMoon at, double target, double negAyanamsa) {
-    for (int step = 0; step < kMaxMansionSteps; ++step) {
-        const double off = Wrap180(target - (at.moon.longitude + negAyanamsa));
-        if (!std::isfinite(off)) return std::nullopt;
-        if (std::fabs(off) < kMansionTolerance) return at.jde;
-        const double dt = off / at.MoonDailyMotionNow();
-        if (!std::isfinite(dt)) return std::nullopt;
-        at = SunMoonAt(at.jde + dt, MoonMotion::Deferred);
-    }
-    return std::nullopt;
-}
 
 std::optional<FoundElement> TithiAt(const SunMoon& at) {
     const std::optional<int> index = TithiIndexOf(at.moon.longitude, at.sun.longitude);
@@ -80,22 +62,17 @@ std::optional<FoundElement> YogaAt(const SunMoon& at) {
 }
 
 std::optional<FoundElement> NakshatraAt(const SunMoon& at) {
-    const double negAyanamsa = NegativeAyanamsa(at.jde);
-    const double sidereal = Normalize360(at.moon.longitude + negAyanamsa);
-    if (!std::isfinite(sidereal)) return std::nullopt;
-    int index = static_cast<int>(std::floor(sidereal / kMansion));
-    if (index < 0) index = 0;
-    if (index > 26) index = 26;
-    const std::optional<double> start = MoonAtSidereal(at, index * kMansion, negAyanamsa);
-    if (!start) return std::nullopt;
-    const std::optional<double> end = MoonAtSidereal(SunMoonAt(*start, MoonMotion::Deferred), (index + 1) * kMansion, negAyanamsa);
-    if (!end) return std::nullopt;
-    return FoundElement{index + 1, NakshatraNames[static_cast<std::size_t>(index)], PeriodMoments{*start, *end}};
+    // As the moment's report finds the mansion: the sidereal Moon's spans with
+    // the ayanamsa held at the moment.
+    SiderealMoonSpans spans(at, NegativeAyanamsa(at.jde));
+    const std::optional<int> pada = PadaIndexOf(spans.Longitude());
+    if (!pada) return std::nullopt;
+    const int mansion = *pada / PadasPerMansion;
+    const std::optional<PeriodMoments> span = spans.Moments(mansion, PadasPerMansion);
+    if (!span || mansion < 0 || mansion > 26) return std::nullopt;
+    return FoundElement{mansion + 1, NakshatraNames[static_cast<std::size_t>(mansion)], *span};
 }
 
-// Every element of one kind in force between two JDEs, in time order: each
-// searched from a moment inside it (the day's start, then a little after the
-// end of the one before).
 template <typename ElementAt>
 std::optional<DayElement> ElementFrom(const ReportMinute& minute, ElementAt elementAt) {
     const std::optional<FoundElement> element = elementAt(SunMoonAt(minute.jde));

@@ -17,12 +17,11 @@
 // searches (TransitionSearch), each started from a whole local minute inside
 // the element, through the report's own time chain (PanchangTimeChain), so
 // that every span here is, to the bit, the span the moment's report gives for
-// that minute (`fromJdUt`). The report's searches stop within 0.001° of a
-// boundary, so the spans it gives for different minutes of one element can
-// differ by a few seconds; consecutive spans here can therefore meet a few
-// seconds apart. The nakshatra is the mansion of the panchang's Moon less its ayanamsa,
-// searched the way the yoga is (ayanamsa held at the moment the search starts
-// from). All moments are Julian days in universal time; the zone turns them
+// that minute (`fromJdUt`); the nakshatra is the report's mansion of the
+// panchang's Moon (SiderealMoonSpans). The report's searches stop within
+// 0.001° of a boundary, so the spans it gives for different minutes of one
+// element can differ by a few seconds; consecutive spans here can therefore
+// meet a few seconds apart. All moments are Julian days in universal time; the zone turns them
 // into clock text (DayZone.h) and may change its offset within the day.
 //
 // A date on which the Sun does not rise runs from local midnight to the next

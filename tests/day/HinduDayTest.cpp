@@ -113,6 +113,25 @@ TEST(HinduDay, EverySpanIsTheMomentReportsSpan) {
         for (const DayElement& e : day->tithi) check(e, &PanchangResult::CurrentTithiSpan, 12);
         for (const DayElement& e : day->karana) check(e, &PanchangResult::CurrentKaranaSpan, 6);
         for (const DayElement& e : day->yoga) check(e, &PanchangResult::CurrentYogaSpan, 0);
+        for (const DayElement& e : day->nakshatra) {
+            // The report's mansion span lives in its own part of the result.
+            CalendarMoment local;
+            ASSERT_TRUE(CalendarFromJulianDay(e.fromJdUt + 5.5 / 24 + 1e-7, local));
+            WorkingValues w;
+            w.CalcYear = static_cast<int>(local.year);
+            w.CalcMonth = static_cast<int>(local.month);
+            w.CalcDay = static_cast<int>(local.day);
+            w.LocalHours = static_cast<int>(local.hour) + static_cast<int>(local.minute) / 60.0;
+            w.SignedZone = 5.5;
+            const QueryDate date{w.CalcMonth, static_cast<std::int16_t>(w.CalcDay), static_cast<std::int16_t>(w.CalcYear)};
+            const PanchangResult report = CalculatePanchang(w, date);
+            const PanchangMoment m = PanchangTimeChain(w);
+            ASSERT_TRUE(report.Mansion.Pada);
+            EXPECT_EQ(*report.Mansion.Pada / 4 + 1, e.number);
+            EXPECT_EQ(report.Mansion.MansionSpan, FormatJDTime(EphemerisFromUniversal(e.startJdUt) + m.shownTz / 24) +
+                                                      "  to " +
+                                                      FormatJDTime(EphemerisFromUniversal(e.endJdUt) + m.shownTz / 24));
+        }
     }
 }
 
