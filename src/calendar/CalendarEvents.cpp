@@ -100,7 +100,7 @@ std::string ObservanceTitle(Observance observance) {
     return name;
 }
 
-std::string LocalTimeText(double jd, const OffsetAt& offset) {
+std::string EventTimeText(double jd, const OffsetAt& offset) {
     const std::optional<int> minutes = offset ? offset(jd) : std::optional<int>();
     const int east = minutes.value_or(0);
     const std::optional<UtcTime> local = UtcFromJulianDay(jd + east / 1440.0);
@@ -146,8 +146,8 @@ std::vector<CalendarEvent> ObservanceEvents(const std::vector<ObservanceEntry>& 
                               placeKey);
         event.description = std::string(ObservanceName(entry.observance)) + ". Tithi " +
                             std::to_string(entry.tithi.number) + " from " +
-                            LocalTimeText(entry.tithi.start, offset) + " to " +
-                            LocalTimeText(entry.tithi.end, offset) + ".";
+                            EventTimeText(entry.tithi.start, offset) + " to " +
+                            EventTimeText(entry.tithi.end, offset) + ".";
         event.description += entry.how == TithiOnDay::Kshaya
                                  ? " The tithi begins after sunrise and ends before the next sunrise (kshaya)."
                                  : " In force at sunrise.";
@@ -165,7 +165,7 @@ std::vector<CalendarEvent> ObservanceEvents(const std::vector<ObservanceEntry>& 
                                   Slug(sankranti.sign),
                               placeKey);
         event.description = "The sidereal Sun enters " + sankranti.sign + " at " +
-                            LocalTimeText(sankranti.moment, offset) + ".";
+                            EventTimeText(sankranti.moment, offset) + ".";
         events.push_back(std::move(event));
     }
     for (const MoonPhaseMoment& phase : phases) {
@@ -182,7 +182,7 @@ std::vector<CalendarEvent> ObservanceEvents(const std::vector<ObservanceEntry>& 
                               placeKey);
         event.description = std::string(full ? "Full moon (the Moon 180° from the Sun)"
                                               : "New moon (the Moon in line with the Sun)") +
-                            " at " + LocalTimeText(phase.moment, offset) + ".";
+                            " at " + EventTimeText(phase.moment, offset) + ".";
         events.push_back(std::move(event));
     }
     const auto startOf = [](const CalendarEvent& event) {

@@ -70,7 +70,7 @@ std::string ObservanceTitle(Observance observance);
 // A local time as "2026-01-13 15:17:02 +05:30" (the offset from `offset`;
 // UTC with "+00:00" when it is not known). Empty for a moment that cannot be
 // shown.
-std::string LocalTimeText(double jd, const OffsetAt& offset);
+std::string EventTimeText(double jd, const OffsetAt& offset);
 
 // Letters and digits of `text` in lower case, anything else one hyphen:
 // "New Delhi, India" gives "new-delhi-india".

@@ -13,6 +13,7 @@
 
 #include "gui/MessageBoxes.h"
 #include "gui/WindowServices.h"
+#include "results/print/MonthDocument.h"
 #include "results/print/ReportDocument.h"
 
 namespace velmora {
@@ -86,6 +87,37 @@ void SaveReportAsPdf(const Report& report, const std::string& suggestedName, Rep
         dialogs.SaveFileName(parent, QDir(folder).filePath(QString::fromStdString(suggestedName)));
     if (!path || path->isEmpty()) return;
     const QString failure = SaveReportPdf(report, *path, DefaultReportPageSize());
+    if (!failure.isEmpty()) messages.Show(failure.toStdString(), MessageIcon::Critical);
+}
+
+void PrintMonth(const MonthGrid& grid, const std::string& place, ReportDialogs& dialogs, MessageBoxes& messages,
+                QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(DefaultReportPageSize());
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    printer.setDocName(FromUtf8(MonthTitle(grid.year, grid.month) + " \u2013 " + place));
+    printer.setCreator(FromUtf8(ProgramNameAndVersion));
+    if (!dialogs.ChoosePrinter(parent, printer)) return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        messages.Show(QStringLiteral("The calendar could not be printed on \u201C%1\u201D.").arg(where).toStdString(),
+                      MessageIcon::Critical);
+        return;
+    }
+    PaintMonthPage(grid, place, printer, painter);
+    painter.end();
+}
+
+void SaveMonthAsPdf(const MonthGrid& grid, const std::string& place, const std::string& suggestedName,
+                    ReportDialogs& dialogs, MessageBoxes& messages, QWidget* parent) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    const std::optional<QString> path =
+        dialogs.SaveFileName(parent, QDir(folder).filePath(QString::fromStdString(suggestedName)));
+    if (!path || path->isEmpty()) return;
+    const QString failure = SaveMonthPdf(grid, place, *path, DefaultReportPageSize());
     if (!failure.isEmpty()) messages.Show(failure.toStdString(), MessageIcon::Critical);
 }
 

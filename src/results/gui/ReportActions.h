@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "calendar/MonthGrid.h"
 #include "results/Report.h"
 
 class QPrinter;
@@ -47,6 +48,13 @@ void PrintReport(const Report& report, ReportDialogs& dialogs, MessageBoxes& mes
 // be written gets a message naming it, and nothing half-written is left.
 void SaveReportAsPdf(const Report& report, const std::string& suggestedName, ReportDialogs& dialogs,
                      MessageBoxes& messages, QWidget* parent);
+
+// The month calendar's Print… and Save as PDF…: the same dialogs and
+// messages as the report's, the month on one landscape page.
+void PrintMonth(const MonthGrid& grid, const std::string& place, ReportDialogs& dialogs, MessageBoxes& messages,
+                QWidget* parent);
+void SaveMonthAsPdf(const MonthGrid& grid, const std::string& place, const std::string& suggestedName,
+                    ReportDialogs& dialogs, MessageBoxes& messages, QWidget* parent);
 
 // Copy: the text selected in the window's focused label or text box when
 // there is one, else the whole report as plain text, onto the clipboard.

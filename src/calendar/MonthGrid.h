@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calendar/Observances.h"
+
+// The month as the wall almanac shows it: weeks in rows from Sunday to
+// Saturday, each date with what is read off its Hindu day. Plain data, the
+// same for the window, its print and the report tool.
+namespace velmora {
+
+struct MonthCell {
+    CivilDate date;
+    bool inMonth = false;  // false for the leading and trailing days of the neighbour months (left blank)
+    bool computed = false; // the day could be computed (a valid date and place)
+
+    int tithiNumber = 0;      // 1..30 at sunrise
+    std::string tithi;        // its name in the program's spelling
+    std::string paksha;       // "Shukla" or "Krishna"
+    std::string nakshatra;    // at sunrise
+    std::optional<MoonPhase> moon;  // a new or full moon falls in this day (sunrise to sunrise)
+    std::vector<std::string> observances;  // short titles of the observances kept this day
+    std::string sankranti;    // "Makara Sankranti" when the Sun enters a sign this day
+    std::string sunrise;      // "06:58" local clock; empty when the Sun does not rise
+    std::string sunset;       // "17:24"
+    std::string masa;         // the amanta month at sunrise, "Adhika Jyeshtha"
+};
+
+struct MonthGrid {
+    int year = 0;
+    int month = 0;
+    std::vector<std::array<MonthCell, 7>> weeks;  // Sunday first
+    std::string lunarMonths;  // "Vaishakha – Adhika Jyeshtha (amanta)"
+    std::string years;        // "Shaka 1948 · Vikram 2083"
+};
+
+// The place a calendar is computed for.
+struct CalendarPlace {
+    std::string label;        // "Pune, Maharashtra, India", or the typed coordinates
+    double latitude = 0;      // degrees, north positive
+    double longitude = 0;     // degrees, east positive
+    std::string zoneId;       // IANA zone; empty: the fixed offset below
+    double offsetHours = 0;   // the clock's offset from UT when there is no zone name
+};
+
+// The weeks of a month with only the dates filled: four to six rows, days
+// outside the month marked. Empty for a month outside 1..12.
+std::vector<std::array<MonthCell, 7>> MonthLayout(int year, int month);
+
+// The cell of a date in the grid, or null when the grid does not show it in
+// its month.
+const MonthCell* CellOf(const MonthGrid& grid, const CivilDate& date);
+
+// The month before or after (step -1 or +1, or any number of months).
+CivilDate StepMonth(int year, int month, int months);
+
+// "May 2026".
+std::string MonthTitle(int year, int month);
+
+}  // namespace velmora

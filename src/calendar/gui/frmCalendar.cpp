@@ -1,0 +1,410 @@
+#include "calendar/gui/frmCalendar.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCompleter>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
+
+#include "calendar/CalendarEvents.h"
+#include "gui/MenuActions.h"
+#include "gui/ProgramTitle.h"
+#include "gui/ScreenFit.h"
+#include "results/gui/ReportActions.h"
+#include "results/print/MonthDocument.h"
+
+namespace velmora {
+
+namespace {
+
+QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+constexpr const char* MonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
+                                      "July",    "August",   "September", "October", "November", "December"};
+
+std::string PlaceLine(const CalendarPlace& place) {
+    std::string line = place.label;
+    if (!place.zoneId.empty()) line += (line.empty() ? "" : " · ") + place.zoneId;
+    return line;
+}
+
+CivilDate Clamped(const CivilDate& date) {
+    if (date.year < frmCalendar::FirstYear) return {frmCalendar::FirstYear, 1, 1};
+    if (date.year > frmCalendar::LastYear) return {frmCalendar::LastYear, 12, 31};
+    return date;
+}
+
+}  // namespace
+
+// ---- the grid ----
+
+MonthView::MonthView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("grdCalMonth"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("Month"));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void MonthView::SetGrid(MonthGrid grid, std::string place) {
+    grid_ = std::move(grid);
+    place_ = std::move(place);
+    if (selected_.year != grid_.year || selected_.month != grid_.month) {
+        selected_ = {grid_.year, grid_.month, 1};
+    }
+    update();
+}
+
+void MonthView::Select(const CivilDate& date) {
+    selected_ = date;
+    update();
+}
+
+QRectF MonthView::Area() const { return QRectF(rect()).adjusted(6, 4, -6, -6); }
+
+QRect MonthView::CellRect(const CivilDate& date) const {
+    return MonthCellRect(grid_, date, Area()).toAlignedRect();
+}
+
+QSize MonthView::minimumSizeHint() const {
+    // Small enough for a laptop at twice the scale: the type follows the box.
+    return {7 * 72, 6 * 44 + 60};
+}
+
+QSize MonthView::sizeHint() const { return {7 * 150, 6 * 96 + 90}; }
+
+void MonthView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    MonthDrawing drawing;
+    drawing.place = place_;
+    drawing.selected = selected_;
+    drawing.focused = hasFocus();
+    PaintMonth(grid_, drawing, painter, Area());
+}
+
+void MonthView::Go(const CivilDate& date) {
+    const CivilDate target = Clamped(date);
+    if (target.year == grid_.year && target.month == grid_.month) {
+        Select(target);
+    } else {
+        selected_ = target;
+        emit MoveRequested(target);
+    }
+}
+
+void MonthView::keyPressEvent(QKeyEvent* event) {
+    const bool ctrl = (event->modifiers() & Qt::ControlModifier) != 0;
+    const auto sameDay = [this](int months) {
+        const CivilDate first = StepMonth(selected_.year, selected_.month, months);
+        return CivilDate{first.year, first.month, std::min(selected_.day, DaysInMonth(first.year, first.month))};
+    };
+    switch (event->key()) {
+        case Qt::Key_Left: Go(AddDays(selected_, -1)); break;
+        case Qt::Key_Right: Go(AddDays(selected_, 1)); break;
+        case Qt::Key_Up: Go(AddDays(selected_, -7)); break;
+        case Qt::Key_Down: Go(AddDays(selected_, 7)); break;
+        case Qt::Key_Home: Go({selected_.year, selected_.month, 1}); break;
+        case Qt::Key_End: Go({selected_.year, selected_.month, DaysInMonth(selected_.year, selected_.month)}); break;
+        case Qt::Key_PageUp: Go(sameDay(ctrl ? -12 : -1)); break;
+        case Qt::Key_PageDown: Go(sameDay(ctrl ? 12 : 1)); break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space: emit Activated(selected_); break;
+        default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void MonthView::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    if (const auto date = MonthDateAt(grid_, Area(), event->position())) Select(*date);
+}
+
+void MonthView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (const auto date = MonthDateAt(grid_, Area(), event->position())) {
+        Select(*date);
+        emit Activated(*date);
+    }
+}
+
+void MonthView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void MonthView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+// ---- the window ----
+
+frmCalendar::frmCalendar(WindowServices& services, MonthSource source, OpenDay openDay, QWidget* parent)
+    : QMainWindow(parent), services_(services), source_(std::move(source)), openDay_(std::move(openDay)) {
+    setObjectName(QStringLiteral("frmCalendar"));
+    setWindowTitle(QString::fromUtf8(WindowCaption));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuCalFile"));
+    AddMenuItem(file, QStringLiteral("&Print…"), QStringLiteral("mnuCalPrint"), [this] { mnuPrint_Click(); })
+        ->setShortcut(QKeySequence::Print);
+    AddMenuItem(file, QStringLiteral("Save as P&DF…"), QStringLiteral("mnuCalSavePdf"), [this] { mnuSavePdf_Click(); })
+        ->setShortcut(QKeySequence::Save);
+    file->addSeparator();
+    AddMenuItem(file, QStringLiteral("&Close"), QStringLiteral("mnuCalClose"), [this] { close(); })
+        ->setShortcut(QKeySequence::Close);
+    QMenu* go = menuBar()->addMenu(QStringLiteral("&Go"));
+    go->setObjectName(QStringLiteral("mnuCalGo"));
+    AddMenuItem(go, QStringLiteral("&Previous Month"), QStringLiteral("mnuCalPrevMonth"), [this] { cmdPrevMonth_Click(); })
+        ->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    AddMenuItem(go, QStringLiteral("&Next Month"), QStringLiteral("mnuCalNextMonth"), [this] { cmdNextMonth_Click(); })
+        ->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+    AddMenuItem(go, QStringLiteral("Previous &Year"), QStringLiteral("mnuCalPrevYear"), [this] { cmdPrevYear_Click(); })
+        ->setShortcut(QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Left));
+    AddMenuItem(go, QStringLiteral("Next Y&ear"), QStringLiteral("mnuCalNextYear"), [this] { cmdNextYear_Click(); })
+        ->setShortcut(QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Right));
+    AddMenuItem(go, QStringLiteral("&Open the Day"), QStringLiteral("mnuCalOpenDay"), [this] {
+        if (openDay_) openDay_(view_->Selected(), place_);
+    });
+
+    auto* content = new QWidget(this);
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(8, 6, 8, 6);
+    column->setSpacing(4);
+
+    auto* bar = new QHBoxLayout;
+    bar->setSpacing(4);
+    auto* placeLabel = new QLabel(QStringLiteral("P&lace:"), content);
+    placeBox_ = new QLineEdit(content);
+    placeBox_->setObjectName(QStringLiteral("txtCalPlace"));
+    placeBox_->setPlaceholderText(QStringLiteral("City, state, country"));
+    placeBox_->setMinimumWidth(150);
+    placeLabel->setBuddy(placeBox_);
+    offeredModel_ = new QStandardItemModel(this);
+    completer_ = new QCompleter(offeredModel_, this);
+    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    completer_->setCaseSensitivity(Qt::CaseInsensitive);
+    placeBox_->setCompleter(completer_);
+    connect(placeBox_, &QLineEdit::textEdited, this, [this](const QString& typed) { OfferPlaces(typed); });
+    connect(completer_, qOverload<const QString&>(&QCompleter::activated), this,
+            [this](const QString& text) {
+                placeBox_->setText(text);
+                txtCalPlace_Chosen();
+            });
+    connect(placeBox_, &QLineEdit::returnPressed, this, [this] {
+        if (completer_->popup() == nullptr || !completer_->popup()->isVisible()) txtCalPlace_Chosen();
+    });
+
+    auto button = [content](const char* name, const char* caption, const char* tip) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), content);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolTip(QString::fromUtf8(tip));
+        b->setAccessibleName(QString::fromUtf8(tip));
+        b->setAutoDefault(false);
+        return b;
+    };
+    auto* prevYear = button("cmdPrevYear", "«", "Previous year (Alt+Shift+Left)");
+    auto* prevMonth = button("cmdPrevMonth", "‹", "Previous month (Alt+Left)");
+    month_ = new QComboBox(content);
+    month_->setObjectName(QStringLiteral("cboCalMonth"));
+    for (const char* name : MonthNames) month_->addItem(QString::fromLatin1(name));
+    year_ = new QSpinBox(content);
+    year_->setObjectName(QStringLiteral("spnCalYear"));
+    year_->setRange(FirstYear, LastYear);
+    year_->setAccessibleName(QStringLiteral("Year"));
+    auto* nextMonth = button("cmdNextMonth", "›", "Next month (Alt+Right)");
+    auto* nextYear = button("cmdNextYear", "»", "Next year (Alt+Shift+Right)");
+    for (QPushButton* b : {prevYear, prevMonth, nextMonth, nextYear}) {
+        b->setMaximumWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("MMM")) + 12);
+    }
+    connect(prevYear, &QPushButton::clicked, this, [this] { cmdPrevYear_Click(); });
+    connect(prevMonth, &QPushButton::clicked, this, [this] { cmdPrevMonth_Click(); });
+    connect(nextMonth, &QPushButton::clicked, this, [this] { cmdNextMonth_Click(); });
+    connect(nextYear, &QPushButton::clicked, this, [this] { cmdNextYear_Click(); });
+    connect(month_, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] { Refresh(); });
+    connect(year_, qOverload<int>(&QSpinBox::valueChanged), this, [this] { Refresh(); });
+
+    bar->addWidget(placeLabel);
+    bar->addWidget(placeBox_, 1);
+    bar->addSpacing(6);
+    bar->addWidget(prevYear);
+    bar->addWidget(prevMonth);
+    bar->addWidget(month_);
+    bar->addWidget(year_);
+    bar->addWidget(nextMonth);
+    bar->addWidget(nextYear);
+    column->addLayout(bar);
+
+    view_ = new MonthView(content);
+    column->addWidget(view_, 1);
+    connect(view_, &MonthView::MoveRequested, this, [this](CivilDate date) {
+        ShowMonth(date, place_);
+        view_->setFocus(Qt::OtherFocusReason);
+    });
+    connect(view_, &MonthView::Activated, this, [this](CivilDate date) {
+        if (openDay_) openDay_(date, place_);
+    });
+
+    auto* actions = new QHBoxLayout;
+    hint_ = new QLabel(content);
+    hint_->setObjectName(QStringLiteral("lblCalHint"));
+    hint_->setText(QStringLiteral("Arrows move by day and week, Page Up/Down by month (with Ctrl by year); "
+                                  "Enter opens the day."));
+    hint_->setWordWrap(true);
+    QFont small = hint_->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    hint_->setFont(small);
+    auto* print = button("cmdCalPrint", "&Print…", "Print the month");
+    auto* save = button("cmdCalSavePdf", "Save as P&DF…", "Save the month as PDF");
+    auto* closeButton = button("cmdCalClose", "&Close", "Close the calendar");
+    connect(print, &QPushButton::clicked, this, [this] { mnuPrint_Click(); });
+    connect(save, &QPushButton::clicked, this, [this] { mnuSavePdf_Click(); });
+    connect(closeButton, &QPushButton::clicked, this, [this] { close(); });
+    actions->addWidget(hint_, 1);
+    actions->addWidget(print);
+    actions->addWidget(save);
+    actions->addWidget(closeButton);
+    column->addLayout(actions);
+
+    // Left to right, top to bottom.
+    setTabOrder(placeBox_, prevYear);
+    setTabOrder(prevYear, prevMonth);
+    setTabOrder(prevMonth, month_);
+    setTabOrder(month_, year_);
+    setTabOrder(year_, nextMonth);
+    setTabOrder(nextMonth, nextYear);
+    setTabOrder(nextYear, view_);
+    setTabOrder(view_, print);
+    setTabOrder(print, save);
+    setTabOrder(save, closeButton);
+
+    SetScrollingCentralWidget(this, content);
+}
+
+void frmCalendar::ShowMonth(const CivilDate& date, const CalendarPlace& place) {
+    const CivilDate target = Clamped(date);
+    place_ = place;
+    ShowPlaceText();
+    refreshing_ = true;
+    month_->setCurrentIndex(target.month - 1);
+    year_->setValue(target.year);
+    refreshing_ = false;
+    view_->Select(target);
+    Refresh();
+}
+
+void frmCalendar::ShowPlaceText() {
+    placeBox_->setText(FromUtf8(place_.label));
+    placeBox_->setCursorPosition(0);
+}
+
+void frmCalendar::Refresh() {
+    if (refreshing_) return;
+    const int year = year_->value();
+    const int month = month_->currentIndex() + 1;
+    MonthGrid grid = source_ ? source_(year, month, place_) : MonthGrid{};
+    if (grid.weeks.empty()) {
+        grid.year = year;
+        grid.month = month;
+        grid.weeks = MonthLayout(year, month);
+    }
+    CivilDate selected = view_->Selected();
+    if (selected.year != year || selected.month != month) {
+        selected = {year, month, std::clamp(selected.day, 1, DaysInMonth(year, month))};
+    }
+    view_->SetGrid(std::move(grid), PlaceLine(place_));
+    view_->Select(selected);
+}
+
+void frmCalendar::cmdPrevMonth_Click() {
+    const CivilDate target = StepMonth(year_->value(), month_->currentIndex() + 1, -1);
+    if (target.year >= FirstYear) ShowMonth({target.year, target.month, 1}, place_);
+}
+
+void frmCalendar::cmdNextMonth_Click() {
+    const CivilDate target = StepMonth(year_->value(), month_->currentIndex() + 1, 1);
+    if (target.year <= LastYear) ShowMonth({target.year, target.month, 1}, place_);
+}
+
+void frmCalendar::cmdPrevYear_Click() {
+    if (year_->value() > FirstYear) ShowMonth({year_->value() - 1, month_->currentIndex() + 1, 1}, place_);
+}
+
+void frmCalendar::cmdNextYear_Click() {
+    if (year_->value() < LastYear) ShowMonth({year_->value() + 1, month_->currentIndex() + 1, 1}, place_);
+}
+
+void frmCalendar::mnuPrint_Click() {
+    PrintMonth(view_->Grid(), PlaceLine(place_), ReportDialogsOf(services_), services_.messages, this);
+}
+
+void frmCalendar::mnuSavePdf_Click() {
+    const MonthGrid& grid = view_->Grid();
+    std::string name = MonthTitle(grid.year, grid.month);
+    if (!place_.label.empty()) name += " " + place_.label.substr(0, place_.label.find(','));
+    SaveMonthAsPdf(grid, PlaceLine(place_), Slug(name) + ".pdf", ReportDialogsOf(services_), services_.messages, this);
+}
+
+void frmCalendar::OfferPlaces(const QString& typed) {
+    offered_.clear();
+    offeredModel_->clear();
+    if (services_.places == nullptr) return;
+    const ParsedPlaceText parsed = ParsePlaceText(typed.toStdString());
+    if (!parsed.problem.empty()) return;
+    offered_ = services_.places->Find(parsed.query, 25);
+    for (const Place& place : offered_) offeredModel_->appendRow(new QStandardItem(FromUtf8(PlaceLabel(place))));
+}
+
+void frmCalendar::txtCalPlace_Chosen() {
+    const std::string typed = placeBox_->text().toStdString();
+    if (typed == place_.label) return;
+    if (services_.places == nullptr) {
+        services_.messages.Show("Places cannot be looked up in this build.", MessageIcon::Information);
+        ShowPlaceText();
+        return;
+    }
+    const ParsedPlaceText parsed = ParsePlaceText(typed);
+    if (!parsed.problem.empty()) {
+        services_.messages.Show(parsed.problem, MessageIcon::Information);
+        ShowPlaceText();
+        return;
+    }
+    const std::vector<Place> found = services_.places->Find(parsed.query, 25);
+    if (found.empty()) {
+        services_.messages.Show("No place called \u201C" + typed + "\u201D was found.", MessageIcon::Information);
+        ShowPlaceText();
+        return;
+    }
+    // The offered text itself picks that place; anything else the most
+    // populous of the best matches, as the report tool's --place does.
+    const Place* chosen = &found[ChoosePlace(found).index];
+    for (const Place& place : found) {
+        if (PlaceLabel(place) == typed) {
+            chosen = &place;
+            break;
+        }
+    }
+    CalendarPlace place;
+    place.label = PlaceLabel(*chosen);
+    place.latitude = chosen->latitude;
+    place.longitude = chosen->longitude;
+    place.zoneId = chosen->zoneId;
+    ShowMonth(view_->Selected(), place);
+}
+
+}  // namespace velmora

@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "calendar/MonthGrid.h"
+#include "gui/WindowServices.h"
+#include "places/Place.h"
+
+class QCloseEvent;
+class QComboBox;
+class QCompleter;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QStandardItemModel;
+
+namespace velmora {
+
+// Computes a month of days for a place (the program: the Hindu day of every
+// date; tests may pass their own).
+using MonthSource = std::function<MonthGrid(int year, int month, const CalendarPlace& place)>;
+
+// The grid of the month: draws the month as printed, keeps one date selected,
+// and moves through days, weeks, months and years with the keyboard.
+class MonthView : public QWidget {
+    Q_OBJECT
+public:
+    explicit MonthView(QWidget* parent = nullptr);
+
+    void SetGrid(MonthGrid grid, std::string place);
+    const MonthGrid& Grid() const { return grid_; }
+    CivilDate Selected() const { return selected_; }
+    void Select(const CivilDate& date);
+    // The box of a date in widget coordinates (empty when not shown).
+    QRect CellRect(const CivilDate& date) const;
+
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
+signals:
+    // A date was chosen in another month (arrows past the month's edge,
+    // PageUp/PageDown and their Ctrl forms): the window moves there.
+    void MoveRequested(CivilDate date);
+    // Enter, Space or a double click on a date.
+    void Activated(CivilDate date);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    QRectF Area() const;
+    void Go(const CivilDate& date);
+
+    MonthGrid grid_;
+    std::string place_;
+    CivilDate selected_;
+};
+
+// The month calendar window: the place (chosen as in the input window, with
+// the gazetteer's completion), the month and year with buttons and keys, the
+// grid, and the month printed or saved as a one-page landscape PDF.
+// Activating a date calls `openDay` with the date and the place.
+class frmCalendar : public QMainWindow {
+    Q_OBJECT
+public:
+    using OpenDay = std::function<void(const CivilDate& date, const CalendarPlace& place)>;
+
+    frmCalendar(WindowServices& services, MonthSource source, OpenDay openDay, QWidget* parent = nullptr);
+
+    // Shows the month of `date` at `place`, with `date` selected.
+    void ShowMonth(const CivilDate& date, const CalendarPlace& place);
+
+    const CalendarPlace& CurrentPlace() const { return place_; }
+    MonthView* View() const { return view_; }
+
+    // Handlers.
+    void cmdPrevMonth_Click();
+    void cmdNextMonth_Click();
+    void cmdPrevYear_Click();
+    void cmdNextYear_Click();
+    void mnuPrint_Click();
+    void mnuSavePdf_Click();
+    // The place typed or chosen in the place box, looked up in the gazetteer.
+    void txtCalPlace_Chosen();
+
+    // The years the window moves through, as in the input window.
+    static constexpr int FirstYear = 1901;
+    static constexpr int LastYear = 2050;
+
+private:
+    void Refresh();
+    void OfferPlaces(const QString& typed);
+    void ShowPlaceText();
+
+    WindowServices& services_;
+    MonthSource source_;
+    OpenDay openDay_;
+    CalendarPlace place_;
+    std::vector<Place> offered_;
+
+    QLineEdit* placeBox_ = nullptr;
+    QCompleter* completer_ = nullptr;
+    QStandardItemModel* offeredModel_ = nullptr;
+    QComboBox* month_ = nullptr;
+    QSpinBox* year_ = nullptr;
+    QLabel* hint_ = nullptr;
+    MonthView* view_ = nullptr;
+    bool refreshing_ = false;
+};
+
+}  // namespace velmora

@@ -1,0 +1,240 @@
+#include "results/print/MonthDocument.h"
+
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cmath>
+
+#include "calendar/CalendarEvents.h"
+#include "results/print/ReportDocument.h"
+
+namespace velmora {
+
+namespace {
+
+QString Text(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+constexpr const char* WeekdayNames[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+
+struct Layout {
+    QRectF title;     // month and place
+    QRectF subtitle;  // lunar months and years
+    QRectF weekdays;
+    QRectF grid;
+    double cellWidth = 0;
+    double cellHeight = 0;
+};
+
+Layout LayOut(const MonthGrid& grid, const QRectF& area) {
+    Layout layout;
+    const double band = std::max(area.height() * 0.055, 1.0);
+    layout.title = QRectF(area.left(), area.top(), area.width(), band);
+    layout.subtitle = QRectF(area.left(), layout.title.bottom(), area.width(), band * 0.75);
+    layout.weekdays = QRectF(area.left(), layout.subtitle.bottom() + band * 0.15, area.width(), band * 0.7);
+    layout.grid = QRectF(area.left(), layout.weekdays.bottom(), area.width(), area.bottom() - layout.weekdays.bottom());
+    const double rows = std::max<double>(static_cast<double>(grid.weeks.size()), 1.0);
+    layout.cellWidth = layout.grid.width() / 7;
+    layout.cellHeight = layout.grid.height() / rows;
+    return layout;
+}
+
+QFont FontOfHeight(double pixels, bool bold = false) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+    font.setBold(bold);
+    return font;
+}
+
+// One line of text at the top of `box`, elided to its width; moves the top of
+// `box` down by the line's height.
+void Line(QPainter& painter, QRectF& box, const QString& text, const QFont& font, const QColor& colour,
+          Qt::Alignment align = Qt::AlignLeft) {
+    const QFontMetricsF metrics(font, painter.device());
+    const double height = metrics.height();
+    if (box.height() < height * 0.8) return;
+    painter.setFont(font);
+    painter.setPen(colour);
+    const QRectF where(box.left(), box.top(), box.width(), height);
+    painter.drawText(where, static_cast<int>(align | Qt::AlignVCenter),
+                     metrics.elidedText(text, Qt::ElideRight, box.width()));
+    box.setTop(box.top() + height);
+}
+
+void PaintCell(const MonthCell& cell, QPainter& painter, const QRectF& rect, bool selected, bool focused) {
+    const double pad = std::max(rect.height() * 0.04, 1.0);
+    const int weekday = WeekdayOf(cell.date);
+    painter.setPen(QPen(QColor(0x80, 0x80, 0x80), std::max(rect.height() / 200.0, 0.5)));
+    painter.setBrush(selected ? QColor(0xdc, 0xe8, 0xfa) : weekday == 0 ? QColor(0xfb, 0xf3, 0xe8) : Qt::white);
+    painter.drawRect(rect);
+    if (!cell.inMonth) return;
+    if (selected && focused) {
+        QPen pen(QColor(0x1a, 0x5f, 0xb4), std::max(rect.height() / 40.0, 1.5));
+        pen.setStyle(Qt::SolidLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        const double inset = pen.widthF() / 2 + 1;
+        painter.drawRect(rect.adjusted(inset, inset, -inset, -inset));
+    }
+
+    QRectF box = rect.adjusted(pad * 1.5, pad, -pad * 1.5, -pad);
+    const double small = rect.height() / 9.0;
+    const QFont number = FontOfHeight(small * 1.7, true);
+    const QFont body = FontOfHeight(small);
+    const QFont bodyBold = FontOfHeight(small, true);
+    const QFont tiny = FontOfHeight(small * 0.9);
+
+    // The date, and the moon's mark at the right.
+    const QFontMetricsF numberMetrics(number, painter.device());
+    const QRectF numberBox(box.left(), box.top(), box.width(), numberMetrics.height());
+    painter.setFont(number);
+    painter.setPen(weekday == 0 ? QColor(0xa0, 0x20, 0x20) : Qt::black);
+    painter.drawText(numberBox, Qt::AlignLeft | Qt::AlignVCenter, QString::number(cell.date.day));
+    if (cell.moon) {
+        const double d = numberMetrics.height() * 0.6;
+        const QRectF disc(numberBox.right() - d, numberBox.center().y() - d / 2, d, d);
+        painter.setPen(QPen(Qt::black, std::max(d / 10, 0.5)));
+        painter.setBrush(*cell.moon == MoonPhase::Full ? QColor(0xff, 0xf4, 0xc0) : QColor(0x20, 0x20, 0x20));
+        painter.drawEllipse(disc);
+        painter.setBrush(Qt::NoBrush);
+    }
+    box.setTop(numberBox.bottom());
+    if (!cell.computed) {
+        Line(painter, box, QStringLiteral("—"), body, Qt::darkGray);
+        return;
+    }
+    Line(painter, box, Text(cell.tithi + " · " + cell.paksha), bodyBold, Qt::black);
+    Line(painter, box, Text(cell.nakshatra), body, QColor(0x30, 0x30, 0x30));
+
+    // Sunrise and sunset at the bottom; observances in between.
+    const QFontMetricsF tinyMetrics(tiny, painter.device());
+    QRectF bottom(box.left(), box.bottom() - tinyMetrics.height(), box.width(), tinyMetrics.height());
+    const QString sun = QStringLiteral("↑%1  ↓%2")
+                            .arg(cell.sunrise.empty() ? QStringLiteral("–") : Text(cell.sunrise),
+                                 cell.sunset.empty() ? QStringLiteral("–") : Text(cell.sunset));
+    if (bottom.top() >= box.top()) {
+        QRectF sunBox = bottom;
+        Line(painter, sunBox, sun, tiny, QColor(0x50, 0x50, 0x50));
+        box.setBottom(bottom.top());
+    }
+    for (const std::string& observance : cell.observances) {
+        Line(painter, box, Text(observance), tiny, QColor(0x9a, 0x1b, 0x1b));
+    }
+    if (!cell.sankranti.empty()) Line(painter, box, Text(cell.sankranti), tiny, QColor(0x15, 0x4a, 0x8a));
+}
+
+}  // namespace
+
+void PaintMonth(const MonthGrid& grid, const MonthDrawing& drawing, QPainter& painter, const QRectF& area) {
+    const Layout layout = LayOut(grid, area);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+
+    QRectF title = layout.title;
+    const QFont titleFont = FontOfHeight(layout.title.height() * 0.62, true);
+    painter.setFont(titleFont);
+    painter.setPen(Qt::black);
+    painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, Text(MonthTitle(grid.year, grid.month)));
+    const QFont placeFont = FontOfHeight(layout.title.height() * 0.42);
+    const QFontMetricsF titleMetrics(titleFont, painter.device());
+    const double titleWidth = titleMetrics.horizontalAdvance(Text(MonthTitle(grid.year, grid.month)));
+    QRectF placeBox(title.left() + titleWidth + title.height() * 0.6, title.top(),
+                    std::max(title.width() - titleWidth - title.height() * 0.6, 0.0), title.height());
+    Line(painter, placeBox, Text(drawing.place), placeFont, QColor(0x30, 0x30, 0x30), Qt::AlignRight);
+
+    QRectF subtitle = layout.subtitle;
+    std::string lunar = grid.lunarMonths;
+    if (!grid.years.empty()) lunar += (lunar.empty() ? "" : "   ·   ") + grid.years;
+    Line(painter, subtitle, Text(lunar), FontOfHeight(layout.subtitle.height() * 0.62), QColor(0x7a, 0x3a, 0x00));
+
+    const QFont weekdayFont = FontOfHeight(layout.weekdays.height() * 0.6, true);
+    for (int column = 0; column < 7; ++column) {
+        QRectF box(layout.weekdays.left() + column * layout.cellWidth, layout.weekdays.top(), layout.cellWidth,
+                   layout.weekdays.height());
+        Line(painter, box, QString::fromLatin1(WeekdayNames[column]), weekdayFont,
+             column == 0 ? QColor(0xa0, 0x20, 0x20) : Qt::black, Qt::AlignHCenter);
+    }
+    for (std::size_t row = 0; row < grid.weeks.size(); ++row) {
+        for (int column = 0; column < 7; ++column) {
+            const MonthCell& cell = grid.weeks[row][static_cast<std::size_t>(column)];
+            const QRectF rect(layout.grid.left() + column * layout.cellWidth,
+                              layout.grid.top() + static_cast<double>(row) * layout.cellHeight, layout.cellWidth,
+                              layout.cellHeight);
+            const bool selected = cell.inMonth && drawing.selected && *drawing.selected == cell.date;
+            PaintCell(cell, painter, rect, selected, drawing.focused);
+        }
+    }
+    painter.restore();
+}
+
+QRectF MonthCellRect(const MonthGrid& grid, const CivilDate& date, const QRectF& area) {
+    const Layout layout = LayOut(grid, area);
+    for (std::size_t row = 0; row < grid.weeks.size(); ++row) {
+        for (int column = 0; column < 7; ++column) {
+            const MonthCell& cell = grid.weeks[row][static_cast<std::size_t>(column)];
+            if (cell.inMonth && cell.date == date) {
+                return {layout.grid.left() + column * layout.cellWidth,
+                        layout.grid.top() + static_cast<double>(row) * layout.cellHeight, layout.cellWidth,
+                        layout.cellHeight};
+            }
+        }
+    }
+    return {};
+}
+
+std::optional<CivilDate> MonthDateAt(const MonthGrid& grid, const QRectF& area, QPointF point) {
+    const Layout layout = LayOut(grid, area);
+    if (!layout.grid.contains(point) || layout.cellWidth <= 0 || layout.cellHeight <= 0) return std::nullopt;
+    const auto column = static_cast<std::size_t>((point.x() - layout.grid.left()) / layout.cellWidth);
+    const auto row = static_cast<std::size_t>((point.y() - layout.grid.top()) / layout.cellHeight);
+    if (row >= grid.weeks.size() || column >= 7) return std::nullopt;
+    const MonthCell& cell = grid.weeks[row][column];
+    if (!cell.inMonth) return std::nullopt;
+    return cell.date;
+}
+
+void PaintMonthPage(const MonthGrid& grid, const std::string& place, QPagedPaintDevice& device, QPainter& painter) {
+    const QRectF area = device.pageLayout().paintRectPixels(device.logicalDpiY());
+    MonthDrawing drawing;
+    drawing.place = place;
+    // paintRectPixels is in page coordinates; the painter starts at the paint rectangle's corner.
+    PaintMonth(grid, drawing, painter, QRectF(QPointF(0, 0), area.size()));
+}
+
+QString SaveMonthPdf(const MonthGrid& grid, const std::string& place, const QString& path, const QPageSize& pageSize) {
+    const QString shown = QFileInfo(path).absoluteFilePath();
+    auto failure = [&shown](const QString& reason) {
+        return QStringLiteral("The calendar could not be saved as \u201C%1\u201D: %2.").arg(shown, reason);
+    };
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return failure(file.errorString());
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(pageSize);
+        writer.setPageOrientation(QPageLayout::Landscape);
+        writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        writer.setResolution(300);
+        writer.setTitle(Text(MonthTitle(grid.year, grid.month) + " – " + place));
+        writer.setCreator(QString::fromUtf8(ProgramNameAndVersion.data(),
+                                            static_cast<qsizetype>(ProgramNameAndVersion.size())));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            file.cancelWriting();
+            return failure(QStringLiteral("the PDF could not be started"));
+        }
+        PaintMonthPage(grid, place, writer, painter);
+        painter.end();
+    }
+    if (!file.commit()) return failure(file.errorString());
+    return {};
+}
+
+}  // namespace velmora

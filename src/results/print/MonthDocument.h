@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QPageSize>
+#include <QRectF>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+#include "calendar/MonthGrid.h"
+
+class QPainter;
+class QPagedPaintDevice;
+
+// The month calendar drawn with a painter: the same drawing on the window, a
+// printer and a PDF. Needs a QGuiApplication (fonts), no widgets.
+namespace velmora {
+
+struct MonthDrawing {
+    std::string place;                  // "Pune, Maharashtra, India · Asia/Kolkata"
+    std::optional<CivilDate> selected;  // the date with the keyboard's focus
+    bool focused = false;               // draw the focus frame round the selected date
+};
+
+// Draws the title, the lunar months and years, the weekday names and the
+// weeks of `grid` inside `area`. The type follows the size of a date's box,
+// so the drawing fits any area (it gets small, never cut).
+void PaintMonth(const MonthGrid& grid, const MonthDrawing& drawing, QPainter& painter, const QRectF& area);
+
+// The rectangle of a date's box inside `area` as PaintMonth lays it out, or
+// an empty one for a date the grid does not show in its month.
+QRectF MonthCellRect(const MonthGrid& grid, const CivilDate& date, const QRectF& area);
+// The date whose box holds `point`, if any.
+std::optional<CivilDate> MonthDateAt(const MonthGrid& grid, const QRectF& area, QPointF point);
+
+// The month on one landscape page of `device`.
+void PaintMonthPage(const MonthGrid& grid, const std::string& place, QPagedPaintDevice& device, QPainter& painter);
+
+// Writes the month as a one-page landscape PDF of `pageSize` at `path`,
+// completely or not at all. Returns an empty text, or a message that names the
+// file and the reason.
+QString SaveMonthPdf(const MonthGrid& grid, const std::string& place, const QString& path, const QPageSize& pageSize);
+
+}  // namespace velmora
