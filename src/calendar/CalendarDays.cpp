@@ -1,0 +1,161 @@
+#include "calendar/CalendarDays.h"
+
+#include <cmath>
+
+#include "day/DayTables.h"
+
+namespace velmora {
+
+namespace {
+
+std::string ClockText(double jdUt, const DayZone& zone) {
+    const std::string text = LocalTimeText(jdUt, zone);  // "2026-12-07T07:00:41+05:30"
+    return text.size() >= 16 ? text.substr(11, 5) : std::string();
+}
+
+const DayElement* InForceAt(const std::vector<DayElement>& elements, double jdUt) {
+    for (const DayElement& element : elements) {
+        if (element.startJdUt <= jdUt && jdUt < element.endJdUt) return &element;
+    }
+    return nullptr;
+}
+
+std::string SignName(int sign) {
+    if (sign < 0 || sign >= static_cast<int>(SignNames.size())) return {};
+    return std::string(SignNames[static_cast<std::size_t>(sign)]);
+}
+
+void AppendDistinct(std::vector<std::string>& list, const std::string& text) {
+    if (!text.empty() && (list.empty() || list.back() != text)) list.push_back(text);
+}
+
+std::string Joined(const std::vector<std::string>& list, const char* between) {
+    std::string text;
+    for (const std::string& item : list) text += (text.empty() ? "" : between) + item;
+    return text;
+}
+
+}  // namespace
+
+ObservanceDay ObservanceDayOf(const HinduDay& day) {
+    ObservanceDay result;
+    result.date = {day.year, day.month, day.day};
+    result.sunrise = day.startJdUt;
+    result.nextSunrise = day.endJdUt;
+    for (const DayElement& tithi : day.tithi) result.tithis.push_back({tithi.number, tithi.startJdUt, tithi.endJdUt});
+    return result;
+}
+
+std::string MasaText(const LunarMonth& masa) {
+    if (masa.amanta < 0 || masa.amanta >= static_cast<int>(MasaNames.size())) return {};
+    std::string text(MasaNames[static_cast<std::size_t>(masa.amanta)]);
+    if (masa.adhika) text = "Adhika " + text;
+    if (masa.kshaya) text = "Kshaya " + text;
+    return text;
+}
+
+CalendarSpan ComputeCalendarSpan(const CivilDate& first, int count, const Observer& place, const DayZone& zone) {
+    CalendarSpan span;
+    std::vector<ObservanceDay> observanceDays;
+    bool haveContext = false;
+    for (int i = -1; i < count; ++i) {
+        const CivilDate date = AddDays(first, i);
+        const std::optional<HinduDay> day = ComputeHinduDay(date.year, date.month, date.day, place, zone);
+        if (!day) {
+            // A gap: the next day cannot lean on the one before.
+            if (i < 0) continue;
+            if (!observanceDays.empty()) {
+                const auto found = ObservancesOf(observanceDays, haveContext);
+                span.observances.insert(span.observances.end(), found.begin(), found.end());
+            }
+            observanceDays.clear();
+            haveContext = false;
+            continue;
+        }
+        observanceDays.push_back(ObservanceDayOf(*day));
+        if (i < 0) {
+            haveContext = true;
+            continue;
+        }
+        if (day->sankranti) span.sankrantis.push_back({SignName(day->sankranti->sign), day->sankranti->jdUt});
+        for (const MoonPhaseMoment& phase : MoonPhasesOn(observanceDays.back())) span.phases.push_back(phase);
+        span.days.push_back(*day);
+    }
+    const auto found = ObservancesOf(observanceDays, haveContext);
+    span.observances.insert(span.observances.end(), found.begin(), found.end());
+    return span;
+}
+
+MonthGrid MonthGridOf(int year, int month, const CalendarSpan& span, const DayZone& zone) {
+    MonthGrid grid;
+    grid.year = year;
+    grid.month = month;
+    grid.weeks = MonthLayout(year, month);
+    std::vector<std::string> months;
+    std::vector<std::string> years;
+    for (const HinduDay& day : span.days) {
+        if (day.year != year || day.month != month) continue;
+        MonthCell* cell = nullptr;
+        for (auto& week : grid.weeks) {
+            for (MonthCell& candidate : week) {
+                if (candidate.inMonth && candidate.date == CivilDate{day.year, day.month, day.day}) cell = &candidate;
+            }
+        }
+        if (cell == nullptr) continue;
+        cell->computed = true;
+        if (const DayElement* tithi = InForceAt(day.tithi, day.startJdUt)) {
+            cell->tithiNumber = tithi->number;
+            cell->tithi = std::string(tithi->name);
+            cell->paksha = tithi->number <= 15 ? "Shukla" : "Krishna";
+        }
+        if (const DayElement* nakshatra = InForceAt(day.nakshatra, day.startJdUt)) {
+            cell->nakshatra = std::string(nakshatra->name);
+        }
+        if (day.sunrise) cell->sunrise = ClockText(*day.sunrise, zone);
+        if (day.sunset) cell->sunset = ClockText(*day.sunset, zone);
+        for (const TithiSpan& tithi : ObservanceDayOf(day).tithis) {
+            if ((tithi.number == 15 || tithi.number == 30) && tithi.end >= day.startJdUt && tithi.end < day.endJdUt) {
+                cell->moon = tithi.number == 15 ? MoonPhase::Full : MoonPhase::New;
+            }
+        }
+        if (day.sankranti) cell->sankranti = SignName(day.sankranti->sign) + " Sankranti";
+        if (day.masa) {
+            cell->masa = MasaText(*day.masa);
+            AppendDistinct(months, cell->masa);
+            AppendDistinct(years, "Shaka " + std::to_string(day.masa->shakaYear) + " · Vikram " +
+                                      std::to_string(day.masa->vikramYear));
+        }
+    }
+    for (const ObservanceEntry& entry : span.observances) {
+        if (entry.date.year != year || entry.date.month != month) continue;
+        for (auto& week : grid.weeks) {
+            for (MonthCell& cell : week) {
+                if (!cell.inMonth || cell.date != entry.date) continue;
+                std::string text(ObservanceName(entry.observance));
+                if (entry.how == TithiOnDay::Kshaya) text += " (kshaya)";
+                if (!entry.kept) text += " (2nd day)";
+                cell.observances.push_back(text);
+            }
+        }
+    }
+    if (!months.empty()) grid.lunarMonths = Joined(months, " – ") + " (amanta)";
+    grid.years = Joined(years, " → ");
+    return grid;
+}
+
+MonthGrid BuildMonthGrid(int year, int month, const Observer& place, const DayZone& zone) {
+    const int length = DaysInMonth(year, month);
+    if (length == 0) return {};
+    const CalendarSpan span = ComputeCalendarSpan({year, month, 1}, length, place, zone);
+    return MonthGridOf(year, month, span, zone);
+}
+
+OffsetAt OffsetOf(const DayZone& zone) {
+    return [&zone](double jd) -> std::optional<int> {
+        const double hours = zone.OffsetHours(jd);
+        if (!std::isfinite(hours) || std::fabs(hours) > 18) return std::nullopt;
+        return static_cast<int>(std::lround(hours * 60));
+    };
+}
+
+}  // namespace velmora
