@@ -54,12 +54,12 @@ std::string MasaText(const LunarMonth& masa) {
     return text;
 }
 
-CalendarSpan ComputeCalendarSpan(const CivilDate& first, int count, const Observer& place, const DayZone& zone) {
+CalendarSpan ComputeCalendarSpan(const CalendarDate& first, int count, const Observer& place, const DayZone& zone) {
     CalendarSpan span;
     std::vector<ObservanceDay> observanceDays;
     bool haveContext = false;
     for (int i = -1; i < count; ++i) {
-        const CivilDate date = AddDays(first, i);
+        const CalendarDate date = AddDays(first, i);
         const std::optional<HinduDay> day = ComputeHinduDay(date.year, date.month, date.day, place, zone);
         if (!day) {
             // A gap: the next day cannot lean on the one before.
@@ -98,7 +98,7 @@ MonthGrid MonthGridOf(int year, int month, const CalendarSpan& span, const DayZo
         MonthCell* cell = nullptr;
         for (auto& week : grid.weeks) {
             for (MonthCell& candidate : week) {
-                if (candidate.inMonth && candidate.date == CivilDate{day.year, day.month, day.day}) cell = &candidate;
+                if (candidate.inMonth && candidate.date == CalendarDate{day.year, day.month, day.day}) cell = &candidate;
             }
         }
         if (cell == nullptr) continue;

@@ -28,7 +28,7 @@ struct CalendarSpan {
 
 // The Hindu days of `count` dates from `first` (the day before is computed
 // too, to tell whether the first date's tithi held the sunrise before).
-CalendarSpan ComputeCalendarSpan(const CivilDate& first, int count, const Observer& place, const DayZone& zone);
+CalendarSpan ComputeCalendarSpan(const CalendarDate& first, int count, const Observer& place, const DayZone& zone);
 
 // The month grid of a month from its days (`span` must hold the month's days).
 MonthGrid MonthGridOf(int year, int month, const CalendarSpan& span, const DayZone& zone);

@@ -22,7 +22,7 @@ long long DaysFromCivil(long long y, int m, int d) {
     return era * 146097 + doe - 719468;
 }
 
-CivilDate CivilFromDays(long long z) {
+CalendarDate CivilFromDays(long long z) {
     z += 719468;
     const long long era = (z >= 0 ? z : z - 146096) / 146097;
     const long long doe = z - era * 146097;
@@ -60,12 +60,12 @@ std::optional<UtcTime> UtcFromJulianDay(double jd) {
         rest += 86400;
         days -= 1;
     }
-    const CivilDate date = CivilFromDays(days);
+    const CalendarDate date = CivilFromDays(days);
     return UtcTime{date.year, date.month, date.day, static_cast<int>(rest / 3600),
                    static_cast<int>(rest / 60 % 60), static_cast<int>(rest % 60)};
 }
 
-CivilDate AddDays(const CivilDate& date, int days) {
+CalendarDate AddDays(const CalendarDate& date, int days) {
     return CivilFromDays(DaysFromCivil(date.year, date.month, date.day) + days);
 }
 
@@ -76,7 +76,7 @@ int DaysInMonth(int year, int month) {
     return month == 2 && leap ? 29 : lengths[month - 1];
 }
 
-int WeekdayOf(const CivilDate& date) {
+int WeekdayOf(const CalendarDate& date) {
     // 1970-01-01 was a Thursday (4).
     const long long days = DaysFromCivil(date.year, date.month, date.day);
     const long long weekday = (days % 7 + 7 + 4) % 7;

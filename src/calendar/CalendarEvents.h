@@ -31,11 +31,11 @@ struct UtcTime {
 std::optional<UtcTime> UtcFromJulianDay(double jd);
 
 // The civil date `days` after `date` (negative: before).
-CivilDate AddDays(const CivilDate& date, int days);
+CalendarDate AddDays(const CalendarDate& date, int days);
 // Number of days in a month of the Gregorian calendar (0 for a month outside 1..12).
 int DaysInMonth(int year, int month);
 // Weekday of a Gregorian date: 0 Sunday .. 6 Saturday.
-int WeekdayOf(const CivilDate& date);
+int WeekdayOf(const CalendarDate& date);
 
 struct CalendarEvent {
     std::string uid;
@@ -43,7 +43,7 @@ struct CalendarEvent {
     std::string description;
     std::string category;
     bool allDay = true;
-    CivilDate date;  // all-day events: the day
+    CalendarDate date;  // all-day events: the day
     UtcTime moment;  // timed events: the moment
 };
 

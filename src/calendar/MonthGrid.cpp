@@ -8,8 +8,8 @@ std::vector<std::array<MonthCell, 7>> MonthLayout(int year, int month) {
     std::vector<std::array<MonthCell, 7>> weeks;
     const int length = DaysInMonth(year, month);
     if (length == 0) return weeks;
-    const CivilDate first{year, month, 1};
-    CivilDate date = AddDays(first, -WeekdayOf(first));  // the Sunday on or before the 1st
+    const CalendarDate first{year, month, 1};
+    CalendarDate date = AddDays(first, -WeekdayOf(first));  // the Sunday on or before the 1st
     while (weeks.empty() || (date.year == year && date.month == month)) {
         std::array<MonthCell, 7> week{};
         for (MonthCell& cell : week) {
@@ -22,7 +22,7 @@ std::vector<std::array<MonthCell, 7>> MonthLayout(int year, int month) {
     return weeks;
 }
 
-const MonthCell* CellOf(const MonthGrid& grid, const CivilDate& date) {
+const MonthCell* CellOf(const MonthGrid& grid, const CalendarDate& date) {
     for (const auto& week : grid.weeks) {
         for (const MonthCell& cell : week) {
             if (cell.inMonth && cell.date == date) return &cell;
@@ -31,7 +31,7 @@ const MonthCell* CellOf(const MonthGrid& grid, const CivilDate& date) {
     return nullptr;
 }
 
-CivilDate StepMonth(int year, int month, int months) {
+CalendarDate StepMonth(int year, int month, int months) {
     const long long index = static_cast<long long>(year) * 12 + (month - 1) + months;
     const long long newYear = index >= 0 ? index / 12 : (index - 11) / 12;
     return {static_cast<int>(newYear), static_cast<int>(index - newYear * 12) + 1, 1};

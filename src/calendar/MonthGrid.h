@@ -13,7 +13,7 @@
 namespace velmora {
 
 struct MonthCell {
-    CivilDate date;
+    CalendarDate date;
     bool inMonth = false;  // false for the leading and trailing days of the neighbour months (left blank)
     bool computed = false; // the day could be computed (a valid date and place)
 
@@ -52,10 +52,10 @@ std::vector<std::array<MonthCell, 7>> MonthLayout(int year, int month);
 
 // The cell of a date in the grid, or null when the grid does not show it in
 // its month.
-const MonthCell* CellOf(const MonthGrid& grid, const CivilDate& date);
+const MonthCell* CellOf(const MonthGrid& grid, const CalendarDate& date);
 
 // The month before or after (step -1 or +1, or any number of months).
-CivilDate StepMonth(int year, int month, int months);
+CalendarDate StepMonth(int year, int month, int months);
 
 // "May 2026".
 std::string MonthTitle(int year, int month);

@@ -19,11 +19,11 @@
 // listed as its continuation.
 namespace velmora {
 
-struct CivilDate {
+struct CalendarDate {
     int year = 0;
     int month = 0;  // 1..12
     int day = 0;    // 1..31
-    auto operator<=>(const CivilDate&) const = default;
+    auto operator<=>(const CalendarDate&) const = default;
 };
 
 // One tithi with its span. Moments are Julian days in one time scale (UT).
@@ -35,7 +35,7 @@ struct TithiSpan {
 
 // What the rules read of one Hindu day.
 struct ObservanceDay {
-    CivilDate date;
+    CalendarDate date;
     double sunrise = 0;      // JD (UT)
     double nextSunrise = 0;  // JD (UT)
     std::vector<TithiSpan> tithis;  // every tithi in force from sunrise to next sunrise, in time order
@@ -72,7 +72,7 @@ enum class TithiOnDay {
 };
 
 struct ObservanceEntry {
-    CivilDate date;
+    CalendarDate date;
     Observance observance = Observance::Purnima;
     TithiSpan tithi;
     TithiOnDay how = TithiOnDay::AtSunrise;

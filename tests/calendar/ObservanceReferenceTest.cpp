@@ -39,7 +39,7 @@ ReferenceYear ReadReference() {
     return year;
 }
 
-std::string DateText(const CivilDate& date) {
+std::string DateText(const CalendarDate& date) {
     char text[16];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
     return text;
@@ -161,7 +161,7 @@ TEST(ObservanceReference, AdhikaJyeshthaOf2026ShowsInTheMonthsOfMayAndJune) {
     }
     EXPECT_EQ(dates, 31);
     // 1 May 2026 is a Friday: the first row starts five days before it.
-    EXPECT_EQ(may.weeks.front()[5].date, (CivilDate{2026, 5, 1}));
+    EXPECT_EQ(may.weeks.front()[5].date, (CalendarDate{2026, 5, 1}));
     EXPECT_EQ(CellOf(may, {2026, 5, 31})->moon, MoonPhase::Full);
 }
 

@@ -14,7 +14,7 @@ constexpr double Base = 2461000.5;  // 2025-11-21 0h UT
 
 ObservanceDay DayAt(int dayIndex, std::vector<TithiSpan> tithis) {
     ObservanceDay day;
-    day.date = AddDays(CivilDate{2025, 11, 21}, dayIndex);
+    day.date = AddDays(CalendarDate{2025, 11, 21}, dayIndex);
     day.sunrise = Base + dayIndex + 1.0 / 24;
     day.nextSunrise = day.sunrise + 1;
     for (TithiSpan& span : tithis) {
@@ -45,7 +45,7 @@ TEST(Observances, TithiAtSunriseNamesTheDayAndOthersDoNot) {
     EXPECT_EQ(found[0].observance, Observance::ShuklaEkadashi);
     EXPECT_EQ(found[0].how, TithiOnDay::AtSunrise);
     EXPECT_TRUE(found[0].kept);
-    EXPECT_EQ(found[0].date, (CivilDate{2025, 11, 22}));
+    EXPECT_EQ(found[0].date, (CalendarDate{2025, 11, 22}));
     EXPECT_DOUBLE_EQ(found[0].tithi.start, Base + 0.5);
 }
 
@@ -71,9 +71,9 @@ TEST(Observances, TithiHoldingTwoSunrisesIsKeptOnTheFirstDay) {
     };
     const auto found = ObservancesOf(days, false);
     ASSERT_EQ(found.size(), 2u);
-    EXPECT_EQ(found[0].date, (CivilDate{2025, 11, 21}));
+    EXPECT_EQ(found[0].date, (CalendarDate{2025, 11, 21}));
     EXPECT_TRUE(found[0].kept);
-    EXPECT_EQ(found[1].date, (CivilDate{2025, 11, 22}));
+    EXPECT_EQ(found[1].date, (CalendarDate{2025, 11, 22}));
     EXPECT_FALSE(found[1].kept);
     EXPECT_EQ(found[1].observance, Observance::KrishnaEkadashi);
     // With the first day as context only, the second is still a continuation.
@@ -133,7 +133,7 @@ TEST(UtcFromJulianDay, RoundsToTheSecondAcrossDayAndYearEnds) {
     EXPECT_FALSE(UtcFromJulianDay(-1e300).has_value());
 }
 
-TEST(CivilDates, WeekdaysLengthsAndSteps) {
+TEST(CalendarDates, WeekdaysLengthsAndSteps) {
     EXPECT_EQ(WeekdayOf({2026, 12, 7}), 1);  // a Monday
     EXPECT_EQ(WeekdayOf({1901, 1, 1}), 2);   // a Tuesday
     EXPECT_EQ(WeekdayOf({2050, 12, 31}), 6); // a Saturday
@@ -141,8 +141,8 @@ TEST(CivilDates, WeekdaysLengthsAndSteps) {
     EXPECT_EQ(DaysInMonth(1900, 2), 28);
     EXPECT_EQ(DaysInMonth(2000, 2), 29);
     EXPECT_EQ(DaysInMonth(2026, 13), 0);
-    EXPECT_EQ(AddDays({2026, 12, 31}, 1), (CivilDate{2027, 1, 1}));
-    EXPECT_EQ(AddDays({2024, 3, 1}, -1), (CivilDate{2024, 2, 29}));
+    EXPECT_EQ(AddDays({2026, 12, 31}, 1), (CalendarDate{2027, 1, 1}));
+    EXPECT_EQ(AddDays({2024, 3, 1}, -1), (CalendarDate{2024, 2, 29}));
 }
 
 TEST(CalendarEvents, OnlyKeptDaysBecomeEventsWithStableIdentifiers) {

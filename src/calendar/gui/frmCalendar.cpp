@@ -41,7 +41,7 @@ std::string PlaceLine(const CalendarPlace& place) {
     return line;
 }
 
-CivilDate Clamped(const CivilDate& date) {
+CalendarDate Clamped(const CalendarDate& date) {
     if (date.year < frmCalendar::FirstYear) return {frmCalendar::FirstYear, 1, 1};
     if (date.year > frmCalendar::LastYear) return {frmCalendar::LastYear, 12, 31};
     return date;
@@ -68,14 +68,14 @@ void MonthView::SetGrid(MonthGrid grid, std::string place) {
     update();
 }
 
-void MonthView::Select(const CivilDate& date) {
+void MonthView::Select(const CalendarDate& date) {
     selected_ = date;
     update();
 }
 
 QRectF MonthView::Area() const { return QRectF(rect()).adjusted(6, 4, -6, -6); }
 
-QRect MonthView::CellRect(const CivilDate& date) const {
+QRect MonthView::CellRect(const CalendarDate& date) const {
     return MonthCellRect(grid_, date, Area()).toAlignedRect();
 }
 
@@ -96,8 +96,8 @@ void MonthView::paintEvent(QPaintEvent*) {
     PaintMonth(grid_, drawing, painter, Area());
 }
 
-void MonthView::Go(const CivilDate& date) {
-    const CivilDate target = Clamped(date);
+void MonthView::Go(const CalendarDate& date) {
+    const CalendarDate target = Clamped(date);
     if (target.year == grid_.year && target.month == grid_.month) {
         Select(target);
     } else {
@@ -109,8 +109,8 @@ void MonthView::Go(const CivilDate& date) {
 void MonthView::keyPressEvent(QKeyEvent* event) {
     const bool ctrl = (event->modifiers() & Qt::ControlModifier) != 0;
     const auto sameDay = [this](int months) {
-        const CivilDate first = StepMonth(selected_.year, selected_.month, months);
-        return CivilDate{first.year, first.month, std::min(selected_.day, DaysInMonth(first.year, first.month))};
+        const CalendarDate first = StepMonth(selected_.year, selected_.month, months);
+        return CalendarDate{first.year, first.month, std::min(selected_.day, DaysInMonth(first.year, first.month))};
     };
     switch (event->key()) {
         case Qt::Key_Left: Go(AddDays(selected_, -1)); break;
@@ -252,11 +252,11 @@ frmCalendar::frmCalendar(WindowServices& services, MonthSource source, OpenDay o
 
     view_ = new MonthView(content);
     column->addWidget(view_, 1);
-    connect(view_, &MonthView::MoveRequested, this, [this](CivilDate date) {
+    connect(view_, &MonthView::MoveRequested, this, [this](CalendarDate date) {
         ShowMonth(date, place_);
         view_->setFocus(Qt::OtherFocusReason);
     });
-    connect(view_, &MonthView::Activated, this, [this](CivilDate date) {
+    connect(view_, &MonthView::Activated, this, [this](CalendarDate date) {
         if (openDay_) openDay_(date, place_);
     });
 
@@ -296,8 +296,8 @@ frmCalendar::frmCalendar(WindowServices& services, MonthSource source, OpenDay o
     SetScrollingCentralWidget(this, content);
 }
 
-void frmCalendar::ShowMonth(const CivilDate& date, const CalendarPlace& place) {
-    const CivilDate target = Clamped(date);
+void frmCalendar::ShowMonth(const CalendarDate& date, const CalendarPlace& place) {
+    const CalendarDate target = Clamped(date);
     place_ = place;
     ShowPlaceText();
     refreshing_ = true;
@@ -323,7 +323,7 @@ void frmCalendar::Refresh() {
         grid.month = month;
         grid.weeks = MonthLayout(year, month);
     }
-    CivilDate selected = view_->Selected();
+    CalendarDate selected = view_->Selected();
     if (selected.year != year || selected.month != month) {
         selected = {year, month, std::clamp(selected.day, 1, DaysInMonth(year, month))};
     }
@@ -332,12 +332,12 @@ void frmCalendar::Refresh() {
 }
 
 void frmCalendar::cmdPrevMonth_Click() {
-    const CivilDate target = StepMonth(year_->value(), month_->currentIndex() + 1, -1);
+    const CalendarDate target = StepMonth(year_->value(), month_->currentIndex() + 1, -1);
     if (target.year >= FirstYear) ShowMonth({target.year, target.month, 1}, place_);
 }
 
 void frmCalendar::cmdNextMonth_Click() {
-    const CivilDate target = StepMonth(year_->value(), month_->currentIndex() + 1, 1);
+    const CalendarDate target = StepMonth(year_->value(), month_->currentIndex() + 1, 1);
     if (target.year <= LastYear) ShowMonth({target.year, target.month, 1}, place_);
 }
 

@@ -35,10 +35,10 @@ public:
 
     void SetGrid(MonthGrid grid, std::string place);
     const MonthGrid& Grid() const { return grid_; }
-    CivilDate Selected() const { return selected_; }
-    void Select(const CivilDate& date);
+    CalendarDate Selected() const { return selected_; }
+    void Select(const CalendarDate& date);
     // The box of a date in widget coordinates (empty when not shown).
-    QRect CellRect(const CivilDate& date) const;
+    QRect CellRect(const CalendarDate& date) const;
 
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
@@ -46,9 +46,9 @@ public:
 signals:
     // A date was chosen in another month (arrows past the month's edge,
     // PageUp/PageDown and their Ctrl forms): the window moves there.
-    void MoveRequested(CivilDate date);
+    void MoveRequested(CalendarDate date);
     // Enter, Space or a double click on a date.
-    void Activated(CivilDate date);
+    void Activated(CalendarDate date);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -60,11 +60,11 @@ protected:
 
 private:
     QRectF Area() const;
-    void Go(const CivilDate& date);
+    void Go(const CalendarDate& date);
 
     MonthGrid grid_;
     std::string place_;
-    CivilDate selected_;
+    CalendarDate selected_;
 };
 
 // The month calendar window: the place (chosen as in the input window, with
@@ -74,12 +74,12 @@ private:
 class frmCalendar : public QMainWindow {
     Q_OBJECT
 public:
-    using OpenDay = std::function<void(const CivilDate& date, const CalendarPlace& place)>;
+    using OpenDay = std::function<void(const CalendarDate& date, const CalendarPlace& place)>;
 
     frmCalendar(WindowServices& services, MonthSource source, OpenDay openDay, QWidget* parent = nullptr);
 
     // Shows the month of `date` at `place`, with `date` selected.
-    void ShowMonth(const CivilDate& date, const CalendarPlace& place);
+    void ShowMonth(const CalendarDate& date, const CalendarPlace& place);
 
     const CalendarPlace& CurrentPlace() const { return place_; }
     MonthView* View() const { return view_; }

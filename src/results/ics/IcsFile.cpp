@@ -16,7 +16,7 @@ struct ComponentDeleter {
 };
 using Component = std::unique_ptr<icalcomponent, ComponentDeleter>;
 
-icaltimetype DateValue(const CivilDate& date) {
+icaltimetype DateValue(const CalendarDate& date) {
     icaltimetype value = icaltime_null_date();
     value.year = date.year;
     value.month = date.month;

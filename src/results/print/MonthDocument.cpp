@@ -175,7 +175,7 @@ void PaintMonth(const MonthGrid& grid, const MonthDrawing& drawing, QPainter& pa
     painter.restore();
 }
 
-QRectF MonthCellRect(const MonthGrid& grid, const CivilDate& date, const QRectF& area) {
+QRectF MonthCellRect(const MonthGrid& grid, const CalendarDate& date, const QRectF& area) {
     const Layout layout = LayOut(grid, area);
     for (std::size_t row = 0; row < grid.weeks.size(); ++row) {
         for (int column = 0; column < 7; ++column) {
@@ -190,7 +190,7 @@ QRectF MonthCellRect(const MonthGrid& grid, const CivilDate& date, const QRectF&
     return {};
 }
 
-std::optional<CivilDate> MonthDateAt(const MonthGrid& grid, const QRectF& area, QPointF point) {
+std::optional<CalendarDate> MonthDateAt(const MonthGrid& grid, const QRectF& area, QPointF point) {
     const Layout layout = LayOut(grid, area);
     if (!layout.grid.contains(point) || layout.cellWidth <= 0 || layout.cellHeight <= 0) return std::nullopt;
     const auto column = static_cast<std::size_t>((point.x() - layout.grid.left()) / layout.cellWidth);

@@ -18,7 +18,7 @@ namespace velmora {
 
 struct MonthDrawing {
     std::string place;                  // "Pune, Maharashtra, India · Asia/Kolkata"
-    std::optional<CivilDate> selected;  // the date with the keyboard's focus
+    std::optional<CalendarDate> selected;  // the date with the keyboard's focus
     bool focused = false;               // draw the focus frame round the selected date
 };
 
@@ -29,9 +29,9 @@ void PaintMonth(const MonthGrid& grid, const MonthDrawing& drawing, QPainter& pa
 
 // The rectangle of a date's box inside `area` as PaintMonth lays it out, or
 // an empty one for a date the grid does not show in its month.
-QRectF MonthCellRect(const MonthGrid& grid, const CivilDate& date, const QRectF& area);
+QRectF MonthCellRect(const MonthGrid& grid, const CalendarDate& date, const QRectF& area);
 // The date whose box holds `point`, if any.
-std::optional<CivilDate> MonthDateAt(const MonthGrid& grid, const QRectF& area, QPointF point);
+std::optional<CalendarDate> MonthDateAt(const MonthGrid& grid, const QRectF& area, QPointF point);
 
 // The month on one landscape page of `device`.
 void PaintMonthPage(const MonthGrid& grid, const std::string& place, QPagedPaintDevice& device, QPainter& painter);
