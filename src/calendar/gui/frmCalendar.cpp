@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "calendar/CalendarEvents.h"
+#include "gui/ElidingLabel.h"
 #include "gui/MenuActions.h"
 #include "gui/ProgramTitle.h"
 #include "gui/ScreenFit.h"
@@ -81,7 +82,7 @@ QRect MonthView::CellRect(const CalendarDate& date) const {
 
 QSize MonthView::minimumSizeHint() const {
     // Small enough for a laptop at twice the scale: the type follows the box.
-    return {7 * 72, 6 * 44 + 60};
+    return {7 * 70, 250};
 }
 
 QSize MonthView::sizeHint() const { return {7 * 150, 6 * 96 + 90}; }
@@ -206,9 +207,9 @@ frmCalendar::frmCalendar(WindowServices& services, MonthSource source, OpenDay o
                 placeBox_->setText(text);
                 txtCalPlace_Chosen();
             });
-    connect(placeBox_, &QLineEdit::returnPressed, this, [this] {
-        if (completer_->popup() == nullptr || !completer_->popup()->isVisible()) txtCalPlace_Chosen();
-    });
+    // Choosing an offered place sets the text first, so Enter after it finds
+    // the place already taken.
+    connect(placeBox_, &QLineEdit::returnPressed, this, [this] { txtCalPlace_Chosen(); });
 
     auto button = [content](const char* name, const char* caption, const char* tip) {
         auto* b = new QPushButton(QString::fromUtf8(caption), content);
@@ -261,14 +262,17 @@ frmCalendar::frmCalendar(WindowServices& services, MonthSource source, OpenDay o
     });
 
     auto* actions = new QHBoxLayout;
-    hint_ = new QLabel(content);
-    hint_->setObjectName(QStringLiteral("lblCalHint"));
-    hint_->setText(QStringLiteral("Arrows move by day and week, Page Up/Down by month (with Ctrl by year); "
-                                  "Enter opens the day."));
-    hint_->setWordWrap(true);
-    QFont small = hint_->font();
+    // One line that gives way to the buttons (never wraps: a wrapped label
+    // would make the window ask for more height than a laptop has).
+    auto* hint = new ElidingLabel(20, content);
+    hint->setObjectName(QStringLiteral("lblCalHint"));
+    hint->ShowText(QStringLiteral("Arrows: day and week · Page Up/Down: month · Ctrl+Page Up/Down: year · "
+                                  "Enter: open the day"));
+    hint->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    QFont small = hint->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
-    hint_->setFont(small);
+    hint->setFont(small);
+    hint_ = hint;
     auto* print = button("cmdCalPrint", "&Print…", "Print the month");
     auto* save = button("cmdCalSavePdf", "Save as P&DF…", "Save the month as PDF");
     auto* closeButton = button("cmdCalClose", "&Close", "Close the calendar");

@@ -85,7 +85,9 @@ void PaintCell(const MonthCell& cell, QPainter& painter, const QRectF& rect, boo
     }
 
     QRectF box = rect.adjusted(pad * 1.5, pad, -pad * 1.5, -pad);
-    const double small = rect.height() / 9.0;
+    // The type follows the box down to a floor that stays legible; in a small
+    // box the lines that do not fit are left out, the date and tithi first to stay.
+    const double small = std::max(rect.height() / 9.0, std::min(rect.height() / 4.0, 7.0));
     const QFont number = FontOfHeight(small * 1.7, true);
     const QFont body = FontOfHeight(small);
     const QFont bodyBold = FontOfHeight(small, true);
