@@ -42,6 +42,17 @@ std::optional<std::string> CheckDayMode(const std::vector<std::string_view>& giv
     return std::nullopt;
 }
 
+// True when `arg` is one of the tool's own options (with or without a
+// value after "="), so that it is not taken as the value of the option before
+// it: "--city --dst" is a mistake, "--city=--dst" is a city of that name.
+bool IsToolOption(std::string_view arg) {
+    if (arg == "--" || arg == "-h" || arg == "-v") return true;
+    if (arg.substr(0, 2) != "--") return false;
+    std::string_view name = arg.substr(2);
+    name = name.substr(0, name.find('='));
+    return name == "help" || name == "version" || name == "jsonl" || FindFriendlyOption(name) != nullptr;
+}
+
 }  // namespace
 
 std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::string>& args) {
@@ -95,6 +106,12 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
             if (i + 1 >= args.size()) {
                 return option + " needs a value: " + std::string(known->valueName);
             }
+            if (IsToolOption(args[i + 1])) {
+                std::string said = option + " needs a value: " + std::string(known->valueName) + ", not the option " +
+                                   Quoted(args[i + 1]);
+                said.append(" (for a value that starts with --, write ").append(option).append("=VALUE)");
+                return said;
+            }
             value = args[++i];
         }
         if (auto wrong = known->take(*value, line.options)) {
@@ -111,6 +128,11 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
         if (files.size() > 1) return std::string("--jsonl reads one FILE at most");
         line.mode = CommandLine::Mode::JsonLines;
         if (!files.empty()) line.file = files.front();
+        // An empty name is a mistake (an unset shell variable, say), not a
+        // wish to read standard input, which is written "-".
+        if (!files.empty() && line.file.empty()) {
+            return std::string("--jsonl: the FILE name is empty (to read standard input, give - or nothing)");
+        }
         return line;
     }
     if (!files.empty()) return "a FILE (" + Quoted(files.front()) + ") is read only with --jsonl";

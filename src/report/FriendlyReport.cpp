@@ -254,7 +254,7 @@ constexpr FriendlyOption kOptions[] = {
     {"zone", "H:MM", "The time zone's size, e.g. 5:30; its direction follows the longitude.", TakeZone},
     {"dst", "", "Daylight saving time is in force.", TakeDst},
     {"place", "TEXT", "Looks up \"city[, state[, country]]\" offline; options given beside it win.", TakePlace},
-    {"pdf", "FILE", "Write the printed report, one page, as a PDF to FILE instead of the text.", TakePdf},
+    {"pdf", "FILE", "Write the printed report, one page, as a PDF to FILE instead of the text (- for standard output).", TakePdf},
     {"paper", "A4|Letter", "The paper of --pdf (default: Letter where the locale measures in inches).",
      TakePaper},
 };

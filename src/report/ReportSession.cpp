@@ -417,9 +417,10 @@ JsonLinesEnd RunJsonLines(std::istream& in, std::ostream& out, Session& session,
         end.failure = Failure("cannot write the output", errno);
         return end;
     };
-    // Room for one byte more than the limit, so that an over-long line shows
-    // itself; the rest of such a line is skipped, never stored.
-    std::vector<char> buffer(kMaxLineBytes + 2);
+    // Room for the limit, a carriage return before the line end (a line of
+    // the limit from Windows) and one byte more, so that an over-long line
+    // shows itself; the rest of such a line is skipped, never stored.
+    std::vector<char> buffer(kMaxLineBytes + 3);
     const auto capacity = static_cast<std::streamsize>(buffer.size());
     while (true) {
         errno = 0;
@@ -438,7 +439,9 @@ JsonLinesEnd RunJsonLines(std::istream& in, std::ostream& out, Session& session,
         } else {
             // getline counts the line end it removed; at the end of the input there is none.
             const auto length = static_cast<std::size_t>(in.eof() ? taken : taken - 1);
-            answer = length > kMaxLineBytes ? session.RejectLine(TooLong())
+            // A line ending in CRLF counts as long as the same line with LF.
+            const std::size_t counted = length > 0 && buffer[length - 1] == '\r' ? length - 1 : length;
+            answer = counted > kMaxLineBytes ? session.RejectLine(TooLong())
                                             : session.ProcessLine(std::string_view(buffer.data(), length));
         }
         errno = 0;

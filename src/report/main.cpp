@@ -18,6 +18,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "input/CalculationDriver.h"
@@ -29,6 +30,7 @@
 #include "report/ReportSession.h"
 #include "results/Report.h"
 #include "results/print/ReportDocument.h"
+#include "results/print/SafeReplace.h"
 #include "shared/VectorState.h"
 
 namespace {
@@ -92,8 +94,17 @@ int WritePdf(const velmora::FriendlyOptions& options, const velmora::ResultsPage
     const QPageSize paper = options.paper.empty()        ? velmora::DefaultReportPageSize()
                             : options.paper == "Letter" ? QPageSize(QPageSize::Letter)
                                                         : QPageSize(QPageSize::A4);
-    const QString failure = velmora::SaveReportPdf(velmora::BuildReport(page, birth),
-                                                   QFile::decodeName(options.pdf.c_str()), paper);
+    const velmora::Report report = velmora::BuildReport(page, birth);
+    if (options.pdf == "-") {
+        // Standard output: a pipe to another program, or a file the shell opened.
+        const QByteArray pdf = velmora::ReportPdf(report, paper);
+        if (pdf.isEmpty()) return Fail("the PDF could not be started", velmora::kExitFailure);
+        const std::string reason = velmora::WriteStandardOutput(
+            std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+        if (!reason.empty()) return Fail("cannot write the output: " + reason, velmora::kExitFailure);
+        return velmora::kExitResults;
+    }
+    const QString failure = velmora::SaveReportPdf(report, QFile::decodeName(options.pdf.c_str()), paper);
     if (!failure.isEmpty()) return Fail(failure.toLocal8Bit().toStdString(), velmora::kExitFailure);
     return velmora::kExitResults;
 }

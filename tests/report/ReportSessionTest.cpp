@@ -306,6 +306,23 @@ TEST(RunJsonLines, OverLongLinesAreSkippedAndTheNextLineIsAnswered) {
     EXPECT_TRUE(IsError(lines[5]));
 }
 
+TEST(RunJsonLines, ALineAtTheLimitEndingInCrLfIsReadLikeTheSameLineWithLf) {
+    std::string atLimit = kDelhi;
+    atLimit.insert(1, kMaxLineBytes - kDelhi.size(), ' ');
+    ASSERT_EQ(atLimit.size(), kMaxLineBytes);
+    // Windows line ends on every line, the last one too; then one byte over.
+    std::istringstream in(atLimit + "\r\n" + kDelhi + "\r\n" + atLimit + "\r\n" + " " + atLimit + "\r\n");
+    std::ostringstream out;
+    Session session;
+    EXPECT_EQ(RunJsonLines(in, out, session).status, 1);
+    const auto lines = Lines(out.str());
+    ASSERT_EQ(lines.size(), 4u) << out.str().substr(0, 2000);
+    EXPECT_EQ(Field(Parse(lines[0]), "results", "lblNakshatra"), "Bharani") << lines[0].substr(0, 200);
+    EXPECT_EQ(lines[1], lines[0]);
+    EXPECT_EQ(lines[2], lines[0]);
+    EXPECT_NE(lines[3].find("longer than 1048576 bytes"), std::string::npos) << lines[3].substr(0, 200);
+}
+
 TEST(RunJsonLines, AFailedWriteEndsTheRunAtOnce) {
     const std::string input = kDelhi + "\n" + kDelhi + "\n" + kDelhi + "\n";
     for (const std::size_t room : {std::size_t{0}, std::size_t{100}}) {

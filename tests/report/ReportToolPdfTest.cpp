@@ -1,14 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "PdfText.h"
 #include "report/RunReportTool.h"
@@ -119,4 +125,95 @@ TEST_F(ReportToolPdf, OnlyThePdfStartsQtsGuiPart) {
     r = RunTool(kExample, "QT_QPA_PLATFORM=xcb");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("Bharani"), std::string::npos);
+}
+
+namespace {
+
+// The file type of `path`, as stat sees it, or 0 when nothing is there.
+mode_t FileType(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? (info.st_mode & S_IFMT) : 0;
+}
+
+}  // namespace
+
+TEST_F(ReportToolPdf, APipeIsWrittenInPlaceForItsReaderAndStaysAPipe) {
+    const std::string fifo = dir + "/p";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // A second name for the pipe, to let the reader go should the pipe be replaced.
+    const std::string kept = dir + "/kept";
+    ASSERT_EQ(::link(fifo.c_str(), kept.c_str()), 0);
+    std::string received;
+    std::atomic<bool> done{false};
+    std::thread reader([&] {
+        std::ifstream in(fifo, std::ios::binary);  // waits for the writer
+        received.assign(std::istreambuf_iterator<char>(in), {});
+        done = true;
+    });
+    const ToolRun r = RunTool(kExample + " --pdf '" + fifo + "'");
+    // A reader still waiting on a pipe the tool never opened (it was
+    // replaced, or the run failed) is let go through the pipe's other name.
+    while (!done) {
+        const int fd = ::open(kept.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) ::close(fd);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    reader.join();
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(FileType(fifo), S_IFIFO) << "the pipe was replaced";
+    EXPECT_EQ(received.rfind("%PDF-", 0), 0u) << received.size() << " bytes reached the reader";
+    EXPECT_NE(received.find("%%EOF"), std::string::npos);
+}
+
+TEST_F(ReportToolPdf, ADeviceIsWrittenInPlaceAndAFullOneIsAFailure) {
+    // Copies of /dev/null and /dev/full, so that a fault here cannot touch the
+    // machine's own; making device files needs root.
+    const std::string null = dir + "/null", full = dir + "/full";
+    if (::mknod(null.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0 ||
+        ::mknod(full.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0) {
+        GTEST_SKIP() << "device files can be made only by root";
+    }
+    ToolRun r = RunTool(kExample + " --pdf '" + null + "'");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(FileType(null), S_IFCHR);
+    r = RunTool(kExample + " --pdf '" + full + "'");
+    EXPECT_EQ(r.status, 3);
+    EXPECT_EQ(FileType(full), S_IFCHR);
+    EXPECT_NE(r.err.find("no space left on device"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(full), std::string::npos) << r.err;
+    // Nothing else was left in the folder (no temporary file).
+    EXPECT_EQ(RunReportTool("", "true; ls -A '" + dir + "' #").out, "full\nnull\n");
+}
+
+TEST_F(ReportToolPdf, ANameOfTheFileSystemsLongestIsOverwritten) {
+    for (const std::size_t length : {249u, 252u, 255u}) {
+        const std::string name = dir + "/" + std::string(length - 4, 'n') + ".pdf";
+        std::ofstream(name) << "the earlier report";
+        const ToolRun r = RunTool(kExample + " --pdf '" + name + "'");
+        EXPECT_EQ(r.status, 0) << length << ": " << r.err;
+        EXPECT_EQ(ReadWholeFile(name).rfind("%PDF-", 0), 0u) << length;
+        std::remove(name.c_str());
+    }
+    EXPECT_EQ(RunReportTool("", "true; ls -A '" + dir + "' #").out, "");
+}
+
+TEST_F(ReportToolPdf, ADashWritesThePdfToStandardOutput) {
+    ToolRun r = RunTool(kExample + " --pdf -", "-C '" + dir + "'");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("%PDF-", 0), 0u);
+    EXPECT_NE(r.out.find("%%EOF"), std::string::npos);
+    EXPECT_FALSE(Exists(dir + "/-"));
+    r = RunTool(kExample + " --pdf - >/dev/full");
+    EXPECT_EQ(r.status, 3);
+    EXPECT_EQ(r.err, "velmora-report: cannot write the output: No space left on device\n");
+}
+
+TEST_F(ReportToolPdf, AnOptionIsNeverTakenAsTheValueBeforeIt) {
+    ToolRun r = RunTool("--pdf --dst " + kExample, "-C '" + dir + "'");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("--pdf=VALUE"), std::string::npos) << r.err;
+    EXPECT_FALSE(Exists(dir + "/--dst"));
+    r = RunTool(kExample + " --pdf '" + path + "' --paper --dst");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_FALSE(Exists(path));
 }

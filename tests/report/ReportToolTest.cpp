@@ -297,6 +297,32 @@ TEST(FriendlyOptions, EveryWrongValueNamesItsOptionAndWhatIsExpected) {
     }
 }
 
+TEST(FriendlyOptions, AnOptionIsAValueOnlyWhenWrittenWithEquals) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--city", "--dst"}, {"--pdf", "--dst"}, {"--state", "--city=Pune"}, {"--name", "--help"},
+             {"--country", "-h"}, {"--city", "--"}, {"--city", "--jsonl"}, {"--time", "--version"}}) {
+        const auto parsed = FormFromArguments(args);
+        ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << args[0] << " " << args[1];
+        EXPECT_EQ(std::get<std::string>(parsed).rfind(args[0] + " needs a value", 0), 0u) << std::get<std::string>(parsed);
+    }
+    // Written with "=", or a value that only looks like an option, it is taken.
+    auto parsed = ParseCommandLine({"--city=--dst", "--state", "-", "--country", "--x"});
+    ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed)) << std::get<std::string>(parsed);
+    const FriendlyOptions& o = std::get<CommandLine>(parsed).options;
+    EXPECT_EQ(o.city, "--dst");
+    EXPECT_FALSE(o.dst);
+    EXPECT_EQ(o.state, "-");
+    EXPECT_EQ(o.country, "--x");
+}
+
+TEST(ReportTool, AnEmptyJsonLinesFileNameIsAMistakeNotStandardInput) {
+    const auto o = RunTool("--jsonl '' </dev/null");
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.out, "");
+    EXPECT_NE(o.err.find("--jsonl: the FILE name is empty"), std::string::npos) << o.err;
+    EXPECT_EQ(RunTool("--jsonl - </dev/null").status, 0);
+}
+
 TEST(FriendlyOptions, RangeEndsAndOtherGoodValuesPass) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"--date", "1901-01-01"}, {"--date", "2050-12-31"}, {"--date", "2000-02-29"},

@@ -10,7 +10,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QBuffer>
+#include <QFile>
 #include <QTextDocument>
 #include <QTextOption>
 
@@ -19,6 +20,8 @@
 #include <memory>
 #include <utility>
 #include <vector>
+
+#include "results/print/SafeReplace.h"
 
 namespace velmora {
 
@@ -290,15 +293,12 @@ void PaintReport(const Report& report, QPagedPaintDevice& device, QPainter& pain
     painter.restore();
 }
 
-QString SaveReportPdf(const Report& report, const QString& path, const QPageSize& pageSize) {
-    const QString shown = QFileInfo(path).absoluteFilePath();
-    auto failure = [&shown](const QString& reason) {
-        return QStringLiteral("The report could not be saved as \u201C%1\u201D: %2.").arg(shown, reason);
-    };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return failure(file.errorString());
+QByteArray ReportPdf(const Report& report, const QPageSize& pageSize) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) return {};
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setPageSize(pageSize);
         writer.setPageMargins(ReportPageMargins(), QPageLayout::Millimeter);
         writer.setResolution(600);
@@ -306,14 +306,30 @@ QString SaveReportPdf(const Report& report, const QString& path, const QPageSize
         writer.setCreator(QString::fromUtf8(ProgramNameAndVersion.data(),
                                             static_cast<qsizetype>(ProgramNameAndVersion.size())));
         QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            return failure(QStringLiteral("the PDF could not be started"));
-        }
+        if (!painter.begin(&writer)) return {};
         PaintReport(report, writer, painter);
         painter.end();
     }
-    if (!file.commit()) return failure(file.errorString());
+    buffer.close();
+    return bytes;
+}
+
+QString SaveReportPdf(const Report& report, const QString& path, const QPageSize& pageSize) {
+    const QString shown = QFileInfo(path).absoluteFilePath();
+    auto failure = [&shown](const QString& reason) {
+        return QStringLiteral("The report could not be saved as \u201C%1\u201D: %2.").arg(shown, reason);
+    };
+    // The whole PDF first (a few tens of kilobytes), so that nothing is put
+    // in place before it is complete.
+    const QByteArray pdf = ReportPdf(report, pageSize);
+    if (pdf.isEmpty()) return failure(QStringLiteral("the PDF could not be started"));
+    const std::string reason = ReplaceFileContent(QFile::encodeName(path).toStdString(),
+                                                  std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    if (!reason.empty()) {
+        QString said = QString::fromLocal8Bit(reason.c_str());
+        said[0] = said[0].toLower();  // inside a sentence
+        return failure(said);
+    }
     return {};
 }
 

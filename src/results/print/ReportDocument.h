@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMarginsF>
 #include <QPageSize>
 #include <QString>
@@ -19,11 +20,16 @@ namespace velmora {
 // report always fits one page and nothing is cut.
 void PaintReport(const Report& report, QPagedPaintDevice& device, QPainter& painter);
 
-// Writes the report as a one-page PDF of `pageSize` at `path`. The PDF goes to
-// a temporary file in the same folder that replaces `path` only once it is
-// complete, so a failure leaves no half-written file and any earlier file
-// untouched. Returns an empty text, or a message that names the file and the
-// reason.
+// The report as a one-page PDF of `pageSize`; empty if the PDF could not be
+// started.
+QByteArray ReportPdf(const Report& report, const QPageSize& pageSize);
+
+// Writes the report as a one-page PDF of `pageSize` at `path`, put in place
+// by ReplaceFileContent (SafeReplace.h): an ordinary file is replaced only
+// once the new one is complete, so a failure leaves no half-written file and
+// any earlier file untouched; a pipe or a device is written in place, never
+// replaced. Returns an empty text, or a message in the program's words that
+// names the file and the reason.
 QString SaveReportPdf(const Report& report, const QString& path, const QPageSize& pageSize);
 
 // The margins of the page, in millimetres: room for a printer's unprintable
