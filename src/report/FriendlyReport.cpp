@@ -6,6 +6,7 @@
 
 #include "places/Place.h"
 #include "results/Report.h"
+#include "shared/LineText.h"
 
 namespace velmora {
 
@@ -170,11 +171,11 @@ Wrong TakeTime(std::string_view v, FriendlyOptions& o) {
     return std::nullopt;
 }
 
-// A place name: whatever a text box holds, but on one line.
+// A place name: whatever a text box holds, but on one line, refused where
+// --place refuses it.
 Wrong TakeText(std::string_view v, std::string& field) {
-    for (const char c : v) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F) return std::string("one line of text, without control characters");
+    if (const std::string problem = OneLineTextProblem(v); !problem.empty()) {
+        return "one line of text, UTF-8 without control characters; this one " + problem;
     }
     field = v;
     return std::nullopt;
@@ -221,7 +222,13 @@ Wrong TakeDst(std::string_view, FriendlyOptions& o) {
 }
 
 Wrong TakePdf(std::string_view v, FriendlyOptions& o) {
-    if (v.empty() || TakeText(v, o.pdf)) return std::string("the name of the PDF file to write");
+    // A file name is bytes: any but the controls that would break a message line.
+    for (const char c : v) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) return std::string("the name of the PDF file to write");
+    }
+    if (v.empty()) return std::string("the name of the PDF file to write");
+    o.pdf = v;
     return std::nullopt;
 }
 

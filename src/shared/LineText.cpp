@@ -45,6 +45,14 @@ Decoded DecodeAt(std::string_view s, std::size_t i) {
 
 bool IsControl(std::uint32_t cp) { return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F); }
 
+// U+2028 and U+2029 end a line in some readers; the embeddings, overrides and
+// isolates (U+202A to U+202E, U+2066 to U+2069) turn the text that follows
+// them around, so a value can show as something else than it is.
+bool IsLineSeparator(std::uint32_t cp) { return cp == 0x2028 || cp == 0x2029; }
+bool IsDirectionControl(std::uint32_t cp) {
+    return (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
+}
+
 std::string CodePointText(std::uint32_t cp) {
     char text[16];
     std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(cp));
@@ -67,6 +75,8 @@ std::string OneLineTextProblem(std::string_view text) {
         const Decoded d = DecodeAt(text, i);
         if (d.length == 0) return "is not UTF-8 text";
         if (IsControl(d.cp)) return "holds a control character (" + CodePointText(d.cp) + ")";
+        if (IsLineSeparator(d.cp)) return "holds a line or paragraph separator (" + CodePointText(d.cp) + ")";
+        if (IsDirectionControl(d.cp)) return "holds a text direction control (" + CodePointText(d.cp) + ")";
         i += d.length;
     }
     return {};
@@ -94,10 +104,9 @@ std::string ExcerptForMessage(std::string_view text, std::size_t maxCharacters) 
             case '\r': out += "\\r"; break;
             case '\t': out += "\\t"; break;
             default:
-                if (IsControl(d.cp)) {
-                    out += "\\u00";
-                    out.push_back(hex[d.cp >> 4]);
-                    out.push_back(hex[d.cp & 0xF]);
+                if (IsControl(d.cp) || IsLineSeparator(d.cp) || IsDirectionControl(d.cp)) {
+                    out += "\\u";
+                    for (const int shift : {12, 8, 4, 0}) out.push_back(hex[(d.cp >> shift) & 0xF]);
                 } else {
                     out.append(text.substr(i, d.length));
                 }

@@ -15,11 +15,14 @@ bool IsUtf8(std::string_view text);
 // Why a value meant as one line of text is refused, as words that follow its
 // subject ("the place name " + problem): it is not UTF-8, or it holds a
 // control character, C0 (U+0000 to U+001F, tabs and line breaks among them),
-// DEL (U+007F) or C1 (U+0080 to U+009F). Empty when the text is fit.
+// DEL (U+007F) or C1 (U+0080 to U+009F), a line or paragraph separator
+// (U+2028, U+2029) or a text direction control (U+202A to U+202E, U+2066 to
+// U+2069). Empty when the text is fit.
 std::string OneLineTextProblem(std::string_view text);
 
 // A value as a message may quote it, in double quotes: quotes, backslashes
-// and control characters escaped (\", \\, \t, \u0085), a byte that is not
+// and control characters escaped (\", \\, \t, \u0085; the separators and
+// direction controls too, \u2028, \u202E), a byte that is not
 // UTF-8 as \xFF, and a value longer than `maxCharacters` characters cut
 // there with "..." and its whole size in bytes after the closing quote. The
 // result is a few hundred bytes at most, whatever the value.

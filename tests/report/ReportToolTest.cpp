@@ -315,6 +315,38 @@ TEST(FriendlyOptions, AnOptionIsAValueOnlyWhenWrittenWithEquals) {
     EXPECT_EQ(o.country, "--x");
 }
 
+TEST(FriendlyOptions, PlaceTextsRefuseWhatPlaceRefusesAndTheEchoIsEscapedAndShort) {
+    const std::pair<const char*, const char*> refused[] = {
+        {"Pune\xC2\x85", "\"Pune\\u0085\""},        // NEL, a C1 control
+        {"Pune\xC2\x9B" "31m", "\"Pune\\u009B31m\""},  // CSI: a terminal would obey it
+        {"Pune\x7F", "\"Pune\\u007F\""},
+        {"Pune\xE2\x80\xA8", "\"Pune\\u2028\""},     // line separator
+        {"Pune\xE2\x80\xA9", "\"Pune\\u2029\""},     // paragraph separator
+        {"enuP\xE2\x80\xAE", "\"enuP\\u202E\""},     // right-to-left override
+        {"\xE2\x81\xA6Pune", "\"\\u2066Pune\""},     // left-to-right isolate
+        {"Pune\xFF", "\"Pune\\xFF\""},                // not UTF-8
+    };
+    for (const char* option : {"--city", "--state", "--country"}) {
+        for (const auto& [value, echo] : refused) {
+            const auto parsed = FormFromArguments({option, value});
+            ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << option << " " << echo;
+            EXPECT_EQ(std::get<std::string>(parsed).rfind(std::string(option) + " " + echo + ": expected one line", 0), 0u)
+                << std::get<std::string>(parsed);
+        }
+    }
+    // Through the tool: status 2, one short line, nothing raw on the terminal.
+    const auto o = RunTool("--city \"$(printf 'Pune\\302\\233%0300d')\" --date 1987-08-15");
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.err.find("\xC2\x9B"), std::string::npos) << o.err;
+    EXPECT_LT(o.err.size(), 250u) << o.err;
+    EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1);
+    // Text in other scripts and the neighbours of the refused ranges are taken.
+    for (const char* good : {"K\xC3\xB6ln", "\xE0\xA4\xA8\xE0\xA4\x88 \xE0\xA4\xA6\xE0\xA4\xBF\xE0\xA4\xB2\xE0\xA5\x8D\xE0\xA4\xB2\xE0\xA5\x80",
+                             "a\xC2\xA0" "b", "\xE2\x80\xA7", "\xE2\x80\xAF", "\xE2\x81\xA5", "\xE2\x81\xAA"}) {
+        EXPECT_TRUE(std::holds_alternative<InputForm>(FormFromArguments({"--city", good}))) << good;
+    }
+}
+
 TEST(ReportTool, AnEmptyJsonLinesFileNameIsAMistakeNotStandardInput) {
     const auto o = RunTool("--jsonl '' </dev/null");
     EXPECT_EQ(o.status, 2);

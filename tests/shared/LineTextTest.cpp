@@ -45,5 +45,17 @@ TEST(ExcerptForMessage, EscapesControlsAndStrayBytesAndCutsLongValues) {
     EXPECT_EQ(excerpt.substr(excerpt.size() - 15), " (131000 bytes)");
 }
 
+
+TEST(OneLineTextProblem, RefusesLineSeparatorsAndDirectionControls) {
+    EXPECT_EQ(OneLineTextProblem("a\u2028b"), "holds a line or paragraph separator (U+2028)");
+    EXPECT_EQ(OneLineTextProblem("a\u2029"), "holds a line or paragraph separator (U+2029)");
+    for (const char* bad : {"\u202A", "\u202B", "\u202C", "\u202D", "\u202E", "\u2066", "\u2067", "\u2068", "\u2069"}) {
+        EXPECT_EQ(OneLineTextProblem(bad).rfind("holds a text direction control (U+20", 0), 0u) << bad;
+        EXPECT_EQ(ExcerptForMessage(bad).substr(0, 5), "\"\\u20") << bad;
+    }
+    for (const char* good : {"\u2027", "\u202F", "\u2065", "\u206A", "\u200E"}) EXPECT_EQ(OneLineTextProblem(good), "") << good;
+    EXPECT_EQ(ExcerptForMessage("Pune\u2028\u202EaidnI"), "\"Pune\\u2028\\u202EaidnI\"");
+}
+
 }  // namespace
 }  // namespace velmora
