@@ -53,6 +53,40 @@ bool IsToolOption(std::string_view arg) {
     return name == "help" || name == "version" || name == "jsonl" || FindFriendlyOption(name) != nullptr;
 }
 
+// The calendar modes: --month YYYY-MM, and --year YYYY with --ics FILE or
+// --json. Each takes a place and its own options only. Nothing when the
+// options ask for neither.
+std::optional<std::string> CheckCalendarModes(const std::vector<std::string_view>& given, CommandLine& line) {
+    const FriendlyOptions& o = line.options;
+    const bool month = !o.calendarMonth.empty();
+    const bool year = !o.ics.empty() || (o.json && !o.year.empty() && o.hinduDay.empty() && !month);
+    if (!month && !year) return std::nullopt;
+    if (month && !o.hinduDay.empty()) return std::string("--month YYYY-MM and --day YYYY-MM-DD: one at a time");
+    if (month && !o.ics.empty()) return std::string("--ics goes with --year YYYY (the year's observances)");
+    if (year && !o.ics.empty() && o.json) return std::string("--year YYYY takes --ics FILE or --json, not both");
+    if (year && o.year.empty()) return std::string("--ics goes with --year YYYY (the year's observances)");
+    const char* mode = month ? "--month YYYY-MM" : "--year YYYY";
+    for (const std::string_view name : given) {
+        const bool own = month ? name == "month" || name == "json" : name == "year" || name == "ics" || name == "json";
+        if (!own && name != "place" && name != "lat" && name != "lon" && name != "zone" && name != "dst") {
+            std::string what = "--";
+            what.append(name).append(" does not go with ").append(mode).append(
+                " (the calendar takes --place, or --lat, --lon, --zone and --dst, and --json");
+            what.append(month ? ")" : ", --ics FILE)");
+            return what;
+        }
+    }
+    const bool typed = !o.lat.empty() || !o.lon.empty() || !o.zone.empty() || o.dst;
+    if (!o.place.empty() && typed) {
+        return std::string(mode) + " takes either --place or --lat, --lon and --zone [--dst], not both";
+    }
+    if (o.place.empty() && (o.lat.empty() || o.lon.empty() || o.zone.empty())) {
+        return std::string(mode) + " needs --place, or --lat, --lon and --zone [--dst]";
+    }
+    line.mode = month ? CommandLine::Mode::Month : CommandLine::Mode::Year;
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::string>& args) {
@@ -136,6 +170,8 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
         return line;
     }
     if (!files.empty()) return "a FILE (" + Quoted(files.front()) + ") is read only with --jsonl";
+    if (auto wrong = CheckCalendarModes(friendly, line)) return *wrong;
+    if (line.mode != CommandLine::Mode::Readable) return line;
     if (auto wrong = CheckDayMode(friendly, line)) return *wrong;
     return line;
 }
@@ -146,6 +182,8 @@ std::string UsageText() {
         "       velmora-report --jsonl [FILE]\n"
         "       velmora-report --day YYYY-MM-DD {--place TEXT | --lat L --lon L --zone H:MM [--dst]}\n"
         "                      [--days N] [--json]\n"
+        "       velmora-report --month YYYY-MM {--place TEXT | --lat L --lon L --zone H:MM [--dst]} [--json]\n"
+        "       velmora-report --year YYYY {--place TEXT | ...} {--ics FILE | --json}\n"
         "\n"
         "Computes the panchang (vara, nakshatra, tithi, yoga, karana) and the ayanamsa of one moment\n"
         "and place, like the Velmora window, and prints them as text.\n"

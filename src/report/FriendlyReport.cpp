@@ -149,7 +149,19 @@ Wrong TakeJson(std::string_view, FriendlyOptions& o) {
 }
 
 Wrong TakeMonth(std::string_view v, FriendlyOptions& o) {
-    if (MonthNumber(v) == 0) return std::string("a month, 1 to 12 or January to December");
+    // A year and a month ask for the month calendar.
+    if (v.size() == 7 && v[4] == '-') {
+        if (!Digits(v.substr(0, 4), 4, 4) || !Digits(v.substr(5, 2), 2, 2) || Number(v.substr(0, 4)) < FirstYear ||
+            Number(v.substr(0, 4)) > LastYear || Number(v.substr(5, 2)) < 1 || Number(v.substr(5, 2)) > 12) {
+            return std::string("YYYY-MM, 1901-01 to 2050-12 (the month calendar), or a month, 1 to 12 or January "
+                               "to December");
+        }
+        o.calendarMonth = v;
+        return std::nullopt;
+    }
+    if (MonthNumber(v) == 0) {
+        return std::string("a month, 1 to 12 or January to December, or YYYY-MM (the month calendar)");
+    }
     o.month = v;
     return std::nullopt;
 }
@@ -232,6 +244,11 @@ Wrong TakePdf(std::string_view v, FriendlyOptions& o) {
     return std::nullopt;
 }
 
+Wrong TakeIcs(std::string_view v, FriendlyOptions& o) {
+    if (v.empty() || TakeText(v, o.ics)) return std::string("the name of the calendar file to write");
+    return std::nullopt;
+}
+
 Wrong TakePaper(std::string_view v, FriendlyOptions& o) {
     std::string paper;
     for (const char c : v) paper.push_back(Upper(c));
@@ -248,9 +265,20 @@ constexpr FriendlyOption kOptions[] = {
      "for --place or --lat, --lon and --zone [--dst].",
      TakeDay},
     {"days", "N", "With --day YYYY-MM-DD: N days from that date (one report each).", TakeDays},
-    {"json", "", "With --day YYYY-MM-DD: each day as one JSON object on one line.", TakeJson},
-    {"month", "1..12|January..", "The month, instead of --date.", TakeMonth},
-    {"year", "1901..2050", "The year, instead of --date.", TakeYear},
+    {"json", "",
+     "With --day YYYY-MM-DD: each day as one JSON object on one line; with --month YYYY-MM or --year YYYY: "
+     "the month's days and observances, or the year's observances, as one JSON object.",
+     TakeJson},
+    {"month", "1..12|January..|YYYY-MM",
+     "The month, instead of --date; or YYYY-MM: the month calendar (each date's tithi and nakshatra at sunrise, "
+     "sunrise and sunset, observances) for --place or --lat, --lon and --zone [--dst].",
+     TakeMonth},
+    {"year", "1901..2050",
+     "The year, instead of --date; with --ics or --json: the year's observances, sankrantis and new and full "
+     "moons.",
+     TakeYear},
+    {"ics", "FILE", "With --year YYYY: write the year's observances as an iCalendar file (RFC 5545) to FILE.",
+     TakeIcs},
     {"time", "HH:MM", "The local clock time, 0:00 to 23:59.", TakeTime},
     {"city", "CITY", "The city.", [](std::string_view v, FriendlyOptions& o) { return TakeText(v, o.city); }},
     {"state", "STATE", "The state.", [](std::string_view v, FriendlyOptions& o) { return TakeText(v, o.state); }},

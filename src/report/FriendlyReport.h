@@ -36,6 +36,10 @@ struct FriendlyOptions {
     std::string hinduDay;  // YYYY-MM-DD, a real date in 1901..2050
     int days = 0;          // 1..3660; 0: not given (one day)
     bool json = false;
+    // The calendar modes: --month YYYY-MM (instead of a month of the
+    // moment), and --year YYYY with --ics FILE or --json.
+    std::string calendarMonth;  // YYYY-MM, 1901-01..2050-12
+    std::string ics;            // the calendar file to write
 };
 
 // One option of the readable mode. Every option is written here once: the

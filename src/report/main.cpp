@@ -23,6 +23,7 @@
 
 #include "input/CalculationDriver.h"
 #include "report/CommandLine.h"
+#include "report/CalendarReport.h"
 #include "report/DayReport.h"
 #include "places/lookup/SystemPlaces.h"
 #include "report/FriendlyReport.h"
@@ -31,6 +32,9 @@
 #include "results/Report.h"
 #include "results/print/ReportDocument.h"
 #include "results/print/SafeReplace.h"
+#ifdef VELMORA_HAVE_ICAL
+#include "results/ics/IcsFile.h"
+#endif
 #include "shared/VectorState.h"
 
 namespace {
@@ -135,6 +139,50 @@ int RunDayMode(const velmora::FriendlyOptions& options) {
     return velmora::kExitResults;
 }
 
+// --month YYYY-MM and --year YYYY (--ics FILE | --json): the days of a month
+// with their observances, or the year's observances.
+int RunCalendarMode(const velmora::FriendlyOptions& options, bool wholeYear) {
+    const int year = std::stoi(wholeYear ? options.year : options.calendarMonth.substr(0, 4));
+    const int month = wholeYear ? 0 : std::stoi(options.calendarMonth.substr(5, 2));
+    // The place and zone as for the Hindu day of the first date asked for.
+    velmora::FriendlyOptions dayOptions = options;
+    char first[16];
+    std::snprintf(first, sizeof first, "%04d-%02d-01", year, wholeYear ? 1 : month);
+    dayOptions.hinduDay = first;
+    std::unique_ptr<velmora::PlaceDirectory> places;
+    if (!options.place.empty()) places = velmora::OpenPlaceDirectory();
+    const velmora::DaySite site = velmora::DaySiteFromOptions(dayOptions, places.get());
+    if (!site.failure.empty()) return Fail(site.failure, site.status);
+    velmora::ClearUpperVectorState();  // after the gazetteer and the zone database, see VectorState.h
+    for (const std::string& said : site.said) std::fprintf(stderr, "%s\n", said.c_str());
+    std::string label = options.place;
+    if (label.empty()) label = options.lat + " " + options.lon + " " + site.zone->Name();
+
+    const int count = wholeYear ? (velmora::DaysInMonth(year, 2) == 29 ? 366 : 365) : velmora::DaysInMonth(year, month);
+    const velmora::CalendarSpan span =
+        velmora::ComputeCalendarSpan({year, wholeYear ? 1 : month, 1}, count, site.observer, *site.zone);
+    if (static_cast<int>(span.days.size()) != count) return Fail("no Hindu day for a date of that range and place", velmora::kExitFailure);
+    std::string out;
+    if (wholeYear && !options.ics.empty()) {
+#ifdef VELMORA_HAVE_ICAL
+        const std::string failure = velmora::WriteICalendarFile(velmora::YearFeed(year, span, *site.zone, label), options.ics);
+        if (!failure.empty()) return Fail(failure, velmora::kExitFailure);
+        return velmora::kExitResults;
+#else
+        return Fail("--ics: this velmora-report was built without libical", velmora::kExitFailure);
+#endif
+    }
+    if (wholeYear) {
+        out = velmora::YearJson(year, span, *site.zone, label);
+    } else if (options.json) {
+        out = velmora::MonthJson(year, month, span, *site.zone);
+    } else {
+        out = velmora::MonthText(year, month, span, *site.zone, label);
+    }
+    if (!WriteAll(out)) return Fail(WriteFailure(), velmora::kExitFailure);
+    return velmora::kExitResults;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -163,6 +211,10 @@ int main(int argc, char** argv) {
             return RunJsonLinesMode(line.file);
         case velmora::CommandLine::Mode::Day:
             return RunDayMode(line.options);
+        case velmora::CommandLine::Mode::Month:
+            return RunCalendarMode(line.options, false);
+        case velmora::CommandLine::Mode::Year:
+            return RunCalendarMode(line.options, true);
         case velmora::CommandLine::Mode::Readable:
             break;
     }

@@ -2,10 +2,9 @@
 
 #include <libical/ical.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <memory>
+
+#include "results/print/SafeReplace.h"
 
 namespace velmora {
 
@@ -83,23 +82,9 @@ std::string ICalendarText(const CalendarFeed& feed) {
 
 std::string WriteICalendarFile(const CalendarFeed& feed, const std::string& path) {
     const std::string text = ICalendarText(feed);
-    const std::string temporary = path + ".part";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) return "cannot write " + path + ": " + std::strerror(errno);
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    const int writeError = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        const int error = !written ? writeError : errno;
-        std::remove(temporary.c_str());
-        return "cannot write " + path + ": " + std::strerror(error);
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        std::remove(temporary.c_str());
-        return "cannot write " + path + ": " + std::strerror(error);
-    }
-    return {};
+    const std::string failure = path == "-" ? WriteStandardOutput(text) : ReplaceFileContent(path, text);
+    if (failure.empty()) return {};
+    return "cannot write " + (path == "-" ? std::string("the standard output") : path) + ": " + failure;
 }
 
 }  // namespace velmora

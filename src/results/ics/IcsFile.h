@@ -13,9 +13,10 @@ namespace velmora {
 // The iCalendar text of the feed (CRLF line ends, long lines folded).
 std::string ICalendarText(const CalendarFeed& feed);
 
-// Writes the feed's iCalendar text to `path`, through a temporary file in the
-// same folder that replaces `path` only once complete. Returns an empty text,
-// or a message that names the file and the reason.
+// Writes the feed's iCalendar text to `path` as the printed report's PDF is
+// written (SafeReplace.h: never half a file; a pipe or device written in
+// place), or to the standard output for "-". Returns an empty text, or a
+// message that names the file and the reason.
 std::string WriteICalendarFile(const CalendarFeed& feed, const std::string& path);
 
 }  // namespace velmora

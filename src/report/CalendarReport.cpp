@@ -1,0 +1,191 @@
+#include "report/CalendarReport.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <cstdio>
+
+#include "day/DayTables.h"
+#include "panchang/PanchangTables.h"
+#include "report/DayReport.h"
+
+namespace velmora {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string DateText(const CalendarDate& date) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+    return text;
+}
+
+std::string UtcText(double jdUt) {
+    const std::optional<UtcTime> t = UtcFromJulianDay(jdUt);
+    if (!t) return {};
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", t->year, t->month, t->day, t->hour, t->minute,
+                  t->second);
+    return text;
+}
+
+Json Moment(double jdUt, const DayZone& zone) {
+    const std::string text = LocalTimeText(jdUt, zone);
+    return text.empty() ? Json(nullptr) : Json(text);
+}
+
+Json ObservanceJson(const ObservanceEntry& entry, const DayZone& zone) {
+    const int number = entry.tithi.number;
+    return Json{{"date", DateText(entry.date)},
+                {"observance", std::string(ObservanceName(entry.observance))},
+                {"title", ObservanceTitle(entry.observance)},
+                {"tithi",
+                 Json{{"number", number},
+                      {"name", std::string(TithiNameOf(number - 1).value_or(""))},
+                      {"paksha", number <= 15 ? "Shukla" : "Krishna"},
+                      {"start", Moment(entry.tithi.start, zone)},
+                      {"end", Moment(entry.tithi.end, zone)}}},
+                {"rule", entry.how == TithiOnDay::Kshaya ? "kshaya" : "sunrise"},
+                {"kept", entry.kept}};
+}
+
+Json EventsJson(const CalendarSpan& span, const DayZone& zone, int year, int month, Json& sankrantis,
+                Json& phases) {
+    const auto inRange = [&](double jdUt) {
+        const std::optional<UtcTime> local = UtcFromJulianDay(jdUt + zone.OffsetHours(jdUt) / 24);
+        return local && local->year == year && (month == 0 || local->month == month);
+    };
+    Json observances = Json::array();
+    for (const ObservanceEntry& entry : span.observances) {
+        if (entry.date.year == year && (month == 0 || entry.date.month == month)) {
+            observances.push_back(ObservanceJson(entry, zone));
+        }
+    }
+    sankrantis = Json::array();
+    for (const SankrantiEvent& sankranti : span.sankrantis) {
+        if (month != 0 && !inRange(sankranti.moment)) continue;
+        sankrantis.push_back(Json{{"sign", sankranti.sign},
+                                  {"title", sankranti.sign + " Sankranti"},
+                                  {"moment", Moment(sankranti.moment, zone)},
+                                  {"utc", UtcText(sankranti.moment)}});
+    }
+    phases = Json::array();
+    for (const MoonPhaseMoment& phase : span.phases) {
+        if (month != 0 && !inRange(phase.moment)) continue;
+        const bool full = phase.phase == MoonPhase::Full;
+        phases.push_back(Json{{"phase", full ? "full" : "new"},
+                              {"title", full ? "Full moon" : "New moon"},
+                              {"moment", Moment(phase.moment, zone)},
+                              {"utc", UtcText(phase.moment)}});
+    }
+    return observances;
+}
+
+std::string Clock(const std::optional<double>& jdUt, const DayZone& zone) {
+    if (!jdUt) return "--:--";
+    const std::string text = LocalTimeText(*jdUt, zone);
+    return text.size() >= 16 ? text.substr(11, 5) : "--:--";
+}
+
+std::string Padded(std::string text, std::size_t width) {
+    // Widths count characters, not bytes: UTF-8 continuation bytes take none.
+    std::size_t shown = 0;
+    for (const char c : text) shown += (static_cast<unsigned char>(c) & 0xC0) == 0x80 ? 0 : 1;
+    if (shown < width) text.append(width - shown, ' ');
+    return text;
+}
+
+}  // namespace
+
+std::string MonthJson(int year, int month, const CalendarSpan& span, const DayZone& zone) {
+    const MonthGrid grid = MonthGridOf(year, month, span, zone);
+    Json j;
+    char name[8];
+    std::snprintf(name, sizeof name, "%04d-%02d", year, month);
+    j["month"] = name;
+    const Observer place = span.days.empty() ? Observer{} : span.days.front().place;
+    j["latitude"] = std::round(place.latitude * 1e4) / 1e4;
+    j["longitude"] = std::round(place.longitude * 1e4) / 1e4;
+    j["zone"] = zone.Name();
+    Json months = Json::array();
+    for (const HinduDay& day : span.days) {
+        if (day.year != year || day.month != month || !day.masa) continue;
+        const std::string text = MasaText(*day.masa);
+        if (months.empty() || months.back() != text) months.push_back(text);
+    }
+    j["lunar_months"] = months;
+    j["years"] = grid.years;
+    Json days = Json::array();
+    for (const HinduDay& day : span.days) {
+        if (day.year != year || day.month != month) continue;
+        days.push_back(Json::parse(DayJsonLine(day, zone)));
+    }
+    j["days"] = days;
+    Json sankrantis, phases;
+    j["observances"] = EventsJson(span, zone, year, month, sankrantis, phases);
+    j["sankrantis"] = sankrantis;
+    j["moon_phases"] = phases;
+    return j.dump() + "\n";
+}
+
+std::string MonthText(int year, int month, const CalendarSpan& span, const DayZone& zone,
+                      const std::string& placeLabel) {
+    const MonthGrid grid = MonthGridOf(year, month, span, zone);
+    static constexpr const char* weekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    std::string out = MonthTitle(year, month) + " – " + placeLabel + " (" + zone.Name() + ")\n";
+    if (!grid.lunarMonths.empty()) out += "Lunar months: " + grid.lunarMonths + "\n";
+    if (!grid.years.empty()) out += "Years: " + grid.years + "\n";
+    out += "\n" + Padded("Date", 12) + Padded("Day", 5) + Padded("Rise", 7) + Padded("Set", 7) +
+           Padded("Tithi at sunrise", 23) + Padded("Nakshatra at sunrise", 22) + "Observances\n";
+    for (const HinduDay& day : span.days) {
+        if (day.year != year || day.month != month) continue;
+        const CalendarDate date{day.year, day.month, day.day};
+        const MonthCell* cell = CellOf(grid, date);
+        if (cell == nullptr) continue;
+        std::string notes;
+        const auto add = [&notes](const std::string& text) { notes += (notes.empty() ? "" : "; ") + text; };
+        for (const std::string& observance : cell->observances) add(observance);
+        for (const MoonPhaseMoment& phase : MoonPhasesOn(ObservanceDayOf(day))) {
+            add(std::string(phase.phase == MoonPhase::Full ? "full moon " : "new moon ") +
+                Clock(phase.moment, zone));
+        }
+        if (day.sankranti) add(cell->sankranti + " " + Clock(day.sankranti->jdUt, zone));
+        out += Padded(DateText(date), 12) + Padded(weekdays[WeekdayOf(date)], 5) + Padded(Clock(day.sunrise, zone), 7) +
+               Padded(Clock(day.sunset, zone), 7) + Padded(cell->tithi + " (" + cell->paksha + ")", 23) +
+               Padded(cell->nakshatra, 22) + notes;
+        while (!out.empty() && out.back() == ' ') out.pop_back();
+        out += '\n';
+    }
+    return out;
+}
+
+std::string YearJson(int year, const CalendarSpan& span, const DayZone& zone, const std::string& placeLabel) {
+    Json j;
+    j["year"] = year;
+    j["place"] = placeLabel;
+    const Observer place = span.days.empty() ? Observer{} : span.days.front().place;
+    j["latitude"] = std::round(place.latitude * 1e4) / 1e4;
+    j["longitude"] = std::round(place.longitude * 1e4) / 1e4;
+    j["zone"] = zone.Name();
+    Json sankrantis, phases;
+    j["observances"] = EventsJson(span, zone, year, 0, sankrantis, phases);
+    j["sankrantis"] = sankrantis;
+    j["moon_phases"] = phases;
+    return j.dump() + "\n";
+}
+
+CalendarFeed YearFeed(int year, const CalendarSpan& span, const DayZone& zone, const std::string& placeLabel) {
+    CalendarFeed feed;
+    feed.name = "Velmora observances " + std::to_string(year) + " – " + placeLabel;
+    // No clock: the stamp is the start of the year asked for.
+    feed.stamp = UtcTime{year, 1, 1, 0, 0, 0};
+    std::vector<ObservanceEntry> observances;
+    for (const ObservanceEntry& entry : span.observances) {
+        if (entry.date.year == year) observances.push_back(entry);
+    }
+    feed.events = ObservanceEvents(observances, span.sankrantis, span.phases, Slug(placeLabel), OffsetOf(zone));
+    return feed;
+}
+
+}  // namespace velmora
