@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "gui/os/ProcessFileLock.h"
+
 namespace velmora {
 
 // Detects a copy of the desktop program that is already running. The lock is
@@ -24,7 +26,7 @@ public:
 
 private:
     std::string path_;
-    int fd_ = -1;
+    ProcessFileLock lock_;
     bool anotherCopy_ = false;
 };
 

@@ -2,18 +2,10 @@
 // either one moment given as readable options, or a whole session of
 // calculations as JSON Lines (one object of input control values per line, one
 // answer per line).
-#include <sys/stat.h>
-
-#include <QFile>
-#include <QGuiApplication>
-#include <QPageSize>
-#include <QString>
-#include <QtGlobal>
-
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -27,11 +19,11 @@
 #include "report/DayReport.h"
 #include "places/lookup/SystemPlaces.h"
 #include "report/FriendlyReport.h"
+#include "report/PdfOption.h"
 #include "report/PlaceOption.h"
 #include "report/ReportSession.h"
+#include "report/StandardStreams.h"
 #include "results/Report.h"
-#include "results/print/ReportDocument.h"
-#include "results/print/SafeReplace.h"
 #ifdef VELMORA_HAVE_ICAL
 #include "results/ics/IcsFile.h"
 #endif
@@ -64,8 +56,8 @@ int RunJsonLinesMode(const std::string& file) {
     if (file.empty() || file == "-") {
         end = velmora::RunJsonLines(std::cin, std::cout, session);
     } else {
-        struct stat info {};
-        if (::stat(file.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        std::error_code error;
+        if (std::filesystem::is_directory(file, error)) {
             return Fail(file + " is a folder, not a file of JSON Lines", velmora::kExitFailure);
         }
         std::ifstream in(file, std::ios::binary);
@@ -74,43 +66,6 @@ int RunJsonLinesMode(const std::string& file) {
     }
     if (!end.failure.empty()) std::fprintf(stderr, "velmora-report: %s\n", end.failure.c_str());
     return end.status;
-}
-
-// Qt's own notes (a missing runtime folder and the like) say nothing about
-// the report; the tool says itself what went wrong.
-void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::fprintf(stderr, "velmora-report: %s\n", message.toLocal8Bit().constData());
-    }
-}
-
-// --pdf: the printed report. Only this needs Qt's fonts and so a
-// QGuiApplication; the tool never shows a window, so it runs on the offscreen
-// platform (no display needed) unless QT_QPA_PLATFORM says otherwise.
-int WritePdf(const velmora::FriendlyOptions& options, const velmora::ResultsPage& page,
-             const velmora::BirthRecord& birth) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QuietQt);
-    int argc = 1;
-    char name[] = "velmora-report";
-    char* argv[] = {name, nullptr};
-    const QGuiApplication app(argc, argv);
-    const QPageSize paper = options.paper.empty()        ? velmora::DefaultReportPageSize()
-                            : options.paper == "Letter" ? QPageSize(QPageSize::Letter)
-                                                        : QPageSize(QPageSize::A4);
-    const velmora::Report report = velmora::BuildReport(page, birth);
-    if (options.pdf == "-") {
-        // Standard output: a pipe to another program, or a file the shell opened.
-        const QByteArray pdf = velmora::ReportPdf(report, paper);
-        if (pdf.isEmpty()) return Fail("the PDF could not be started", velmora::kExitFailure);
-        const std::string reason = velmora::WriteStandardOutput(
-            std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
-        if (!reason.empty()) return Fail("cannot write the output: " + reason, velmora::kExitFailure);
-        return velmora::kExitResults;
-    }
-    const QString failure = velmora::SaveReportPdf(report, QFile::decodeName(options.pdf.c_str()), paper);
-    if (!failure.isEmpty()) return Fail(failure.toLocal8Bit().toStdString(), velmora::kExitFailure);
-    return velmora::kExitResults;
 }
 
 // --day YYYY-MM-DD: the Hindu day of each date asked for, as text or JSON.
@@ -186,9 +141,7 @@ int RunCalendarMode(const velmora::FriendlyOptions& options, bool wholeYear) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // A reader that goes away becomes a write error that ends the run with a
-    // message, instead of a silent death by signal.
-    std::signal(SIGPIPE, SIG_IGN);
+    velmora::PrepareStandardStreams();
     std::ios::sync_with_stdio(false);
 
     const std::vector<std::string> args(argv + 1, argv + argc);
@@ -234,7 +187,7 @@ int main(int argc, char** argv) {
     if (const auto refusal = velmora::RunCalculation(form, calculation, page)) {
         return Fail(refusal->message, velmora::kExitRefused);
     }
-    if (!line.options.pdf.empty()) return WritePdf(line.options, page, calculation.birth);
+    if (!line.options.pdf.empty()) return velmora::WritePdfOption(line.options, page, calculation.birth);
     if (!WriteAll(velmora::ReadableReport(page, calculation.birth))) return Fail(WriteFailure(), velmora::kExitFailure);
     return velmora::kExitResults;
 }

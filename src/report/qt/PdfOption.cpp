@@ -1,0 +1,66 @@
+// --pdf with Qt: the page drawn by velmora_print.
+#include "report/PdfOption.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QString>
+#include <QtGlobal>
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "report/CommandLine.h"
+#include "results/Report.h"
+#include "results/print/ReportDocument.h"
+#include "results/print/SafeReplace.h"
+
+namespace velmora {
+
+namespace {
+
+// Qt's own notes (a missing runtime folder and the like) say nothing about
+// the report; the tool says itself what went wrong.
+void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "velmora-report: %s\n", message.toLocal8Bit().constData());
+    }
+}
+
+int Fail(const std::string& what) {
+    std::fprintf(stderr, "velmora-report: %s\n", what.c_str());
+    return kExitFailure;
+}
+
+}  // namespace
+
+// Only this needs Qt's fonts and so a QGuiApplication; the tool never shows a
+// window, so it runs on the offscreen platform (no display needed) unless
+// QT_QPA_PLATFORM says otherwise.
+int WritePdfOption(const FriendlyOptions& options, const ResultsPage& page, const BirthRecord& birth) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietQt);
+    int argc = 1;
+    char name[] = "velmora-report";
+    char* argv[] = {name, nullptr};
+    const QGuiApplication app(argc, argv);
+    const QPageSize paper = options.paper.empty()        ? DefaultReportPageSize()
+                            : options.paper == "Letter" ? QPageSize(QPageSize::Letter)
+                                                        : QPageSize(QPageSize::A4);
+    const Report report = BuildReport(page, birth);
+    if (options.pdf == "-") {
+        // Standard output: a pipe to another program, or a file the shell opened.
+        const QByteArray pdf = ReportPdf(report, paper);
+        if (pdf.isEmpty()) return Fail("the PDF could not be started");
+        const std::string reason =
+            WriteStandardOutput(std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+        if (!reason.empty()) return Fail("cannot write the output: " + reason);
+        return kExitResults;
+    }
+    const QString failure = SaveReportPdf(report, QFile::decodeName(options.pdf.c_str()), paper);
+    if (!failure.isEmpty()) return Fail(failure.toLocal8Bit().toStdString());
+    return kExitResults;
+}
+
+}  // namespace velmora
