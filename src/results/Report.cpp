@@ -1,6 +1,9 @@
 #include "results/Report.h"
 
 #include <cstddef>
+#include <optional>
+
+#include "results/DayTab.h"
 
 namespace velmora {
 
@@ -168,6 +171,17 @@ Report BuildReport(const ResultsPage& p, const BirthRecord& birth) {
     karna.span = {"Time", p.lblKarnaTime};
 
     r.elements = {std::move(vaar), std::move(nakshatra), std::move(tithi), std::move(yoga), std::move(karna)};
+
+    // The Hindu day of the run's moment, as the Day tab shows it (the rows
+    // with something to say), when the record holds a moment and place.
+    if (const std::optional<DayTabValues> day = DayTabValuesOf(birth)) {
+        ReportSection section;
+        section.title = "Day";
+        for (std::size_t i = 0; i < DayTabRows.size(); ++i) {
+            if (!(*day)[i].empty()) section.below.push_back({std::string(DayTabRows[i].caption), (*day)[i]});
+        }
+        r.elements.push_back(std::move(section));
+    }
     r.footer = std::string(ProgramNameAndVersion);
     return r;
 }

@@ -43,7 +43,7 @@ struct Report {
     std::string name;                   // the person (or the query's name) as shown
     std::vector<ReportField> details;   // "Your Details": date, time, place, coordinates, zone
     ReportField ayanamsa;
-    std::vector<ReportSection> elements;  // Vaar, Nakshatra, Tithi, Yoga, Karna
+    std::vector<ReportSection> elements;  // Vaar, Nakshatra, Tithi, Yoga, Karna, and Day (results/DayTab.h) when the run has one
     std::string footer;                   // the program's name and version
 };
 

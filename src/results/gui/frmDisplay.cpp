@@ -31,6 +31,7 @@
 #include "input/CalculationDriver.h"
 #include "links/gui/frmAbout.h"
 #include "panchang/PanchangTables.h"
+#include "results/DayTab.h"
 #include "results/gui/ReportActions.h"
 
 namespace velmora {
@@ -134,6 +135,7 @@ frmDisplay::frmDisplay(WindowServices& services, std::function<void()> showInput
     // window keeps its size whatever a query puts in it and no query makes it
     // scroll; then the design texts until a page arrives.
     SetPage(SizingPage());
+    ShowDay(DayTabSizingValues());
     FitToScreen(this);
     SetPage(ResultsPage{});
 }
@@ -332,6 +334,26 @@ QWidget* frmDisplay::BuildWindow() {
         grid->setColumnStretch(1, 1);
         grid->setRowStretch(2, 1);
     }
+    {  // Day: the Hindu day that holds the moment (results/DayTab.h).
+        QGroupBox* frame = AddTab(tabs_, "Day", "fraDay");
+        auto* grid = new QGridLayout(frame);
+        int row = 0;
+        for (const DayTabRow& r : DayTabRows) {
+            const std::string control(r.control);
+            const std::string caption(r.caption);
+            // The day and the note are sentences; times and spans stay on one line.
+            const bool sentence = r.control == "lblHinduDay" || r.control == "lblDayNote" ||
+                                  r.control == "lblLunarMonth";
+            QLabel* value = Value(control.c_str(), frame, sentence);
+            QLabel* label = Caption(caption.c_str(), frame);
+            label->setObjectName(QString::fromStdString("cap" + control.substr(3)));
+            grid->addWidget(label, row, 0);
+            grid->addWidget(value, row, 1);
+            ++row;
+        }
+        grid->setColumnStretch(1, 1);
+        grid->setRowStretch(row, 1);
+    }
     columns->addWidget(tabs_, 3);
 
     auto* right = new QVBoxLayout();
@@ -401,6 +423,20 @@ void frmDisplay::SetPage(const ResultsPage& page) {
     }
     // The nakshatra's line takes room only when there is something to say.
     if (auto* note = findChild<QLabel*>(QStringLiteral("lblNakshatraNote"))) note->setVisible(!note->text().isEmpty());
+    // The Day tab from the run's birth record; empty before a run.
+    ShowDay(DayTabValuesOf(birth_).value_or(DayTabValues{}));
+}
+
+void frmDisplay::ShowDay(const DayTabValues& values) {
+    for (std::size_t i = 0; i < DayTabRows.size(); ++i) {
+        const QString name = QString::fromUtf8(DayTabRows[i].control.data(),
+                                               static_cast<qsizetype>(DayTabRows[i].control.size()));
+        if (auto* label = findChild<QLabel*>(name)) label->setText(QString::fromStdString(values[i]));
+    }
+    // The note's row takes room only when there is something to say.
+    const bool note = !values.back().empty();
+    if (auto* label = findChild<QLabel*>(QStringLiteral("lblDayNote"))) label->setVisible(note);
+    if (auto* caption = findChild<QLabel*>(QStringLiteral("capDayNote"))) caption->setVisible(note);
 }
 
 ResultsPage frmDisplay::Page() const {

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "gui/WindowServices.h"
+#include "results/DayTab.h"
 #include "results/Report.h"
 #include "results/ResultsPage.h"
 #include "shared/CalculationState.h"
@@ -14,7 +15,8 @@ class QTabWidget;
 
 namespace velmora {
 
-// The results window: five tabs (Vaar, Nakshatra, Tithi, Yoga, Karna), the
+// The results window: six tabs (Vaar, Nakshatra, Tithi, Yoga, Karna, and Day,
+// the Hindu day of the moment, from the run's birth record), the
 // echo of the input, the ayanamsa, navigation back to the input window or out
 // of the program. It has no logic beyond that; the run fills it from a
 // ResultsPage. Every value control carries its control name as objectName.
@@ -54,6 +56,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+    // Shows the Day tab's values (results/DayTab.h).
+    void ShowDay(const DayTabValues& values);
 
 private:
     void BuildMenus();
