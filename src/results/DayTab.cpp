@@ -90,7 +90,7 @@ std::optional<DayTabValues> DayTabValuesOf(const BirthRecord& birth) {
         if (const std::optional<Ishtakala> ishta = IshtakalaOf(moment.jdUt, *day->sunrise)) {
             const long long minutes = static_cast<long long>(std::floor((moment.jdUt - *day->sunrise) * 1440 + 1e-6));
             char text[96];
-            std::snprintf(text, sizeof text, "%d ghatis %d palas (%lld h %02lld min after sunrise)", ishta->ghatis,
+            std::snprintf(text, sizeof text, "%d ghatis %d palas (%lld:%02lld after sunrise)", ishta->ghatis,
                           ishta->palas, minutes / 60, minutes % 60);
             v[6] = text;
         }
@@ -119,7 +119,7 @@ DayTabValues DayTabSizingValues() {
            "the day before";
     for (std::size_t i = 1; i <= 5; ++i) v[i] = "28.12.2050 23:59:59";
     v[4] = "does not rise on this date";
-    v[6] = "59 ghatis 59 palas (23 h 59 min after sunrise)";
+    v[6] = "59 ghatis 59 palas (23:59 after sunrise)";
     for (std::size_t i = 7; i <= 11; ++i) v[i] = "23:59:59 to 23:59:59";
     v[12] = "Adhika Margashirsha (amanta), Adhika Margashirsha (purnimanta), Krishna paksha";
     v[13] = "Shaka 1972, Vikram 2107";
