@@ -44,6 +44,7 @@ struct CalendarPlace {
     double longitude = 0;     // degrees, east positive
     std::string zoneId;       // IANA zone; empty: the fixed offset below
     double offsetHours = 0;   // the clock's offset from UT when there is no zone name
+    std::string city, state, country;  // as the input window's boxes hold them
 };
 
 // The weeks of a month with only the dates filled: four to six rows, days

@@ -22,6 +22,8 @@
 #include "GuiTestSupport.h"
 #include "PdfText.h"
 #include "calendar/CalendarDays.h"
+#include "WorkedExamples.h"
+#include "calendar/gui/CalendarLauncher.h"
 #include "calendar/gui/frmCalendar.h"
 #include "gui/ScreenFit.h"
 #include "results/gui/ReportActions.h"
@@ -232,6 +234,66 @@ TEST_F(CalendarWindow, TabGoesLeftToRightTopToBottomAndTheGridShowsTheFocus) {
     const QImage focused = view->grab().toImage();
     Child<QPushButton>("cmdCalPrint")->setFocus();
     EXPECT_NE(focused, view->grab().toImage());
+}
+
+TEST(CalendarFromTheProgram, OpensOnTheEnteredMonthAndADateOpensItsResultsJustAfterSunrise) {
+    ProgramFixture p;
+    p.window->WriteForm(Delhi1987());
+    p.Child<QAction>("mnuCalendar")->trigger();
+    frmCalendar* calendar = p.window->CalendarWindow();
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(calendar->View()->Grid().year, 1987);
+    EXPECT_EQ(calendar->View()->Grid().month, 8);
+    EXPECT_EQ(calendar->View()->Selected(), (CalendarDate{1987, 8, 15}));
+    EXPECT_EQ(calendar->CurrentPlace().label, "New Delhi, Delhi, India");
+    EXPECT_DOUBLE_EQ(calendar->CurrentPlace().offsetHours, 5.5);
+    EXPECT_DOUBLE_EQ(calendar->CurrentPlace().longitude, 77 + 13 / 60.0);
+
+    // 20 August 1987 at New Delhi: sunrise 00:22:37.9 UT (swetest -rise,
+    // 28.6N 77.2167E), 05:52:38 on the clock; the results are for 05:53.
+    calendar->View()->setFocus();
+    for (int i = 0; i < 5; ++i) QTest::keyClick(calendar->View(), Qt::Key_Right);
+    QTest::keyClick(calendar->View(), Qt::Key_Return);
+    frmDisplay* results = p.window->ResultsWindow();
+    ASSERT_NE(results, nullptr);
+    EXPECT_TRUE(results->isVisible());
+    const InputForm form = p.window->ReadForm();
+    EXPECT_EQ(form.cboDate, 19);
+    EXPECT_EQ(form.cboMonth, 7);
+    EXPECT_EQ(form.cboHH, 5);
+    EXPECT_EQ(form.cboMM, 53);
+    EXPECT_EQ(form.txtName, "ASHA");
+    EXPECT_EQ(form.txtLonD, "77");
+
+    // The results window opens the calendar too, on the entered date.
+    auto* item = results->findChild<QAction*>("mnuCalendar");
+    ASSERT_NE(item, nullptr);
+    item->trigger();
+    EXPECT_EQ(p.window->CalendarWindow(), calendar);  // the one window, moved to the date
+    EXPECT_EQ(calendar->View()->Selected(), (CalendarDate{1987, 8, 20}));
+    calendar->close();
+    ProcessDeferredDeletes();
+}
+
+TEST(CalendarFromTheProgram, AnotherPlaceWritesItsBoxesAndItsZoneOnThatDate) {
+    CalendarPlace london;
+    london.label = "London, England, United Kingdom";
+    london.city = "London";
+    london.state = "England";
+    london.country = "United Kingdom";
+    london.latitude = 51.50853;
+    london.longitude = -0.12574;
+    london.zoneId = "Europe/London";
+    // 1 July 2026: British summer time; sunrise 03:47:40 UT (swetest -rise), 04:47:40 on the clock.
+    const InputForm form = FormForCalendarDay(Delhi1987(), {2026, 7, 1}, london, false);
+    EXPECT_EQ(form.txtMCity, "London");
+    EXPECT_EQ(form.txtLatD, "51");
+    EXPECT_EQ(form.optLong, 1);
+    EXPECT_EQ(form.txtZoneHour, "0");
+    EXPECT_EQ(form.chkDST, 1);
+    EXPECT_EQ(form.cboHH, 4);
+    EXPECT_EQ(form.cboMM, 48);
+    EXPECT_EQ(form.cboYear, 2026 - 1901);
 }
 
 // Also run at twice the scale on 1280x800 and 1280x1024 (CMakeLists.txt).

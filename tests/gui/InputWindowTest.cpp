@@ -130,7 +130,8 @@ TEST(InputWindow, MenusInOrder) {
     EXPECT_EQ(top[1]->text(), "&Help");
     EXPECT_EQ(top[2]->text(), "&Donate");
     EXPECT_EQ(top[3]->text(), "Make Money &Online");
-    EXPECT_EQ(Captions(top[0]->menu()), QStringList({"Get My Panchang Results", "E&xit"}));
+    EXPECT_EQ(Captions(top[0]->menu()),
+              QStringList({"Get My Panchang Results", QString::fromUtf8("Month &Calendar\u2026"), "E&xit"}));
     EXPECT_EQ(Captions(top[1]->menu()), QStringList({"&Online Help", "&Visit Us Online", "-",
                                                      "Check for Software &Update", "-", "&About Software"}));
 }

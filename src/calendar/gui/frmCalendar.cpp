@@ -408,6 +408,9 @@ void frmCalendar::txtCalPlace_Chosen() {
     place.latitude = chosen->latitude;
     place.longitude = chosen->longitude;
     place.zoneId = chosen->zoneId;
+    place.city = chosen->name;
+    place.state = ShortStateName(chosen->state);
+    place.country = chosen->country;
     ShowMonth(view_->Selected(), place);
 }
 

@@ -1,5 +1,6 @@
 #include "input/gui/frmMain.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -15,9 +16,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "calendar/gui/CalendarLauncher.h"
+#include "calendar/gui/frmCalendar.h"
 #include "input/CalculationDriver.h"
 #include "input/KeyFilters.h"
 #include "gui/BannerTexts.h"
@@ -95,7 +99,7 @@ frmMain::frmMain(WindowServices& services, QWidget* parent) : QMainWindow(parent
     SetScrollingCentralWidget(this, BuildForm());
     Form_Load();
     // Typing in City offers places from the gazetteer, when there is one.
-    if (services_.places != nullptr) new PlaceCompleter(*services_.places, services_.messages, this);
+    if (services_.places != nullptr) placeCompleter_ = new PlaceCompleter(*services_.places, services_.messages, this);
     FitToScreen(this);
 }
 
@@ -103,12 +107,15 @@ frmMain::~frmMain() {
     // A results window still open when the input window goes (tests, or the
     // end of the process) goes with it.
     delete display_.data();
+    delete calendar_.data();
 }
 
 void frmMain::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     AddMenuItem(file, QStringLiteral("Get My Panchang Results"), QStringLiteral("mnuNext"), [this] { cmdRashi_Click(); });
+    AddMenuItem(file, QString::fromUtf8("Month &Calendar\u2026"), QStringLiteral("mnuCalendar"),
+                [this] { mnuCalendar_Click(); });
     AddMenuItem(file, QStringLiteral("E&xit"), QStringLiteral("mnuExit"), [this] { mnuExit_Click(); });
 
     AddLinkMenus(menuBar(), services_.urls, QStringLiteral("mkmoney"), [this] { mnuAbout_Click(); });
@@ -347,6 +354,64 @@ InputForm frmMain::ReadForm() const {
     return form;
 }
 
+void frmMain::WriteForm(const InputForm& form) {
+    const auto text = [](QLineEdit* box, const std::string& value) { box->setText(QString::fromStdString(value)); };
+    text(txtName_, form.txtName);
+    text(txtMCity_, form.txtMCity);
+    text(txtMState_, form.txtMState);
+    text(txtMCountry_, form.txtMCountry);
+    text(txtLatD_, form.txtLatD);
+    text(txtLatM_, form.txtLatM);
+    text(txtLonD_, form.txtLonD);
+    text(txtLonM_, form.txtLonM);
+    text(txtZoneHour_, form.txtZoneHour);
+    text(txtZoneMinute_, form.txtZoneMinute);
+    cboMonth_->setCurrentIndex(form.cboMonth);
+    cboDate_->setCurrentIndex(form.cboDate);
+    cboYear_->setCurrentIndex(form.cboYear);
+    cboHH_->setCurrentIndex(form.cboHH);
+    cboMM_->setCurrentIndex(form.cboMM);
+    cboSS_->setCurrentIndex(form.cboSS);
+    if (QAbstractButton* b = optLat_->button(form.optLat == 1 ? 1 : 0)) b->setChecked(true);
+    if (QAbstractButton* b = optLong_->button(form.optLong == 1 ? 1 : 0)) b->setChecked(true);
+    chkDST_->setCheckState(form.chkDST == 1 ? Qt::Checked : form.chkDST == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+}
+
+frmCalendar* frmMain::CalendarWindow() const { return calendar_.data(); }
+
+void frmMain::mnuCalendar_Click() {
+    const InputForm form = ReadForm();
+    const std::optional<Place> chosen = placeCompleter_ != nullptr ? placeCompleter_->Chosen() : std::nullopt;
+    const CalendarPlace place = CalendarPlaceOfForm(form, chosen);
+    const CalendarDate date = CalendarDateOfForm(form);
+    if (calendar_) {
+        calendar_->ShowMonth(date, place);
+        calendar_->show();
+        calendar_->raise();
+        calendar_->activateWindow();
+        return;
+    }
+    calendar_ = OpenCalendarWindow(services_, date, place,
+                                   [this](const CalendarDate& day, const CalendarPlace& at) { OpenCalendarDay(day, at); });
+}
+
+void frmMain::OpenCalendarDay(const CalendarDate& date, const CalendarPlace& place) {
+    const InputForm form = ReadForm();
+    const std::optional<Place> chosen = placeCompleter_ != nullptr ? placeCompleter_->Chosen() : std::nullopt;
+    const CalendarPlace here = CalendarPlaceOfForm(form, chosen);
+    const bool samePlace = here.label == place.label && here.latitude == place.latitude &&
+                           here.longitude == place.longitude && here.zoneId == place.zoneId;
+    WriteForm(FormForCalendarDay(form, date, place, samePlace));
+    cmdRashi_Click();
+    // The day itself, where the results window has a tab for it.
+    if (display_) {
+        QTabWidget* tabs = display_->Tabs();
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            if (tabs->tabText(tab).remove(QLatin1Char('&')) == QStringLiteral("Day")) tabs->setCurrentIndex(tab);
+        }
+    }
+}
+
 void frmMain::cmdRashi_Click() {
     const InputForm form = ReadForm();
     // A fresh page holds the results window's design texts; the run fills it.
@@ -357,6 +422,7 @@ void frmMain::cmdRashi_Click() {
     }
     if (!display_) {
         display_ = new frmDisplay(services_, [this] { ReturnFromResults(); });
+        display_->SetCalendarOpener([this] { mnuCalendar_Click(); });
         // Where the user was looking.
         PlaceWithin(display_, frameGeometry().topLeft());
     }

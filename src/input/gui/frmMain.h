@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QRect>
 
+#include "calendar/MonthGrid.h"
 #include "input/InputForm.h"
 #include "gui/WindowServices.h"
 
@@ -20,7 +21,9 @@ namespace velmora {
 
 class ClickLabel;
 class OfferBanners;
+class frmCalendar;
 class frmDisplay;
+class PlaceCompleter;
 
 // The input window: the data of one moment and place, the button that runs
 // the calculation, the menus and the banners. Every control carries its
@@ -33,6 +36,8 @@ public:
 
     // What the controls hold, as the core reads it.
     InputForm ReadForm() const;
+    // Puts a form's values into the controls, as typing and choosing them would.
+    void WriteForm(const InputForm& form);
 
     // The results window of the last run, while it is open; null otherwise.
     frmDisplay* ResultsWindow() const;
@@ -54,6 +59,12 @@ public:
     void cmdBrowser_Click();
     void mnuAbout_Click();
     void DrawOfferBanner();
+    // File > Month Calendar… (also in the results window): the month of the
+    // entered date at the entered place. A date activated there opens its day:
+    // the results for the minute after that date's sunrise.
+    void mnuCalendar_Click();
+    void OpenCalendarDay(const CalendarDate& date, const CalendarPlace& place);
+    frmCalendar* CalendarWindow() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,6 +80,8 @@ private:
 
     WindowServices& services_;
     QPointer<frmDisplay> display_;
+    QPointer<frmCalendar> calendar_;
+    PlaceCompleter* placeCompleter_ = nullptr;
     QRect shownAt_;  // where the window was, and its size, when a run hid it
 
     QLineEdit* txtName_ = nullptr;

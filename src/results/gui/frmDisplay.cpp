@@ -210,6 +210,17 @@ void frmDisplay::BuildMenus() {
     AddLinkMenus(menuBar(), services_.urls, QStringLiteral("mnuMakeMoney"), [this] { mnuAbout_Click(); });
 }
 
+void frmDisplay::SetCalendarOpener(std::function<void()> open) {
+    auto* file = menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"));
+    auto* back = findChild<QAction*>(QStringLiteral("mnuBack"));
+    if (file == nullptr || back == nullptr || findChild<QAction*>(QStringLiteral("mnuCalendar")) != nullptr) return;
+    auto* item = new QAction(QString::fromUtf8("Month &Calendar\u2026"), file);
+    item->setObjectName(QStringLiteral("mnuCalendar"));
+    connect(item, &QAction::triggered, this, [open = std::move(open)] { open(); });
+    file->insertAction(back, item);
+    file->insertSeparator(back);
+}
+
 QWidget* frmDisplay::BuildWindow() {
     auto* central = new QWidget(this);
     auto* outer = new QVBoxLayout(central);

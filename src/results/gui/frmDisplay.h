@@ -39,6 +39,9 @@ public:
 
     QTabWidget* Tabs() const { return tabs_; }
 
+    // Adds File > Month Calendar… (above Back), which runs `open`.
+    void SetCalendarOpener(std::function<void()> open);
+
     // Handlers.
     void cmdBack_Click();
     void cmdExit_Click();
