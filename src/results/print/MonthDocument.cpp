@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "calendar/CalendarEvents.h"
 #include "results/print/ReportDocument.h"
@@ -88,7 +89,7 @@ void PaintCell(const MonthCell& cell, QPainter& painter, const QRectF& rect, boo
     // The type follows the box down to a floor that stays legible; in a small
     // box the lines that do not fit are left out, the date and tithi first to stay.
     const double small = std::max(rect.height() / 9.0, std::min(rect.height() / 4.0, 7.0));
-    const QFont number = FontOfHeight(small * 1.7, true);
+    const QFont number = FontOfHeight(small * (rect.height() < 60 ? 1.35 : 1.7), true);
     const QFont body = FontOfHeight(small);
     const QFont bodyBold = FontOfHeight(small, true);
     const QFont tiny = FontOfHeight(small * 0.9);
@@ -112,24 +113,53 @@ void PaintCell(const MonthCell& cell, QPainter& painter, const QRectF& rect, boo
         Line(painter, box, QStringLiteral("—"), body, Qt::darkGray);
         return;
     }
-    Line(painter, box, Text(cell.tithi + " · " + cell.paksha), bodyBold, Qt::black);
-    Line(painter, box, Text(cell.nakshatra), body, QColor(0x30, 0x30, 0x30));
 
-    // Sunrise and sunset at the bottom; observances in between.
-    const QFontMetricsF tinyMetrics(tiny, painter.device());
-    QRectF bottom(box.left(), box.bottom() - tinyMetrics.height(), box.width(), tinyMetrics.height());
-    const QString sun = QStringLiteral("↑%1  ↓%2")
-                            .arg(cell.sunrise.empty() ? QStringLiteral("–") : Text(cell.sunrise),
-                                 cell.sunset.empty() ? QStringLiteral("–") : Text(cell.sunset));
-    if (bottom.top() >= box.top()) {
-        QRectF sunBox = bottom;
-        Line(painter, sunBox, sun, tiny, QColor(0x50, 0x50, 0x50));
-        box.setBottom(bottom.top());
-    }
+    // What a small box has room for goes by importance: the tithi, the
+    // observances and sankranti, sunrise and sunset, then the nakshatra; it is
+    // drawn in reading order with sunrise and sunset at the bottom.
+    struct Item {
+        QString text;
+        const QFont* font;
+        QColor colour;
+        bool bottom;
+    };
+    std::vector<Item> wanted;
+    wanted.push_back({Text(cell.tithi + " · " + cell.paksha), &bodyBold, Qt::black, false});
     for (const std::string& observance : cell.observances) {
-        Line(painter, box, Text(observance), tiny, QColor(0x9a, 0x1b, 0x1b));
+        wanted.push_back({Text(observance), &tiny, QColor(0x9a, 0x1b, 0x1b), false});
     }
-    if (!cell.sankranti.empty()) Line(painter, box, Text(cell.sankranti), tiny, QColor(0x15, 0x4a, 0x8a));
+    if (!cell.sankranti.empty()) wanted.push_back({Text(cell.sankranti), &tiny, QColor(0x15, 0x4a, 0x8a), false});
+    wanted.push_back({QStringLiteral("↑%1  ↓%2")
+                          .arg(cell.sunrise.empty() ? QStringLiteral("–") : Text(cell.sunrise),
+                               cell.sunset.empty() ? QStringLiteral("–") : Text(cell.sunset)),
+                      &tiny, QColor(0x50, 0x50, 0x50), true});
+    const std::size_t nakshatraAt = wanted.size();
+    wanted.push_back({Text(cell.nakshatra), &body, QColor(0x30, 0x30, 0x30), false});
+
+    std::vector<bool> shown(wanted.size(), false);
+    double room = box.height();
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
+        const double height = QFontMetricsF(*wanted[i].font, painter.device()).height();
+        if (height > room) break;
+        room -= height;
+        shown[i] = true;
+    }
+    // Reading order: tithi, nakshatra, observances, sankranti; the sun at the bottom.
+    const auto draw = [&](std::size_t i) {
+        if (shown[i]) Line(painter, box, wanted[i].text, *wanted[i].font, wanted[i].colour);
+    };
+    draw(0);
+    draw(nakshatraAt);
+    for (std::size_t i = 1; i < nakshatraAt; ++i) {
+        if (wanted[i].bottom || !shown[i]) continue;
+        draw(i);
+    }
+    for (std::size_t i = 1; i < nakshatraAt; ++i) {
+        if (!wanted[i].bottom || !shown[i]) continue;
+        const double height = QFontMetricsF(*wanted[i].font, painter.device()).height();
+        QRectF bottom(box.left(), std::max(box.top(), box.bottom() - height), box.width(), height);
+        Line(painter, bottom, wanted[i].text, *wanted[i].font, wanted[i].colour);
+    }
 }
 
 }  // namespace
