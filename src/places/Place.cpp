@@ -60,6 +60,7 @@ std::string ShortStateName(std::string_view state) {
 
 std::string PlaceLabel(const Place& place) {
     std::string label = place.name;
+    if (!place.otherName.empty()) label += " (" + place.otherName + ")";
     for (const std::string* part : {&place.state, &place.country}) {
         if (part->empty()) continue;
         if (!label.empty()) label += ", ";
@@ -70,16 +71,33 @@ std::string PlaceLabel(const Place& place) {
 
 PlaceChoice ChoosePlace(const std::vector<Place>& matches) {
     PlaceChoice choice;
-    std::size_t exact = 0;
-    bool found = false;
-    for (std::size_t i = 0; i < matches.size(); ++i) {
-        if (!matches[i].exactName) continue;
-        if (!found) choice.index = i;
-        found = true;
-        ++exact;
+    if (matches.empty()) return choice;
+    choice.others = matches.size() - 1;
+    // The most populous of a group; the matches may come in any order.
+    auto best = [&matches](auto&& inGroup) {
+        std::size_t found = matches.size();
+        for (std::size_t i = 0; i < matches.size(); ++i) {
+            if (inGroup(matches[i]) && (found == matches.size() || matches[i].population > matches[found].population)) {
+                found = i;
+            }
+        }
+        return found;
+    };
+    const std::size_t exact = best([](const Place& p) { return p.exactName; });
+    const std::size_t begins = best([](const Place& p) { return p.nameBegins && !p.exactName; });
+    const std::size_t any = best([](const Place&) { return true; });
+    if (exact == matches.size()) {
+        choice.index = any;
+        choice.reason = matches.size() == 1 ? ChoiceReason::Only : ChoiceReason::MostPopulous;
+    } else if (begins != matches.size() &&
+               static_cast<std::uint64_t>(matches[begins].population) >=
+                   static_cast<std::uint64_t>(matches[exact].population) * kFarMorePopulous) {
+        choice.index = begins;
+        choice.reason = ChoiceReason::NameBegins;
+    } else {
+        choice.index = exact;
+        choice.reason = matches.size() == 1 ? ChoiceReason::Only : ChoiceReason::ExactName;
     }
-    const std::size_t group = found ? exact : matches.size();
-    choice.others = group == 0 ? 0 : group - 1;
     return choice;
 }
 

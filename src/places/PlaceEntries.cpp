@@ -41,19 +41,27 @@ bool CountedEast(const PlaceEntries& e) {
 }
 
 ZoneBoxes ZoneBoxesFor(const ClockOnDate& clock, bool countedEast) {
-    ZoneBoxes boxes;
-    boxes.dst = clock.Daylight();
-    const int dstSeconds = boxes.dst ? kHour : 0;
-    // East: clock = UT + size + DST. West: clock = UT - size + DST.
-    const int needed = countedEast ? clock.offsetSeconds - dstSeconds : dstSeconds - clock.offsetSeconds;
-    int size = RoundToMinutes(needed);
-    boxes.fits = size >= 0;
-    if (!boxes.fits) size = 0;
-    boxes.hours = size / 60;
-    boxes.minutes = size % 60;
-    const int model = (countedEast ? size * 60 : -size * 60) + dstSeconds;
-    boxes.offBySeconds = clock.offsetSeconds - model;
-    return boxes;
+    auto boxes = [&clock, countedEast](bool dst) {
+        ZoneBoxes z;
+        z.dst = dst;
+        const int dstSeconds = dst ? kHour : 0;
+        // East: clock = UT + size + DST. West: clock = UT - size + DST.
+        const int needed = countedEast ? clock.offsetSeconds - dstSeconds : dstSeconds - clock.offsetSeconds;
+        int size = RoundToMinutes(needed);
+        z.fits = size >= 0;
+        if (!z.fits) size = 0;
+        z.hours = size / 60;
+        z.minutes = size % 60;
+        const int model = (countedEast ? size * 60 : -size * 60) + dstSeconds;
+        z.offBySeconds = clock.offsetSeconds - model;
+        return z;
+    };
+    const ZoneBoxes asItIs = boxes(clock.Daylight());
+    if (asItIs.fits || asItIs.dst) return asItIs;
+    ZoneBoxes ticked = boxes(true);
+    if (!ticked.fits) return asItIs;
+    ticked.dstForOffset = true;
+    return ticked;
 }
 
 CoordinateBoxes LatitudeBoxes(double latitude) { return Coordinate(latitude, 89); }
@@ -146,6 +154,16 @@ std::string ClockWarning(const Place& place, const ClockOnDate& clock, const Loc
                        DurationText(e.zone.offBySeconds) + (e.zone.offBySeconds > 0 ? " later" : " earlier") +
                        " than the one entered.";
     return text;
+}
+
+std::string DstBoxNote(const Place& place, const ClockOnDate& clock, const LocalMoment& moment,
+                       const PlaceEntries& e) {
+    if (!e.zone.dstForOffset) return {};
+    return PlaceLabel(place) + " kept " + UtcOffsetText(clock.offsetSeconds) + " on " + MomentText(moment) + " (" +
+           clock.zoneId + "), a clock ahead of Greenwich, but it lies west of Greenwich, where the window counts " +
+           "the zone as behind; zone " + e.txtZoneHour + ":" + Two(e.zone.minutes) +
+           " with the DST box ticked gives exactly " + UtcOffsetText(clock.offsetSeconds) +
+           ", so the box is ticked though no daylight saving was in force.";
 }
 
 std::string LocalTimeNote(const ClockOnDate& clock, const LocalMoment& moment) {

@@ -45,8 +45,12 @@ struct ClockOnDate {
 struct ZoneBoxes {
     int hours = 0;      // size, no sign
     int minutes = 0;    // 0..59
-    bool dst = false;   // the DST box: ticked while daylight saving (or war time) applies
+    bool dst = false;   // the DST box: ticked while daylight saving (or war time) applies, or for dstForOffset
     bool fits = true;   // the boxes give the clock's UT (to the minute)
+    // The DST box is ticked without daylight saving, because only with it do
+    // the boxes give the clock: a clock up to one hour ahead of Greenwich at a
+    // place west of it (Madrid's UTC+1 as zone 0:00 with DST).
+    bool dstForOffset = false;
     // UT of the calculation minus the true UT, seconds: positive when the
     // results are for a later moment than the one entered. A few seconds when
     // the clock ran on a local mean time that is no whole number of minutes.
@@ -54,8 +58,10 @@ struct ZoneBoxes {
 };
 
 // `countedEast`: the calculation counts the longitude as east (East chosen and
-// not 0°00'). When the clock does not fit, the zone size is 0:00 (as close as
-// the boxes get with the DST box as it is) and offBySeconds says how far off.
+// not 0°00'). A clock that does not fit as it is may fit with the DST box
+// ticked (dstForOffset). When it still does not fit, the zone size is 0:00 (as
+// close as the boxes get with the DST box as it is) and offBySeconds says how
+// far off.
 ZoneBoxes ZoneBoxesFor(const ClockOnDate& clock, bool countedEast);
 
 // A coordinate rounded to whole minutes, as the degree and minute boxes hold it.
@@ -105,6 +111,11 @@ std::string DurationText(int seconds);
 // Empty when the clock fits.
 std::string ClockWarning(const Place& place, const ClockOnDate& clock, const LocalMoment& moment,
                          const PlaceEntries& entries);
+
+// The sentence for a DST box ticked without daylight saving (dstForOffset):
+// why it is ticked. Empty otherwise.
+std::string DstBoxNote(const Place& place, const ClockOnDate& clock, const LocalMoment& moment,
+                       const PlaceEntries& entries);
 
 // The sentence for a local time skipped or repeated by a clock change; empty
 // for a normal one.

@@ -56,15 +56,19 @@ PlaceOptionOutcome ApplyPlaceOption(const FriendlyOptions& o, const PlaceDirecto
     ApplyPlaceEntries(e, form);
 
     outcome.said.push_back("place: " + PlaceLine(found.place, found.clock, found.entries));
-    // The finder's warning about the clock was for the place's own boxes; it
-    // is said again below for the boxes the form ends up with.
+    // The finder's sentences about the zone boxes were for the place's own
+    // boxes; they are said again below for the boxes the form ends up with.
     const std::string ownWarning = ClockWarning(found.place, found.clock, moment, found.entries);
+    const std::string ownDstNote = DstBoxNote(found.place, found.clock, moment, found.entries);
     for (const std::string& note : answer.notes) {
-        if (note != ownWarning) outcome.said.push_back("note: " + note);
+        if (note != ownWarning && note != ownDstNote) outcome.said.push_back("note: " + note);
     }
     if (!zoneGiven) {
         if (const std::string warning = ClockWarning(found.place, found.clock, moment, e); !warning.empty()) {
             outcome.said.push_back("note: " + warning);
+        }
+        if (const std::string note = DstBoxNote(found.place, found.clock, moment, e); !note.empty()) {
+            outcome.said.push_back("note: " + note);
         }
     }
     if (!explicitOptions.empty()) {

@@ -175,6 +175,39 @@ TEST_F(CityCompleter, ClockTheWindowCannotHoldIsSaidOnce) {
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 
+TEST_F(CityCompleter, MadridInWinterTicksDstToHoldItsClockAndSaysWhy) {
+    SetDate(2024, 1, 15);
+    TypeAndChooseFirst(QStringLiteral("Madrid"));
+    EXPECT_EQ(Coordinate("txtLonD", "txtLonM", "optLong"), QStringLiteral("3 42 W"));
+    EXPECT_EQ(Zone(), QStringLiteral("0:0 DST"));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("so the box is ticked though no daylight saving was in force"),
+              std::string::npos)
+        << messages.shown[0].text;
+    // In July the box is ticked for summer time and UTC+2 cannot be held: said.
+    Child<QComboBox>("cboMonth")->setCurrentIndex(6);
+    EXPECT_EQ(Zone(), QStringLiteral("0:0 DST"));
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_NE(messages.shown[1].text.find("cannot hold this clock"), std::string::npos) << messages.shown[1].text;
+}
+
+TEST_F(CityCompleter, FormerNamesAndCodesAsPeopleWriteThem) {
+    QLineEdit* city = Child<QLineEdit>("txtMCity");
+    QTest::keyClicks(city, QStringLiteral("Bombay"));
+    ASSERT_FALSE(completer->Offered().isEmpty());
+    EXPECT_EQ(completer->Offered()[0], QStringLiteral("Mumbai (Bombay), Maharashtra, India"));
+    completer->Choose(0);
+    EXPECT_EQ(Text("txtMCity"), QStringLiteral("Mumbai"));  // the city's name now goes into the box
+    EXPECT_EQ(Text("txtMState"), QStringLiteral("Maharashtra"));
+    city->clear();
+    QTest::keyClicks(city, QStringLiteral("Paris, TX"));
+    EXPECT_EQ(completer->Offered(), QStringList{QStringLiteral("Paris, Texas, United States of America")});
+    city->clear();
+    QTest::keyClicks(city, QStringLiteral("London, UK"));
+    ASSERT_FALSE(completer->Offered().isEmpty());
+    EXPECT_EQ(completer->Offered()[0], QStringLiteral("London, England, United Kingdom"));
+}
+
 TEST_F(CityCompleter, SkippedLocalTimeIsSaidAndReadAsStandardTime) {
     SetDate(1990, 4, 1, 2, 30);
     TypeAndChooseFirst(QStringLiteral("New York"));

@@ -41,6 +41,7 @@ TEST_P(ZoneBoxesForClock, FillsSizesAndDstAndSaysWhatTheyMiss) {
     EXPECT_EQ(z.dst, c.dst);
     EXPECT_EQ(z.fits, c.fits);
     EXPECT_EQ(z.offBySeconds, c.offByMinutes * 60);
+    EXPECT_EQ(z.dstForOffset, z.dst && c.offsetMinutes <= c.standardMinutes);
     // Whatever was filled, the stated miss is exactly the calculation's error.
     EXPECT_EQ(c.offsetMinutes * 60 - ModelOffsetSeconds(z, c.east), z.offBySeconds);
 }
@@ -57,7 +58,11 @@ INSTANTIATE_TEST_SUITE_P(
         ClockCase{"Nepal", 345, 345, true, 5, 45, false, true, 0},
         ClockCase{"Lord Howe half-hour summer time", 660, 630, true, 10, 0, true, true, 0},
         ClockCase{"Newfoundland summer", -150, -210, false, 3, 30, true, true, 0},
-        ClockCase{"Madrid in winter", 60, 60, false, 0, 0, false, false, 60},
+        // West of Greenwich, up to an hour ahead of it: zone 0:00 (or less)
+        // and the DST box give the clock exactly.
+        ClockCase{"Madrid in winter", 60, 60, false, 0, 0, true, true, 0},
+        ClockCase{"half an hour ahead, west of Greenwich", 30, 30, false, 0, 30, true, true, 0},
+        ClockCase{"two hours ahead in winter, west of Greenwich", 120, 120, false, 0, 0, false, false, 120},
         ClockCase{"Madrid in summer", 120, 60, false, 0, 0, true, false, 60},
         ClockCase{"London double summer time", 120, 0, false, 0, 0, true, false, 60},
         ClockCase{"Samoa, west of the date line on UTC+13", 780, 780, false, 0, 0, false, false, 780},
@@ -146,6 +151,20 @@ TEST(PlaceTexts, WarningNamesPlaceOffsetAndMiss) {
     const Place kolkata{"Kolkata", "West Bengal", "India", "IN", "Asia/Kolkata", 22.56, 88.36, 1, true};
     const ClockOnDate india{"Asia/Kolkata", 19800, 19800, LocalTimeKind::Normal};
     EXPECT_EQ(ClockWarning(kolkata, india, LocalMoment{}, PlaceEntriesFor(kolkata, india)), "");
+    EXPECT_EQ(DstBoxNote(kolkata, india, LocalMoment{}, PlaceEntriesFor(kolkata, india)), "");
+    EXPECT_EQ(DstBoxNote(madrid, clock, LocalMoment{1990, 7, 1, 12, 0}, e), "");  // true summer time
+
+    // In winter the DST box is what makes zone 0:00 read UTC+1 west of Greenwich.
+    const ClockOnDate winter{"Europe/Madrid", 3600, 3600, LocalTimeKind::Normal};
+    const PlaceEntries w = PlaceEntriesFor(madrid, winter);
+    EXPECT_EQ(w.txtZoneHour + ":" + w.txtZoneMinute, "0:0");
+    EXPECT_EQ(w.chkDST, 1);
+    EXPECT_EQ(w.optLong, 1);
+    EXPECT_EQ(ClockWarning(madrid, winter, LocalMoment{2024, 1, 15, 12, 0}, w), "");
+    EXPECT_EQ(DstBoxNote(madrid, winter, LocalMoment{2024, 1, 15, 12, 0}, w),
+              "Madrid, Madrid, Spain kept UTC+1:00 on 2024-01-15 12:00 (Europe/Madrid), a clock ahead of Greenwich, "
+              "but it lies west of Greenwich, where the window counts the zone as behind; zone 0:00 with the DST box "
+              "ticked gives exactly UTC+1:00, so the box is ticked though no daylight saving was in force.");
 }
 
 TEST(PlaceTexts, OffsetsDurationsAndClockChanges) {
@@ -195,18 +214,56 @@ TEST(ParsePlaceText, RefusesWhatCannotBeLookedUp) {
     EXPECT_EQ(ParsePlaceText("\xF0\x9F\x8C\x8D").problem, "");  // an emoji is text, and simply matches nothing
 }
 
-TEST(ChoosePlace, MostPopulousExactNameElseMostPopulousMatch) {
-    auto place = [](const char* name, bool exact) { return Place{name, "", "", "", "", 0, 0, 0, exact}; };
-    const std::vector<Place> madrid = {place("Madrid", true), place("Madrid", true),
-                                       place("Las Rozas de Madrid", false)};
-    EXPECT_EQ(ChoosePlace(madrid).index, 0u);
-    EXPECT_EQ(ChoosePlace(madrid).others, 1u);
-    const std::vector<Place> london = {place("Londonderry", false), place("London", true)};
-    EXPECT_EQ(ChoosePlace(london).index, 1u);
-    EXPECT_EQ(ChoosePlace(london).others, 0u);
-    const std::vector<Place> prefix = {place("Xi'an", false), place("Xining", false)};
-    EXPECT_EQ(ChoosePlace(prefix).index, 0u);
-    EXPECT_EQ(ChoosePlace(prefix).others, 1u);
+TEST(ChoosePlace, ThePlaceMostPeopleMean) {
+    auto place = [](const char* name, std::uint32_t population, bool exact, bool begins) {
+        Place p;
+        p.name = name;
+        p.population = population;
+        p.exactName = exact;
+        p.nameBegins = begins || exact;
+        return p;
+    };
+    // An exact name before a larger place that only contains the words.
+    const std::vector<Place> york = {place("New York", 8804190, false, false), place("York", 153717, true, true)};
+    EXPECT_EQ(ChoosePlace(york).index, 1u);
+    EXPECT_EQ(ChoosePlace(york).reason, ChoiceReason::ExactName);
+    EXPECT_EQ(ChoosePlace(york).others, 1u);  // every other match is counted
+    // A place whose name begins so wins only when ten times as populous.
+    const std::vector<Place> mexico = {place("Mexico City", 12294193, false, true), place("Mexico", 43694, true, true)};
+    EXPECT_EQ(ChoosePlace(mexico).index, 0u);
+    EXPECT_EQ(ChoosePlace(mexico).reason, ChoiceReason::NameBegins);
+    const std::vector<Place> justUnder = {place("Washington Heights", 535259, false, true),
+                                          place("Washington", 53526, true, true)};
+    EXPECT_EQ(ChoosePlace(justUnder).index, 1u);
+    const std::vector<Place> tenTimes = {place("Washington D.C.", 535260, false, true),
+                                         place("Washington", 53526, true, true)};
+    EXPECT_EQ(ChoosePlace(tenTimes).index, 0u);
+    // The most populous of the exact names, in whatever order they come.
+    const std::vector<Place> madrid = {place("Madrid", 50437, true, true), place("Las Rozas de Madrid", 95550, false, false),
+                                       place("Madrid", 3255944, true, true)};
+    EXPECT_EQ(ChoosePlace(madrid).index, 2u);
+    EXPECT_EQ(ChoosePlace(madrid).others, 2u);
+    // No exact name: the most populous match.
+    const std::vector<Place> prefix = {place("Xining", 767531, false, false), place("Xi'an", 1000000, false, true)};
+    EXPECT_EQ(ChoosePlace(prefix).index, 1u);
+    EXPECT_EQ(ChoosePlace(prefix).reason, ChoiceReason::MostPopulous);
+    const std::vector<Place> one = {place("Pune", 3124458, true, true)};
+    EXPECT_EQ(ChoosePlace(one).reason, ChoiceReason::Only);
+    EXPECT_EQ(ChoosePlace(one).others, 0u);
+    EXPECT_EQ(ChoosePlace({}).others, 0u);
+    // Populations near the top of the range do not overflow the comparison.
+    const std::vector<Place> huge = {place("Big", 4294967295u, false, true), place("B", 429496730u, true, true)};
+    EXPECT_EQ(ChoosePlace(huge).index, 1u);
+}
+
+TEST(PlaceLabel, ShowsTheFormerNameTheTextMatched) {
+    Place mumbai;
+    mumbai.name = "Mumbai";
+    mumbai.state = "Maharashtra";
+    mumbai.country = "India";
+    EXPECT_EQ(PlaceLabel(mumbai), "Mumbai, Maharashtra, India");
+    mumbai.otherName = "Bombay";
+    EXPECT_EQ(PlaceLabel(mumbai), "Mumbai (Bombay), Maharashtra, India");
 }
 
 TEST(ShortStateName, DropsTheAdministrativePrefixOnly) {

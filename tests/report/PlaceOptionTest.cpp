@@ -74,8 +74,65 @@ TEST_F(PlaceOption, AmbiguousNameTakesTheMostPopulousAndSaysSo) {
     const ToolRun r = Tool("--name ASHA --date 1990-01-10 --place Springfield");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(Has(r.err, "place: Springfield, Missouri,")) << r.err;
-    EXPECT_TRUE(Has(r.err, "note: took the most populous of ")) << r.err;
-    EXPECT_TRUE(Has(r.err, "others matched")) << r.err;
+    EXPECT_TRUE(Has(r.err, " places match \"Springfield\"; took the most populous of the ")) << r.err;
+    EXPECT_TRUE(Has(r.err, "add the state or country to choose another")) << r.err;
+}
+
+TEST_F(PlaceOption, PlacesAsPeopleWriteThemWithTheirClockOnTheDate) {
+    struct Case {
+        const char* place;
+        const char* line;  // the start of the "place:" line
+    };
+    // Offsets on 2024-07-15 as tzdata publishes them: Ciudad Juárez on its own
+    // zone since November 2022 (UTC-6 in summer), Vincennes on Eastern time.
+    for (const Case& c : {
+             Case{"Paris, France", "place: Paris, \u00CEle-de-France Region, France: 48\u00B0 51' N, 2\u00B0 21' E, "
+                                   "zone 1:00 with DST (Europe/Paris, UTC+2:00)"},
+             Case{"Paris, TX", "place: Paris, Texas, United States of America: 33\u00B0 40' N, 95\u00B0 33' W, zone "
+                               "6:00 with DST (America/Chicago, UTC-5:00)"},
+             Case{"Delhi, India", "place: Delhi, National Capital Territory of Delhi, India: 28\u00B0 39' N, "
+                                  "77\u00B0 14' E, zone 5:30 (Asia/Kolkata, UTC+5:30)"},
+             Case{"London, UK", "place: London, England, United Kingdom: 51\u00B0 31' N, 0\u00B0 8' W, zone 0:00 "
+                                "with DST (Europe/London, UTC+1:00)"},
+             Case{"Bombay", "place: Mumbai (Bombay), Maharashtra, India: 19\u00B0 4' N, 72\u00B0 53' E, zone 5:30 "
+                            "(Asia/Kolkata, UTC+5:30)"},
+             Case{"Calcutta", "place: Kolkata (Calcutta), West Bengal, India:"},
+             Case{"Madras", "place: Chennai (Madras), Tamil Nadu, India:"},
+             Case{"Mexico", "place: Mexico City, Mexico City, Mexico: 19\u00B0 26' N, 99\u00B0 8' W, zone 6:00 "
+                            "(America/Mexico_City, UTC-6:00)"},
+             Case{"Ciudad Juarez", "place: Ciudad Ju\u00E1rez, Chihuahua, Mexico: 31\u00B0 43' N, 106\u00B0 28' W, "
+                                   "zone 7:00 with DST (America/Ciudad_Juarez, UTC-6:00)"},
+             Case{"Vincennes, Indiana", "place: Vincennes, Indiana, United States of America: 38\u00B0 41' N, "
+                                       "87\u00B0 32' W, zone 5:00 with DST (America/Indiana/Vincennes, UTC-4:00)"},
+         }) {
+        const ToolRun r = Tool(std::string("--name ASHA --date 2024-07-15 --time 12:00 --place '") + c.place + "'");
+        ASSERT_EQ(r.status, 0) << c.place << ": " << r.err;
+        EXPECT_EQ(r.err.rfind(c.line, 0), 0u) << r.err;
+    }
+    const ToolRun juarez = Tool("--name ASHA --date 2024-07-15 --place 'Ciudad Juarez'");
+    EXPECT_TRUE(Has(juarez.err, "note: took the zone America/Ciudad_Juarez, which the time-zone database names for "
+                                "Ciudad Ju\u00E1rez; the gazetteer gives America/Ojinaga"))
+        << juarez.err;
+}
+
+TEST_F(PlaceOption, MadridInJanuaryIsZoneZeroWithDstAndSaysWhy) {
+    const ToolRun place = Tool("--name ASHA --date 2024-01-15 --time 12:00 --place Madrid");
+    const ToolRun typed = Tool(
+        "--name ASHA --date 2024-01-15 --time 12:00 --city Madrid --state Madrid --country Spain "
+        "--lat 40:25N --lon 3:42W --zone 0:00 --dst");
+    ASSERT_EQ(place.status, 0) << place.err;
+    ASSERT_EQ(typed.status, 0) << typed.err;
+    EXPECT_FALSE(place.out.empty());
+    EXPECT_EQ(place.out, typed.out);
+    EXPECT_EQ(place.err,
+              "place: Madrid, Madrid, Spain: 40\u00B0 25' N, 3\u00B0 42' W, zone 0:00 with DST (Europe/Madrid, "
+              "UTC+1:00)\n"
+              "note: 4 places match \"Madrid\"; took the most populous of the 2 named exactly so, Madrid, Madrid, "
+              "Spain; add the state or country to choose another, as in \"city, state, country\"\n"
+              "note: Madrid, Madrid, Spain kept UTC+1:00 on 2024-01-15 12:00 (Europe/Madrid), a clock ahead of "
+              "Greenwich, but it lies west of Greenwich, where the window counts the zone as behind; zone 0:00 with "
+              "the DST box ticked gives exactly UTC+1:00, so the box is ticked though no daylight saving was in "
+              "force.\n");
 }
 
 TEST_F(PlaceOption, ExplicitValuesWinAndThatIsSaid) {

@@ -204,11 +204,12 @@ void PlaceCompleter::Warn(const ClockOnDate& clock, const PlaceEntries& e) {
     // so that stepping through dates does not raise a box at every step.
     const LocalMoment moment = Moment();
     std::string text = LocalTimeNote(clock, moment);
-    if (std::string warning = ClockWarning(*chosen_, clock, moment, e); !warning.empty()) {
-        text += (text.empty() ? "" : "\n\n") + warning;
+    for (std::string more : {ClockWarning(*chosen_, clock, moment, e), DstBoxNote(*chosen_, clock, moment, e)}) {
+        if (!more.empty()) text += (text.empty() ? "" : "\n\n") + more;
     }
     const std::string key = std::to_string(static_cast<int>(clock.kind)) + "/" +
-                            (e.zone.fits ? std::string() : std::to_string(e.zone.offBySeconds));
+                            (e.zone.fits ? std::string() : std::to_string(e.zone.offBySeconds)) +
+                            (e.zone.dstForOffset ? "/dst" : "");
     if (key == lastWarning_) return;
     lastWarning_ = key;
     if (!text.empty()) messages_.Show(text, MessageIcon::Information);

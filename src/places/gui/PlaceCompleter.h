@@ -27,7 +27,9 @@ class MessageBoxes;
 // Country, the coordinates with their hemispheres and the zone boxes with DST
 // for the date and time in the window; while those boxes still hold what it
 // wrote, a change of date or time moves the zone with it. A clock the
-// window's model cannot hold is said in a message. Every box stays editable.
+// window's model cannot hold is said in a message, and so is a DST box ticked
+// only to hold the clock (Madrid in winter). Places found by a former name
+// are offered as "Mumbai (Bombay), Maharashtra, India". Every box stays editable.
 //
 // It finds the input window's controls by their names; without them it does
 // nothing.

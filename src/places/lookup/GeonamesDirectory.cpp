@@ -1,11 +1,22 @@
 // glib's headers first: Qt's keyword macros (signals, slots) must not reach them.
 #include <geonames.h>
+#include <gio/gio.h>
 
 #include "places/lookup/GeonamesDirectory.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
 
+#include "places/lookup/FormerNames.h"
 #include "places/lookup/PlaceText.h"
 
 namespace velmora {
@@ -19,46 +30,335 @@ struct CityDeleter {
 };
 using City = std::unique_ptr<GeonamesCity, CityDeleter>;
 
-bool Matches(const QStringList& typed, const QStringList& words) {
+// The folded words of a name joined by single blanks.
+QString JoinedWords(const std::string& name) { return PlaceWords(FoldedPlaceText(name)).join(QLatin1Char(' ')); }
+
+// Each typed word begins a word of the name.
+bool Matches(const QStringList& typed, const QString& words) {
+    const QStringView all(words);
     for (const QString& t : typed) {
-        const bool found = std::any_of(words.begin(), words.end(), [&t](const QString& w) { return w.startsWith(t); });
+        bool found = false;
+        for (qsizetype at = 0; !found && at < all.size();) {
+            found = all.mid(at).startsWith(t);
+            const qsizetype blank = all.indexOf(u' ', at);
+            if (blank < 0) break;
+            at = blank + 1;
+        }
         if (!found) return false;
     }
     return true;
 }
 
+// The typed words are the first words of the name, whole.
+bool Begins(const QString& typed, const QString& words) {
+    return words.startsWith(typed) && (words.size() == typed.size() || words[typed.size()] == u' ');
+}
+
+// Where the library keeps its cities, in the order geonames_get_city counts
+// them: an array of (id, name, state code, state, country code, country,
+// zone, population, latitude, longitude).
+constexpr const char* kCitiesResource = "/com/lomiri/geonames/cities.compiled";
+constexpr const char* kLocaleFolder = "/usr/share/locale";
+
+struct CityRecord {
+    std::string id;
+    std::uint32_t population = 0;
+    double latitude = 0, longitude = 0;
+};
+
+// A GVariant framing offset: little-endian, as wide as the container needs.
+std::size_t OffsetWidth(std::size_t containerSize) {
+    return containerSize <= 0xFF ? 1 : containerSize <= 0xFFFF ? 2 : containerSize <= 0xFFFFFFFFu ? 4 : 8;
+}
+std::uint64_t ReadOffset(const unsigned char* at, std::size_t width) {
+    std::uint64_t v = 0;
+    for (std::size_t k = 0; k < width; ++k) v |= static_cast<std::uint64_t>(at[k]) << (8 * k);
+    return v;
+}
+std::size_t Align(std::size_t at, std::size_t alignment) { return (at + alignment - 1) / alignment * alignment; }
+
+// One serialised (sssssssudd): seven strings, the offsets of their ends at
+// the tuple's end (the first string's last), then a u and two d.
+bool ReadCity(const unsigned char* data, std::size_t size, CityRecord& city) {
+    const std::size_t width = OffsetWidth(size);
+    if (size < 7 * width) return false;
+    std::size_t start = 0;
+    for (std::size_t k = 0; k < 7; ++k) {
+        const std::uint64_t end = ReadOffset(data + size - (k + 1) * width, width);
+        if (end <= start || end > size - 7 * width || data[end - 1] != '\0') return false;
+        if (k == 0) city.id.assign(reinterpret_cast<const char*>(data), end - 1);
+        start = static_cast<std::size_t>(end);
+    }
+    const std::size_t population = Align(start, 4);
+    const std::size_t latitude = Align(population + 4, 8);
+    if (latitude + 16 > size - 7 * width) return false;
+    std::memcpy(&city.population, data + population, 4);
+    std::memcpy(&city.latitude, data + latitude, 8);
+    std::memcpy(&city.longitude, data + latitude + 8, 8);
+    return true;
+}
+
+// The library's list of cities, read from its serialised form with every
+// offset checked (GLib's own checked reading of it takes 180 ms); empty when
+// it is not there or not as above.
+std::vector<CityRecord> LibraryCities() {
+    static_assert(std::endian::native == std::endian::little, "GVariant data is read as stored: little-endian");
+    std::vector<CityRecord> cities;
+    GBytes* bytes = g_resources_lookup_data(kCitiesResource, G_RESOURCE_LOOKUP_FLAGS_NONE, nullptr);
+    if (bytes == nullptr) return cities;
+    gsize size = 0;
+    const auto* data = static_cast<const unsigned char*>(g_bytes_get_data(bytes, &size));
+    const std::size_t width = OffsetWidth(size);
+    if (data != nullptr && size >= width) {
+        const std::uint64_t table = ReadOffset(data + size - width, width);
+        if (table <= size && (size - table) % width == 0) {
+            const std::size_t count = (size - static_cast<std::size_t>(table)) / width;
+            cities.reserve(count);
+            std::size_t start = 0;
+            for (std::size_t i = 0; i < count; ++i) {
+                const std::uint64_t end = ReadOffset(data + table + i * width, width);
+                CityRecord city;
+                if (end < start || end > table || !ReadCity(data + start, static_cast<std::size_t>(end) - start, city)) {
+                    cities.clear();
+                    break;
+                }
+                cities.push_back(std::move(city));
+                start = Align(static_cast<std::size_t>(end), 8);
+            }
+        }
+    }
+    g_bytes_unref(bytes);
+    return cities;
+}
+
+// Latin letters (with their accents), digits and punctuation only: the names
+// people of any language write in the Latin alphabet. Checked on the UTF-8
+// bytes: below U+0250, U+1E00 to U+1EFF (Vietnamese) and U+2010 to U+203F.
+bool LatinText(std::string_view s) {
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) {
+            if (c < 0x20 || c == 0x7F) return false;
+            continue;
+        }
+        const auto next = [&s, i](std::size_t k) { return i + k < s.size() ? static_cast<unsigned char>(s[i + k]) : 0; };
+        if (c >= 0xC3 && c <= 0xC8 && (next(1) & 0xC0) == 0x80) {
+            i += 1;
+        } else if (c == 0xC2 && next(1) >= 0xA0 && next(1) <= 0xBF) {
+            i += 1;
+        } else if (c == 0xE1 && next(1) >= 0xB8 && next(1) <= 0xBB && (next(2) & 0xC0) == 0x80) {
+            i += 2;
+        } else if (c == 0xE2 && next(1) == 0x80 && next(2) >= 0x90 && next(2) <= 0xBF) {
+            i += 2;
+        } else {
+            return false;
+        }
+    }
+    return !s.empty();
+}
+
+// Calls take(msgid, msgstr) for each message of a gettext .mo file; nothing
+// for a file that is not one. Every offset is checked against the file's size.
+template <typename Take>
+void ReadMoFile(const std::filesystem::path& path, Take&& take) {
+    std::ifstream in(path, std::ios::binary);
+    const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto word = [&data](std::uint64_t at, bool big) -> std::uint64_t {
+        std::uint32_t v = 0;
+        for (int k = 0; k < 4; ++k) {
+            const auto b = static_cast<unsigned char>(data[at + static_cast<std::uint64_t>(k)]);
+            v |= static_cast<std::uint32_t>(b) << (big ? 8 * (3 - k) : 8 * k);
+        }
+        return v;
+    };
+    if (data.size() < 20) return;
+    bool big = false;
+    if (word(0, false) != 0x950412DEu) {
+        if (word(0, true) != 0x950412DEu) return;
+        big = true;
+    }
+    const std::uint64_t n = word(8, big), originals = word(12, big), translations = word(16, big);
+    const auto text = [&](std::uint64_t table, std::uint64_t i) -> std::string_view {
+        const std::uint64_t at = table + 8 * i;
+        if (at + 8 > data.size()) return {};
+        const std::uint64_t length = word(at, big), offset = word(at + 4, big);
+        if (offset > data.size() || length > data.size() - offset) return {};
+        return std::string_view(data).substr(offset, length);
+    };
+    for (std::uint64_t i = 0; i < n && originals + 8 * i + 8 <= data.size(); ++i) {
+        take(text(originals, i), text(translations, i));
+    }
+}
+
+// A geonames.org id: digits, below 2^32. Other messages name states ("IN.16").
+std::optional<std::uint32_t> NumericId(std::string_view s) {
+    if (s.empty() || s.size() > 9) return std::nullopt;
+    std::uint32_t n = 0;
+    for (const char c : s) {
+        if (c < '0' || c > '9') return std::nullopt;
+        n = n * 10 + static_cast<std::uint32_t>(c - '0');
+    }
+    return n;
+}
+
 }  // namespace
 
+GeonamesDirectory::GeonamesDirectory() = default;
+
 void GeonamesDirectory::Load() const {
-    const int count = geonames_get_n_cities();
-    entries_.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    const int count = std::max(geonames_get_n_cities(), 0);
+    entries_.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         const City c(geonames_get_city(i));
         if (!c) continue;
-        Entry entry{i, geonames_city_get_population(c.get()), FoldedPlaceText(Utf8(geonames_city_get_name(c.get()))), {}};
-        entry.words = PlaceWords(entry.folded);
-        entries_.push_back(std::move(entry));
+        entries_.push_back(
+            Entry{i, geonames_city_get_population(c.get()), JoinedWords(Utf8(geonames_city_get_name(c.get()))), {}});
     }
+    AddFormerNames();
     // Most populous first, so that matching keeps that order.
     std::stable_sort(entries_.begin(), entries_.end(),
                      [](const Entry& a, const Entry& b) { return a.population > b.population; });
 }
 
-std::vector<Place> GeonamesDirectory::Find(const PlaceQuery& query, std::size_t limit) const {
-    std::vector<Place> places;
-    if (query.city.size() > MaxPlaceTextBytes || query.state.size() > MaxPlaceTextBytes ||
-        query.country.size() > MaxPlaceTextBytes) {
-        return places;
+void GeonamesDirectory::LoadTranslations() const {
+    // The ids are used only when the library's list is the one it counts.
+    const std::vector<CityRecord> library = LibraryCities();
+    std::vector<std::size_t> position(library.size(), entries_.size());
+    for (std::size_t k = 0; k < entries_.size(); ++k) {
+        const auto i = static_cast<std::size_t>(entries_[k].index);
+        if (i >= library.size()) return;
+        const City c(geonames_get_city(entries_[k].index));
+        const CityRecord& r = library[i];
+        if (!c || r.population != entries_[k].population || std::fabs(r.latitude - geonames_city_get_latitude(c.get())) > 1e-9 ||
+            std::fabs(r.longitude - geonames_city_get_longitude(c.get())) > 1e-9) {
+            return;
+        }
+        position[i] = k;
     }
-    const QString city = FoldedPlaceText(query.city);
-    const QStringList typed = PlaceWords(city);
-    if (typed.isEmpty() || limit == 0) return places;
-    std::call_once(loaded_, [this] { Load(); });
+    std::unordered_map<std::uint32_t, std::size_t> byId;
+    byId.reserve(library.size());
+    for (std::size_t i = 0; i < library.size(); ++i) {
+        if (const std::optional<std::uint32_t> id = NumericId(library[i].id); id && position[i] < entries_.size()) {
+            byId.emplace(*id, position[i]);
+        }
+    }
+    translations_.resize(entries_.size());
+    std::vector<std::vector<std::string>> written(entries_.size());
+    std::error_code error;
+    for (const auto& locale : std::filesystem::directory_iterator(kLocaleFolder, error)) {
+        const std::filesystem::path mo = locale.path() / "LC_MESSAGES" / "geonames.mo";
+        if (!std::filesystem::is_regular_file(mo, error)) continue;
+        ReadMoFile(mo, [&](std::string_view id, std::string_view name) {
+            const std::optional<std::uint32_t> number = NumericId(id);
+            if (!number || !LatinText(name)) return;
+            const auto city = byId.find(*number);
+            if (city == byId.end()) return;
+            std::vector<std::string>& names = written[city->second];
+            if (std::find(names.begin(), names.end(), name) == names.end()) names.emplace_back(name);
+        });
+    }
+    for (std::size_t k = 0; k < entries_.size(); ++k) {
+        Entry& entry = entries_[k];
+        for (std::string& text : written[k]) {
+            QString words = JoinedWords(text);
+            if (words == entry.words || words.isEmpty()) continue;
+            auto same = [&words](const Name& n) { return n.words == words; };
+            if (std::any_of(entry.others.begin(), entry.others.end(), same) ||
+                std::any_of(translations_[k].begin(), translations_[k].end(), same)) {
+                continue;
+            }
+            translations_[k].push_back(Name{std::move(text), std::move(words)});
+            ++translated_;
+        }
+    }
+}
 
+void GeonamesDirectory::AddFormerNames() const {
+    for (const FormerName& former : FormerNames()) {
+        const QString current = JoinedWords(former.gazetteer);
+        Entry* city = nullptr;
+        for (Entry& entry : entries_) {
+            if (entry.words != current || (city != nullptr && city->population >= entry.population)) continue;
+            const City c(geonames_get_city(entry.index));
+            if (c && Utf8(geonames_city_get_country_code(c.get())) == former.country) city = &entry;
+        }
+        if (city == nullptr) continue;
+        QString words = JoinedWords(former.written);
+        const bool known = std::any_of(city->others.begin(), city->others.end(),
+                                       [&words](const Name& n) { return n.words == words; });
+        if (known || words == city->words) continue;
+        city->others.push_back(Name{former.written, std::move(words)});
+    }
+}
+
+std::size_t GeonamesDirectory::TranslatedNames() const {
+    std::call_once(loaded_, [this] { Load(); });
+    std::call_once(translationsLoaded_, [this] { LoadTranslations(); });
+    return translated_;
+}
+
+std::vector<Place> GeonamesDirectory::Find(const PlaceQuery& query, std::size_t limit) const {
+    if (query.city.size() > MaxPlaceTextBytes || query.state.size() > MaxPlaceTextBytes ||
+        query.country.size() > MaxPlaceTextBytes || limit == 0 || PlaceWords(FoldedPlaceText(query.city)).isEmpty()) {
+        return {};
+    }
+    std::call_once(loaded_, [this] { Load(); });
+    std::vector<Place> places = Match(query, limit, false);
+    if (places.empty()) {
+        std::call_once(translationsLoaded_, [this] { LoadTranslations(); });
+        places = Match(query, limit, true);
+    }
+    return places;
+}
+
+std::vector<Place> GeonamesDirectory::Match(const PlaceQuery& query, std::size_t limit, bool translations) const {
+    std::vector<Place> places;
+    const QStringList typed = PlaceWords(FoldedPlaceText(query.city));
+    const QString city = typed.join(QLatin1Char(' '));
+
+    // "city, X": X may be a state or a country.
+    const bool stateOrCountry = query.country.empty();
     const QString state = FoldedPlaceText(query.state);
     const QString country = FoldedPlaceText(query.country);
-    for (const Entry& entry : entries_) {
-        if (!Matches(typed, entry.words)) continue;
+    const IsoRegions::Meaning stateMeans = regions_.Read(state);
+    const IsoRegions::Meaning countryMeans = regions_.Read(country);
+    auto inState = [](const IsoRegions::Meaning& means, const QString& typedState, const Place& place) {
+        if (FoldedPlaceText(place.state).startsWith(typedState)) return true;
+        if (means.states.empty()) return false;
+        const QString key = IsoRegions::StateKey(place.state);
+        return std::any_of(means.states.begin(), means.states.end(), [&](const auto& s) {
+            return s.first == place.countryCode && s.second == key;
+        });
+    };
+    auto inCountry = [](const IsoRegions::Meaning& means, const QString& typedCountry, const Place& place) {
+        return FoldedPlaceText(place.country).startsWith(typedCountry) ||
+               std::find(means.countries.begin(), means.countries.end(), place.countryCode) != means.countries.end();
+    };
+
+    for (std::size_t k = 0; k < entries_.size(); ++k) {
+        const Entry& entry = entries_[k];
+        const Name* other = nullptr;
+        const bool nameMatches = Matches(typed, entry.words);
+        if (!nameMatches || entry.words != city) {
+            // A former name typed whole wins over a match of the name's start;
+            // otherwise the first former name that matches.
+            for (const Name& n : entry.others) {
+                if (n.words == city) {
+                    other = &n;
+                    break;
+                }
+                if (!nameMatches && other == nullptr && Matches(typed, n.words)) other = &n;
+            }
+        }
+        if (translations && !nameMatches && other == nullptr) {
+            for (const Name& n : translations_[k]) {
+                if (Matches(typed, n.words)) {
+                    other = &n;
+                    break;
+                }
+            }
+        }
+        if (!nameMatches && other == nullptr) continue;
         const City c(geonames_get_city(entry.index));
         if (!c) continue;
         Place place;
@@ -70,12 +370,18 @@ std::vector<Place> GeonamesDirectory::Find(const PlaceQuery& query, std::size_t 
         place.latitude = geonames_city_get_latitude(c.get());
         place.longitude = geonames_city_get_longitude(c.get());
         place.population = entry.population;
-        if (!state.isEmpty() && !FoldedPlaceText(place.state).startsWith(state)) continue;
-        if (!country.isEmpty() && !FoldedPlaceText(place.country).startsWith(country) &&
-            FoldedPlaceText(place.countryCode) != country) {
-            continue;
+        if (stateOrCountry) {
+            if (!state.isEmpty() && !inState(stateMeans, state, place) && !inCountry(stateMeans, state, place)) continue;
+        } else {
+            if (!state.isEmpty() && !inState(stateMeans, state, place)) continue;
+            if (!inCountry(countryMeans, country, place)) continue;
         }
-        place.exactName = entry.folded == city;
+        // Translations count as names when only they match.
+        const QString& words = other != nullptr ? other->words : entry.words;
+        if (other != nullptr) place.otherName = other->text;
+        place.exactName = words == city;
+        place.nameBegins = Begins(city, words);
+        zoneFix_.Fix(place);
         places.push_back(std::move(place));
         if (places.size() == limit) break;
     }

@@ -1,8 +1,15 @@
 #include "places/lookup/PlaceText.h"
 
+#include <algorithm>
+
 namespace velmora {
 
 QString FoldedPlaceText(const std::string& text) {
+    // Most names are plain ASCII: no accents to drop, case folding is lowering.
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        QString folded = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())).toLower();
+        return folded.trimmed();
+    }
     const QString decomposed = QString::fromStdString(text).normalized(QString::NormalizationForm_KD);
     QString folded;
     folded.reserve(decomposed.size());
