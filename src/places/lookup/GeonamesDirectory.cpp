@@ -133,7 +133,9 @@ std::vector<CityRecord> LibraryCities() {
 
 // Latin letters (with their accents), digits and punctuation only: the names
 // people of any language write in the Latin alphabet. Checked on the UTF-8
-// bytes: below U+0250, U+1E00 to U+1EFF (Vietnamese) and U+2010 to U+203F.
+// bytes: below U+0250, U+1E00 to U+1EFF (Vietnamese) and the dashes and
+// quotation marks U+2010 to U+2027 (not the separators and direction controls
+// after them).
 bool LatinText(std::string_view s) {
     for (std::size_t i = 0; i < s.size(); ++i) {
         const auto c = static_cast<unsigned char>(s[i]);
@@ -148,7 +150,7 @@ bool LatinText(std::string_view s) {
             i += 1;
         } else if (c == 0xE1 && next(1) >= 0xB8 && next(1) <= 0xBB && (next(2) & 0xC0) == 0x80) {
             i += 2;
-        } else if (c == 0xE2 && next(1) == 0x80 && next(2) >= 0x90 && next(2) <= 0xBF) {
+        } else if (c == 0xE2 && next(1) == 0x80 && next(2) >= 0x90 && next(2) <= 0xA7) {
             i += 2;
         } else {
             return false;
