@@ -24,6 +24,9 @@ constexpr double kMoonRadiusMetres = 1737400.0;
 constexpr double kSunHourAngleRate = 360.0;
 constexpr double kMoonHourAngleRate = 347.8;
 
+// The Earth's turn against the equinox, radians per day.
+constexpr double kEarthTurn = 2 * kPi * 1.00273781191135448;
+
 // A root is found when the bracket is narrower than this, days (5 ms).
 constexpr double kRootTolerance = 5.0e-3 / 86400;
 constexpr int kMaxRootSteps = 60;
@@ -54,12 +57,16 @@ Frame MakeFrame(RiseSetBody body, const Observer& observer, double jdUt) {
     }
     const double deltaT = DeltaTHours(jdUt);
     const double tt = jdUt - kMjd0 + (std::isfinite(deltaT) ? deltaT / 24 : 0);
-    f.equationOfEquinoxes = eraEe00b(kMjd0, tt);
+    // One nutation (IAU 2000B) for the precession-nutation matrix, the
+    // equation of the equinoxes and the true obliquity.
     double dpsi = 0;
     double deps = 0;
     eraNut00b(kMjd0, tt, &dpsi, &deps);
-    f.trueObliquity = eraObl06(kMjd0, tt) + deps;
-    eraPnm00b(kMjd0, tt, f.rbpn);
+    double epsa = 0;
+    double rb[3][3], rp[3][3], rbp[3][3], rn[3][3];
+    eraPn00(kMjd0, tt, dpsi, deps, &epsa, rb, rp, rbp, rn, f.rbpn);
+    f.equationOfEquinoxes = eraEe00(kMjd0, tt, epsa, dpsi);
+    f.trueObliquity = epsa + deps;
     return f;
 }
 
@@ -151,24 +158,44 @@ Passage NextPassage(const Frame& f, double at, const Seen& seenAt) {
     return Passage{t, Look(f, t)};
 }
 
-// The root of a sign change of AboveTarget in (a, b]: Illinois regula falsi.
+// The rate of the altitude, radians per day, from the Earth's turning alone:
+// the body's own motion is left out, which makes a Newton step a few per
+// cent short (the Moon) and the next step mends it.
+double AltitudeRate(const Frame& f, const Seen& s) {
+    const double cl = std::cos(f.latitude);
+    const double c = std::cos(s.localSidereal);
+    const double sn = std::sin(s.localSidereal);
+    const double sinAltitude = cl * c * s.dir[0] + cl * sn * s.dir[1] + std::sin(f.latitude) * s.dir[2];
+    const double dSin = kEarthTurn * cl * (-sn * s.dir[0] + c * s.dir[1]);
+    const double cosAltitude = std::sqrt(std::fmax(0.0, 1 - sinAltitude * sinAltitude));
+    return cosAltitude > 1e-9 ? dSin / cosAltitude : 0;
+}
+
+// The root of a sign change of AboveTarget in (a, b]: Newton steps kept
+// inside the bracket, which narrows with every evaluation; a step that
+// would leave it is a secant step of the bracket instead.
 double Root(const Frame& f, double a, double fa, double b, double fb) {
-    int side = 0;
-    for (int i = 0; i < kMaxRootSteps && b - a > kRootTolerance; ++i) {
-        double t = (a * fb - b * fa) / (fb - fa);
-        if (!(t > a && t < b)) t = 0.5 * (a + b);
-        const double ft = AboveTarget(f, t);
+    auto secant = [&]() {
+        const double t = (a * fb - b * fa) / (fb - fa);
+        return t > a && t < b ? t : 0.5 * (a + b);
+    };
+    double t = secant();
+    for (int i = 0; i < kMaxRootSteps; ++i) {
+        const Seen seen = Look(f, t);
+        const double ft = AboveTarget(f, seen);
         if ((ft >= 0) == (fb >= 0)) {
             b = t;
             fb = ft;
-            if (side == -1) fa /= 2;
-            side = -1;
         } else {
             a = t;
             fa = ft;
-            if (side == 1) fb /= 2;
-            side = 1;
         }
+        if (!(b - a > kRootTolerance)) break;
+        const double rate = AltitudeRate(f, seen);
+        double next = rate != 0 ? t - ft / rate : secant();
+        if (!(next > a && next < b)) next = secant();
+        if (std::fabs(next - t) < kRootTolerance) return next;
+        t = next;
     }
     return 0.5 * (a + b);
 }

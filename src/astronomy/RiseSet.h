@@ -8,7 +8,8 @@
 // Sun is the panchang's own Sun (apparent longitude of date, latitude 0) with
 // its centre at -0°50' (upper limb on the horizon with 34' of refraction: the
 // almanacs' rule). The panchang's Moon has no latitude or distance, so the
-// Moon comes from ERFA's eraMoon98, brought to the true equator of date,
+// Moon comes from ERFA's eraMoon98, brought to the true equator of date
+// (IAU 2000 precession with the 2000B nutation, one matrix per search),
 // seen from the observer on the WGS84 ellipsoid (parallax included), with its
 // upper limb at -34' (refraction) on the horizon. Earth rotation is ERFA's
 // GMST (IAU 2006) plus the equation of the equinoxes; TT - UT is the

@@ -122,17 +122,18 @@ std::vector<DayElement> ElementsOver(double from, double to, const DayZone& zone
 
 std::optional<double> FirstCrossing(const std::vector<HorizonCrossing>& crossings, bool rising, double from,
                                     double to) {
+    std::optional<double> first;
     for (const HorizonCrossing& c : crossings) {
-        if (c.rising == rising && c.jdUt >= from && c.jdUt < to) return c.jdUt;
+        if (c.rising == rising && c.jdUt >= from && c.jdUt < to && !(first && *first <= c.jdUt)) first = c.jdUt;
     }
-    return std::nullopt;
+    return first;
 }
 
 std::optional<double> LastCrossing(const std::vector<HorizonCrossing>& crossings, bool rising, double from,
                                    double to) {
     std::optional<double> last;
     for (const HorizonCrossing& c : crossings) {
-        if (c.rising == rising && c.jdUt >= from && c.jdUt < to) last = c.jdUt;
+        if (c.rising == rising && c.jdUt >= from && c.jdUt < to && !(last && *last >= c.jdUt)) last = c.jdUt;
     }
     return last;
 }
@@ -222,13 +223,28 @@ std::optional<HinduDay> ComputeHinduDay(int year, int month, int day, const Obse
         return std::nullopt;
     }
 
-    const std::vector<HorizonCrossing> sun = HorizonCrossings(RiseSetBody::Sun, place, midnight0 - 1, midnight2);
+    // The Sun from the noon before to the noon after (local midnights ± half
+    // a day), which holds every event asked for on most days; the rest of the
+    // next date, or the day before, is searched only when an event is missing.
+    std::vector<HorizonCrossing> sun = HorizonCrossings(RiseSetBody::Sun, place, midnight0 - 0.5, midnight1 + 0.5);
+    const auto extend = [&](double from, double to) {
+        const std::vector<HorizonCrossing> more = HorizonCrossings(RiseSetBody::Sun, place, from, to);
+        sun.insert(sun.end(), more.begin(), more.end());
+    };
     d.sunrise = FirstCrossing(sun, true, midnight0, midnight1);
-    d.nextSunrise = FirstCrossing(sun, true, midnight1, midnight2);
+    d.nextSunrise = FirstCrossing(sun, true, midnight1, midnight1 + 0.5);
+    if (!d.nextSunrise) {
+        extend(midnight1 + 0.5, midnight2);
+        d.nextSunrise = FirstCrossing(sun, true, midnight1, midnight2);
+    }
     d.startJdUt = d.sunrise ? *d.sunrise : midnight0;
     d.endJdUt = d.nextSunrise ? *d.nextSunrise : midnight1;
     d.sunset = FirstCrossing(sun, false, d.startJdUt, d.endJdUt);
     d.previousSunset = LastCrossing(sun, false, d.startJdUt - 1, d.startJdUt);
+    if (!d.previousSunset) {
+        extend(midnight0 - 1, midnight0 - 0.5);
+        d.previousSunset = LastCrossing(sun, false, d.startJdUt - 1, d.startJdUt);
+    }
 
     const double noon = 0.5 * (midnight0 + midnight1);
     if (!d.sunrise && !d.sunset) {
