@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <iterator>
+#include <limits>
 
 #include "astronomy/Angles.h"
 #include "astronomy/Calendar.h"
@@ -19,6 +20,16 @@ constexpr int kMaxEvaluations = 200;
 // Greatest distance of the elongation or the yoga sum from its target accepted
 // as a boundary, degrees: about 7 seconds of time for the tithi.
 constexpr double kBoundaryTolerance = 0.001;
+
+// A Moon search that is this close to its boundary, degrees, takes its last
+// Newton step without evaluating the Moon where it lands. The Moon's motion
+// changes by less than 0.5 degrees a day per day and is never under 11.7
+// degrees a day, so the step is at most 0.0043 days and lands within
+// 0.5 × 0.0043² / 2 ≈ 0.000005 degrees of the boundary (0.03 s of time),
+// 200 times inside kBoundaryTolerance. It saves about a third of the
+// evaluations, and a search that lands within kBoundaryTolerance still takes
+// that last step, so the Moon's edges are found to a fraction of a second.
+constexpr double kMoonLastStep = 0.05;
 
 // The Sun's mean motion inverted, days per degree (1 / 0.9856…). The yoga step
 // adds it to the Moon's motion in degrees per day as it stands; it only sizes
@@ -230,12 +241,11 @@ std::string YogaPeriodText(double jde, double yogaSum, double negAyanamsa, doubl
 }
 
 SiderealMoonSpans::SiderealMoonSpans(const SunMoon& at, double negAyanamsa)
-    : jde_(at.jde),
-      negAyanamsa_(negAyanamsa),
-      longitude_(Normalize360(at.moon.longitude + negAyanamsa)),
-      moon_(at.moon) {
-    // The search needs the motion at its first moment.
-    moon_.dailyMotion = at.MoonDailyMotionNow();
+    : negAyanamsa_(negAyanamsa), longitude_(Normalize360(at.moon.longitude + negAyanamsa)) {
+    MoonPosition moon = at.moon;
+    moon.dailyMotion = at.MoonDailyMotionNow();
+    known_[0] = {at.jde, moon};
+    knownCount_ = 1;
 }
 
 std::optional<double> SiderealMoonSpans::Boundary(int pada) {
@@ -247,25 +257,44 @@ std::optional<double> SiderealMoonSpans::Boundary(int pada) {
     }
     // The tropical longitude at which the sidereal Moon reaches the boundary.
     const double goal = Normalize360(pada * PadaDegrees - negAyanamsa_);
-    std::optional<double> result;
-    double jde = jde_;
-    MoonPosition moon = moon_;
-    for (int evaluation = 1;; ++evaluation) {
+    // The short way round: a span's boundaries lie within 30 degrees of the
+    // query moment and of each other.
+    const auto towards = [goal](const MoonPosition& moon) {
         double delta = goal - moon.longitude;
-        // The short way round: a span's boundaries lie within 30 degrees.
         if (delta > 180) delta = delta - 360;
         if (delta < -180) delta = delta + 360;
+        return delta;
+    };
+    // From the Moon evaluated nearest to the boundary so far: the query
+    // moment, or where an earlier search ended (an edge of the pada lies
+    // between the moment and the mansion's or the sign's edge).
+    std::size_t nearest = 0;
+    for (std::size_t i = 1; i < static_cast<std::size_t>(knownCount_); ++i) {
+        if (std::fabs(towards(known_[i].moon)) < std::fabs(towards(known_[nearest].moon))) nearest = i;
+    }
+    std::optional<double> result;
+    double jde = known_[nearest].jde;
+    MoonPosition moon = known_[nearest].moon;
+    for (int evaluation = 1;; ++evaluation) {
+        const double delta = towards(moon);
         if (!std::isfinite(delta)) break;
-        if (!(std::fabs(delta) > kBoundaryTolerance)) {
-            result = jde;
+        // The motion of a known Moon is summed once, when a search first
+        // steps from it.
+        if (std::isnan(moon.dailyMotion)) moon.dailyMotion = MoonDailyMotion(moon.arguments);
+        const double step = delta / moon.dailyMotion;
+        if (!std::isfinite(step) || evaluation == kMaxEvaluations) break;
+        if (std::fabs(delta) <= kMoonLastStep) {
+            result = jde + step;  // no evaluation there: it would only confirm
             break;
         }
-        const double motion = evaluation == 1 ? moon.dailyMotion : MoonDailyMotion(moon.arguments);
-        const double step = delta / motion;
-        if (!std::isfinite(step) || evaluation == kMaxEvaluations) break;
         jde = jde + step;
         moon = MoonLongitude(jde, NutationInLongitude(jde), MoonMotion::Deferred);
+        moon.dailyMotion = std::numeric_limits<double>::quiet_NaN();  // not summed yet
         ++evaluations_;
+    }
+    // Where this search stopped is a starting point for the next.
+    if (std::isfinite(jde) && knownCount_ < static_cast<int>(known_.size())) {
+        known_[static_cast<std::size_t>(knownCount_++)] = {jde, moon};
     }
     if (foundCount_ < static_cast<int>(found_.size())) found_[static_cast<std::size_t>(foundCount_++)] = {pada, result};
     return result;

@@ -76,10 +76,13 @@ std::optional<PeriodMoments> YogaPeriodMoments(const SunMoon& at, double yogaSum
 // as the yoga holds it. Spans are counted in padas of 10/3 degrees from 0°
 // sidereal: division n of a span `padas` long runs from pada n·padas to
 // (n + 1)·padas (a mansion is 4 padas, a sign 9). Each boundary is searched
-// from the query moment by Newton steps on the Moon alone (no Sun), bounded as
-// the other searches are; a boundary two spans share (a mansion starts where
-// its first pada starts, every sign edge is a pada edge) is found once.
-// Nothing is allocated.
+// by Newton steps on the Moon alone (no Sun), bounded as the other searches
+// are, from the Moon evaluated nearest to it so far (the query moment's, or
+// where an earlier search stopped); the last step, within 0.05 degrees, is
+// taken without evaluating where it lands, so an edge is found to a fraction
+// of a second. A boundary two spans share (a mansion starts where its first
+// pada starts, every sign edge is a pada edge) is found once. About six
+// evaluations of the Moon for the three spans; nothing is allocated.
 inline constexpr int PadasPerMansion = 4;
 inline constexpr int PadasPerSign = 9;
 inline constexpr int PadasPerTurn = 108;
@@ -103,10 +106,16 @@ public:
 private:
     std::optional<double> Boundary(int pada);
 
-    double jde_;
     double negAyanamsa_;
     double longitude_;
-    MoonPosition moon_;
+    // Moons evaluated so far, the query moment's first: where the next search
+    // may start (dailyMotion NaN until summed).
+    struct Known {
+        double jde;
+        MoonPosition moon;
+    };
+    std::array<Known, 7> known_{};
+    int knownCount_ = 0;
     struct Found {
         int pada;  // 0..107
         std::optional<double> jde;
