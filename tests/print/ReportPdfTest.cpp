@@ -11,6 +11,7 @@
 #include <csignal>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "PdfText.h"
 #include "WorkedExamples.h"
@@ -45,6 +46,10 @@ void ExpectHoldsEveryValue(const std::string& pdfText, const Report& r) {
         for (const ReportField& f : s.values) expect(f.value);
         expect(s.span.value);
         for (const ReportParagraph& p : s.paragraphs) expect(p.text);
+        for (const ReportField& f : s.below) {
+            expect(f.caption);
+            expect(f.value);
+        }
     }
     expect(r.footer);
 }
@@ -67,6 +72,13 @@ TEST_F(ReportPdf, EveryValueOnOnePageOfEachPaperHoweverLongTheTexts) {
             r.name.clear();
             for (std::size_t i = 0; r.name.size() < length; ++i) r.name += "NAME" + std::to_string(i) + " ";
             r.details[2].value = "A city with a long name " + std::string(length / 4, 'x');
+            // The nakshatra's line under its span, at its longest.
+            std::vector<ReportField>& below = r.elements[1].below;
+            if (below.size() < 8) {
+                below.insert(below.begin() + 1,
+                             {"Note", "Times for Poorva Bhadrapada: the short lunar series already gives Uttara "
+                                      "Bhadrapada, which the full lunar theory reaches at 28.12.2050 23:59."});
+            }
             for (ReportSection& s : r.elements) {
                 for (ReportParagraph& p : s.paragraphs) {
                     if (!p.text.empty()) p.text += " " + p.text + " " + p.text;
