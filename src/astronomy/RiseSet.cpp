@@ -216,7 +216,9 @@ std::vector<HorizonCrossing> HorizonCrossings(RiseSetBody body, const Observer& 
     if (jdUtTo - jdUtFrom > kLongestInterval) return crossings;
     // Long intervals are searched a few days at a time, each with its own frame.
     constexpr double kFrameDays = 4;
-    for (double start = jdUtFrom; start < jdUtTo; start += kFrameDays) {
+    const int frames = static_cast<int>(std::ceil((jdUtTo - jdUtFrom) / kFrameDays));
+    for (int frame = 0; frame < frames; ++frame) {
+        const double start = jdUtFrom + frame * kFrameDays;
         const double end = std::fmin(jdUtTo, start + kFrameDays);
         const Frame f = MakeFrame(body, observer, 0.5 * (start + end));
         double a = start;

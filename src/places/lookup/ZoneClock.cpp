@@ -17,7 +17,7 @@ constexpr double kUnixEpochJd = 2440587.5;
 
 class DatabaseZone final : public DayZone {
 public:
-    DatabaseZone(QTimeZone zone, std::string id) : zone_(std::move(zone)), id_(std::move(id)) {}
+    DatabaseZone(const QTimeZone& zone, std::string id) : zone_(zone), id_(std::move(id)) {}
 
     double OffsetHours(double jdUt) const override {
         const double seconds = std::floor((jdUt - kUnixEpochJd) * 86400);
@@ -66,7 +66,7 @@ std::unique_ptr<DayZone> ZoneClock(const std::string& zoneId) {
     const bool known = zone.isValid();
     ClearUpperVectorState();
     if (!known) return nullptr;
-    return std::make_unique<DatabaseZone>(std::move(zone), zoneId);
+    return std::make_unique<DatabaseZone>(zone, zoneId);
 }
 
 }  // namespace velmora
