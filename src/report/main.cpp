@@ -110,8 +110,10 @@ int RunCalendarMode(const velmora::FriendlyOptions& options, bool wholeYear) {
     if (!site.failure.empty()) return Fail(site.failure, site.status);
     velmora::ClearUpperVectorState();  // after the gazetteer and the zone database, see VectorState.h
     for (const std::string& said : site.said) std::fprintf(stderr, "%s\n", said.c_str());
-    std::string label = options.place;
-    if (label.empty()) label = options.lat + " " + options.lon + " " + site.zone->Name();
+    // The place as asked for; typed coordinates name their zone too, so that
+    // the calendar file of another zone has identifiers of its own.
+    const std::string label = options.place.empty() ? options.lat + " " + options.lon : options.place;
+    const std::string fileLabel = options.place.empty() ? label + " " + site.zone->Name() : label;
 
     const int count = wholeYear ? (velmora::DaysInMonth(year, 2) == 29 ? 366 : 365) : velmora::DaysInMonth(year, month);
     const velmora::CalendarSpan span =
@@ -120,7 +122,7 @@ int RunCalendarMode(const velmora::FriendlyOptions& options, bool wholeYear) {
     std::string out;
     if (wholeYear && !options.ics.empty()) {
 #ifdef VELMORA_HAVE_ICAL
-        const std::string failure = velmora::WriteICalendarFile(velmora::YearFeed(year, span, *site.zone, label), options.ics);
+        const std::string failure = velmora::WriteICalendarFile(velmora::YearFeed(year, span, *site.zone, fileLabel), options.ics);
         if (!failure.empty()) return Fail(failure, velmora::kExitFailure);
         return velmora::kExitResults;
 #else
@@ -128,7 +130,7 @@ int RunCalendarMode(const velmora::FriendlyOptions& options, bool wholeYear) {
 #endif
     }
     if (wholeYear) {
-        out = velmora::YearJson(year, span, *site.zone, label);
+        out = velmora::YearJson(year, span, *site.zone, fileLabel);
     } else if (options.json) {
         out = velmora::MonthJson(year, month, span, *site.zone);
     } else {
