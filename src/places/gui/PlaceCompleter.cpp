@@ -204,8 +204,9 @@ void PlaceCompleter::Warn(const ClockOnDate& clock, const PlaceEntries& e) {
     // so that stepping through dates does not raise a box at every step.
     const LocalMoment moment = Moment();
     std::string text = LocalTimeNote(clock, moment);
-    for (std::string more : {ClockWarning(*chosen_, clock, moment, e), DstBoxNote(*chosen_, clock, moment, e)}) {
-        if (!more.empty()) text += (text.empty() ? "" : "\n\n") + more;
+    const std::string more[] = {ClockWarning(*chosen_, clock, moment, e), DstBoxNote(*chosen_, clock, moment, e)};
+    for (const std::string& sentence : more) {
+        if (!sentence.empty()) text += (text.empty() ? "" : "\n\n") + sentence;
     }
     const std::string key = std::to_string(static_cast<int>(clock.kind)) + "/" +
                             (e.zone.fits ? std::string() : std::to_string(e.zone.offBySeconds)) +

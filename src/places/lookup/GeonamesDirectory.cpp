@@ -231,7 +231,8 @@ void GeonamesDirectory::LoadTranslations() const {
         if (i >= library.size()) return;
         const City c(geonames_get_city(entries_[k].index));
         const CityRecord& r = library[i];
-        if (!c || r.population != entries_[k].population || std::fabs(r.latitude - geonames_city_get_latitude(c.get())) > 1e-9 ||
+        if (!c || r.population != entries_[k].population ||
+            std::fabs(r.latitude - geonames_city_get_latitude(c.get())) > 1e-9 ||
             std::fabs(r.longitude - geonames_city_get_longitude(c.get())) > 1e-9) {
             return;
         }

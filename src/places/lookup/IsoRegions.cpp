@@ -80,7 +80,7 @@ QString IsoRegions::StateKey(const std::string& name) {
 }
 
 void IsoRegions::Load() const {
-    for (const QJsonValue& v : ReadArray(folder_ + "/iso_3166-1.json", "3166-1")) {
+    for (const QJsonValue v : ReadArray(folder_ + "/iso_3166-1.json", "3166-1")) {
         const QJsonObject o = v.toObject();
         Country c;
         c.code = o.value(QLatin1String("alpha_2")).toString().toStdString();
@@ -92,7 +92,7 @@ void IsoRegions::Load() const {
         }
         countries_.push_back(std::move(c));
     }
-    for (const QJsonValue& v : ReadArray(folder_ + "/iso_3166-2.json", "3166-2")) {
+    for (const QJsonValue v : ReadArray(folder_ + "/iso_3166-2.json", "3166-2")) {
         const QJsonObject o = v.toObject();
         Subdivision s;
         s.code = Folded(o, "code");
