@@ -222,7 +222,7 @@ Wrong TakeZone(std::string_view v, FriendlyOptions& o) {
 Wrong TakePlace(std::string_view v, FriendlyOptions& o) {
     const ParsedPlaceText parsed = ParsePlaceText(v);
     if (!parsed.problem.empty()) {
-        return "a city, \"city, state\" or \"city, state, country\"; " + parsed.problem;
+        return "a city, \"city, state\", \"city, country\" or \"city, state, country\"; " + parsed.problem;
     }
     o.place = v;
     return std::nullopt;
@@ -288,7 +288,10 @@ constexpr FriendlyOption kOptions[] = {
     {"lon", "DEG:MIN{E|W}", "The longitude, e.g. 77:13E.", TakeLon},
     {"zone", "H:MM", "The time zone's size, e.g. 5:30; its direction follows the longitude.", TakeZone},
     {"dst", "", "Daylight saving time is in force.", TakeDst},
-    {"place", "TEXT", "Looks up \"city[, state[, country]]\" offline; options given beside it win.", TakePlace},
+    {"place", "TEXT",
+     "Looks up \"city[, state or country]\" or \"city, state, country\" offline (\"Paris, TX\", \"Bombay\"); "
+     "options given beside it win.",
+     TakePlace},
     {"pdf", "FILE", "Write the printed report, one page, as a PDF to FILE instead of the text (- for standard output).", TakePdf},
     {"paper", "A4|Letter", "The paper of --pdf (default: Letter where the locale measures in inches).",
      TakePaper},

@@ -194,8 +194,8 @@ TEST(PlaceOptionText, ControlCharactersAreRefusedAndQuotedShortAndEscaped) {
     EXPECT_EQ(c1.status, kExitUsage);
     EXPECT_TRUE(c1.out.empty());
     EXPECT_EQ(c1.err,
-              "velmora-report: --place \"Pune\\u0085India\": expected a city, \"city, state\" or \"city, state, "
-              "country\"; the place name holds a control character (U+0085)\n");
+              "velmora-report: --place \"Pune\\u0085India\": expected a city, \"city, state\", \"city, country\" or "
+              "\"city, state, country\"; the place name holds a control character (U+0085)\n");
     // A value of 131,000 bytes is quoted by its first characters and its size.
     const ToolRun huge = Tool("--name ASHA --place \"$(head -c 131000 /dev/zero | tr '\\0' x)\"");
     EXPECT_EQ(huge.status, kExitUsage);
