@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTabWidget>
 #include <QTest>
 
 #include <optional>
@@ -264,6 +265,7 @@ TEST(CalendarFromTheProgram, OpensOnTheEnteredMonthAndADateOpensItsResultsJustAf
     EXPECT_EQ(form.cboMM, 53);
     EXPECT_EQ(form.txtName, "ASHA");
     EXPECT_EQ(form.txtLonD, "77");
+    EXPECT_EQ(results->Tabs()->tabText(results->Tabs()->currentIndex()), QStringLiteral("Day"));
 
     // The results window opens the calendar too, on the entered date.
     auto* item = results->findChild<QAction*>("mnuCalendar");
