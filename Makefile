@@ -4,7 +4,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
 
-.PHONY: all run test test-windows test-quick bootstrap build build-asan build-fuzz bench fuzz fuzz-short lint screenshots clean
+.PHONY: all run test test-windows package test-quick bootstrap build build-asan build-fuzz bench fuzz fuzz-short lint screenshots clean
 
 all: build
 
@@ -33,6 +33,13 @@ run: bootstrap $(BUILD)/CMakeCache.txt
 # the full output is in $(BUILD)/test-logs/ (VERBOSE=1 shows it as well).
 test:
 	@JOBS=$(JOBS) BUILD=$(BUILD) ASAN_BUILD=$(ASAN_BUILD) FUZZ_BUILD=$(FUZZ_BUILD) scripts/test-all
+
+# The Debian package build/velmora_<version>_<arch>.deb (CPack), then its
+# checks: lintian, desktop-file-validate, appstreamcli, an install into a
+# fresh root and the programs run from there (tests/package/check-package).
+package: build
+	cmake --build $(BUILD) --target package
+	@echo "package: $$(ls $(BUILD)/velmora_*.deb)"
 
 # The core, the report tool and the core's tests cross-compiled for Windows
 # (mingw-w64) and run under Wine; the golden answers byte for byte. Part of

@@ -1,10 +1,11 @@
 // The desktop program: one input window, the results window it opens, and
-// nothing on the command line.
+// nothing on the command line but --version and --help.
 #include <QApplication>
 #include <QRandomGenerator>
 #include <QtGlobal>
 
 #include <cstdio>
+#include <cstring>
 
 #include <memory>
 
@@ -19,6 +20,7 @@
 #include "places/lookup/SystemPlaces.h"
 #include "shared/CalculationState.h"
 #include "shared/VectorState.h"
+#include "shared/Version.h"
 
 namespace {
 
@@ -32,9 +34,29 @@ class VectorStateGuard final : public QObject {
     }
 };
 
+// --version and --help answer on standard output without opening a window
+// (and without a display); every other argument is left to Qt.
+bool AnsweredCommandLine(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) {
+            std::printf("velmora %s\n", VELMORA_VERSION);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::printf("Usage: velmora [--version | --help]\n\n"
+                        "Opens the Velmora window: the panchang (vara, nakshatra, tithi, yoga, karana)\n"
+                        "and the ayanamsa of a moment and place. The same calculation from the command\n"
+                        "line: velmora-report --help.\n");
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (AnsweredCommandLine(argc, argv)) return 0;
     QApplication app(argc, argv);
     VectorStateGuard vectorState;
     app.installEventFilter(&vectorState);

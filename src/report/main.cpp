@@ -28,6 +28,7 @@
 #include "results/ics/IcsFile.h"
 #endif
 #include "shared/VectorState.h"
+#include "shared/Version.h"
 
 namespace {
 
@@ -160,7 +161,7 @@ int main(int argc, char** argv) {
             return WriteAll(velmora::UsageText()) ? velmora::kExitResults
                                                   : Fail(WriteFailure(), velmora::kExitFailure);
         case velmora::CommandLine::Mode::Version:
-            return WriteAll("velmora-report 1.15\n") ? velmora::kExitResults
+            return WriteAll("velmora-report " VELMORA_VERSION "\n") ? velmora::kExitResults
                                                      : Fail(WriteFailure(), velmora::kExitFailure);
         case velmora::CommandLine::Mode::JsonLines:
             return RunJsonLinesMode(line.file);

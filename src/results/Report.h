@@ -6,6 +6,7 @@
 
 #include "results/ResultsPage.h"
 #include "shared/CalculationState.h"
+#include "shared/Version.h"
 
 // The report a person keeps: what the results window shows, in its order,
 // arranged once for every way it leaves the program (printed, saved as PDF,
@@ -15,7 +16,7 @@ namespace velmora {
 
 // The program's name and version, as every window's caption and the report's
 // footer show it.
-inline constexpr std::string_view ProgramNameAndVersion = "Velmora v1.15";
+inline constexpr std::string_view ProgramNameAndVersion = "Velmora v" VELMORA_VERSION;
 
 // A caption and the value shown beside it ("Lord", "Shani").
 struct ReportField {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "shared/Version.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -25,9 +27,9 @@ TEST(AboutBox, ControlsAndTexts) {
     Recorder urls;
     frmAbout about(urls);
     EXPECT_EQ(about.objectName(), QStringLiteral("frmAbout"));
-    EXPECT_EQ(about.windowTitle(), QStringLiteral("Velmora v1.15"));
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("Velmora v" VELMORA_VERSION));
     EXPECT_TRUE(about.isModal());
-    EXPECT_EQ(about.Label2->text(), QStringLiteral("Velmora v1.15"));
+    EXPECT_EQ(about.Label2->text(), QStringLiteral("Velmora v" VELMORA_VERSION));
     const QString paragraph = about.Label1->text();
     EXPECT_TRUE(paragraph.startsWith(QStringLiteral(
         "Velmora is a ready to use Vedic almanac software. A Panchang is an ancient scientific Vedic calendar "
@@ -43,6 +45,12 @@ TEST(AboutBox, ControlsAndTexts) {
                              "Get this software fully branded for your website."));
     EXPECT_EQ(about.lblCoBrand->text(), QStringLiteral("Click here for more details"));
     EXPECT_EQ(about.lblHomePage->text().toStdString(), "Click here to visit " + std::string(MakerSite));
+    // The version, the licence and the credit the gazetteer's data asks for.
+    const QString credits = about.lblCredits->text();
+    EXPECT_TRUE(credits.contains(QStringLiteral("Version " VELMORA_VERSION "."))) << credits.toStdString();
+    EXPECT_TRUE(credits.contains(QStringLiteral("GNU General Public License, version 3 or later")));
+    EXPECT_TRUE(credits.contains(QStringLiteral("GeoNames (geonames.org)")));
+    EXPECT_TRUE(credits.contains(QStringLiteral("CC BY 4.0")));
     EXPECT_EQ(about.cmdOK->text(), QStringLiteral("OK"));
     EXPECT_EQ(about.Line1->frameShape(), QFrame::HLine);
     for (const char* name : {"Picture1", "Label1", "Label2", "Label3", "Line1", "lblCoBrand", "lblHomePage", "cmdOK"}) {

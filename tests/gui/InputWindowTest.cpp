@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "shared/Version.h"
+
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -47,7 +49,7 @@ const Message kNumbersOnly{"Only Numbers Are Accepted", MessageIcon::Critical};
 
 TEST(InputWindow, FreshWindowState) {
     ProgramFixture p;
-    EXPECT_EQ(p.window->windowTitle(), "Velmora v1.15");
+    EXPECT_EQ(p.window->windowTitle(), "Velmora v" VELMORA_VERSION);
 
     struct ListCase {
         const char* name;

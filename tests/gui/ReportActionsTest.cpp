@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "shared/Version.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -85,7 +87,7 @@ protected:
         for (const std::string& shown :
              {std::string("ASHA"), std::string("Shani Vara"), std::string("Bharani"), std::string("Saptami"),
               expectedPage.lblAyanamsa, expectedPage.lblTithiTime, expectedPage.lblYogaTime,
-              expectedPage.lblKarnaTime, std::string("5:30 ahead of GMT"), std::string("Velmora v1.15")}) {
+              expectedPage.lblKarnaTime, std::string("5:30 ahead of GMT"), std::string("Velmora v" VELMORA_VERSION)}) {
             EXPECT_NE(text.find(Squeezed(shown)), std::string::npos) << shown;
         }
     }

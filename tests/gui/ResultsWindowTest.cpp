@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "shared/Version.h"
+
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -115,7 +117,7 @@ TEST(ResultsWindow, LayoutAndDesignTexts) {
     frmDisplay window(services, [] {});
     window.setAttribute(Qt::WA_DeleteOnClose, false);
 
-    EXPECT_EQ(window.windowTitle(), "Velmora v1.15");
+    EXPECT_EQ(window.windowTitle(), "Velmora v" VELMORA_VERSION);
     ExpectShows(&window, ResultsPage{});
     EXPECT_EQ(window.findChild<QLabel*>("lblName")->text(), "LblName");
     EXPECT_EQ(window.findChild<QLabel*>("lblDay")->text(), "Sunday");

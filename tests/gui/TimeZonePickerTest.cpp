@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "shared/Version.h"
+
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -32,7 +34,7 @@ protected:
 
 TEST_F(TimeZonePickerWindow, OpensWithEveryEntryAndNothingSelected) {
     frmTimeZone picker(&hour, &minute);
-    EXPECT_EQ(picker.windowTitle(), QStringLiteral("Velmora v1.15"));
+    EXPECT_EQ(picker.windowTitle(), QStringLiteral("Velmora v" VELMORA_VERSION));
     EXPECT_EQ(picker.objectName(), QStringLiteral("frmTimeZone"));
     EXPECT_EQ(picker.lstTimeZone->objectName(), QStringLiteral("lstTimeZone"));
     EXPECT_EQ(picker.cmdQuit->objectName(), QStringLiteral("cmdQuit"));

@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "shared/Version.h"
+
 #include <map>
 #include <string>
 #include <vector>
@@ -67,7 +69,7 @@ TEST(Report, CarriesEveryShownValueOnceAndNothingElseFromThePage) {
     std::vector<std::string> titles;
     for (const auto& s : r.elements) titles.push_back(s.title);
     EXPECT_THAT(titles, ::testing::ElementsAre("Vaar", "Nakshatra", "Tithi", "Yoga", "Karna"));
-    EXPECT_EQ(r.footer, "Velmora v1.15");
+    EXPECT_EQ(r.footer, "Velmora v" VELMORA_VERSION);
     // Only the elements with a span carry one.
     EXPECT_TRUE(r.elements[0].span.caption.empty());
     EXPECT_EQ(r.elements[4].span.value, "value of lblKarnaTime");
@@ -107,7 +109,7 @@ TEST(ReportPlainText, TheWorkedExample) {
     const auto lines = Lines(text);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front(), "Panchang for ASHA");
-    EXPECT_EQ(lines.back(), "Velmora v1.15");
+    EXPECT_EQ(lines.back(), "Velmora v" VELMORA_VERSION);
     EXPECT_EQ(text.back(), '\n');
     for (const char* line : {"Your Details", "  Name                      ASHA",
                              "  Date of Query             August/15/1987",

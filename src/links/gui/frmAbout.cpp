@@ -10,6 +10,7 @@
 
 #include "gui/ProgramFont.h"
 #include "gui/ProgramTitle.h"
+#include "shared/Version.h"
 #include "links/UrlOpener.h"
 #include "links/gui/ProductPicture.h"
 #include "links/modHelp.h"
@@ -50,6 +51,12 @@ QString AboutParagraph() {
         "and is based on the lunar calendar.");
 }
 
+QString CreditsText() {
+    return QStringLiteral("Version " VELMORA_VERSION ". Free software under the GNU General Public License, "
+                          "version 3 or later. Places offline from GeoNames (geonames.org), licensed under "
+                          "CC BY 4.0.");
+}
+
 frmAbout::frmAbout(UrlOpener& opener, QWidget* parent) : QDialog(parent), opener_(opener) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QString::fromUtf8(WindowCaption));
@@ -69,6 +76,7 @@ frmAbout::frmAbout(UrlOpener& opener, QWidget* parent) : QDialog(parent), opener
     Label2->setFont(titleFont);
 
     Label1 = MakeLabel(QStringLiteral("Label1"), AboutParagraph(), this);
+    lblCredits = MakeLabel(QStringLiteral("lblCredits"), CreditsText(), this);
 
     Line1 = new QFrame(this);
     Line1->setObjectName(QStringLiteral("Line1"));
@@ -99,6 +107,7 @@ frmAbout::frmAbout(UrlOpener& opener, QWidget* parent) : QDialog(parent), opener
     auto* heading = new QVBoxLayout;
     heading->addWidget(Label2);
     heading->addWidget(Label1);
+    heading->addWidget(lblCredits);
     auto* top = new QHBoxLayout;
     top->addWidget(Picture1, 0, Qt::AlignTop);
     top->addSpacing(12);
@@ -120,6 +129,7 @@ frmAbout::frmAbout(UrlOpener& opener, QWidget* parent) : QDialog(parent), opener
 
     // Word-wrapped labels only get their full height from a fixed width.
     Label1->setFixedWidth(360);
+    lblCredits->setFixedWidth(360);
     Label3->setFixedWidth(360 + 96 + 12);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -20,6 +20,7 @@ public:
     QLabel* Picture1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label1 = nullptr;
+    QLabel* lblCredits = nullptr;  // the licence and the gazetteer's data
     QFrame* Line1 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* lblCoBrand = nullptr;
@@ -40,6 +41,8 @@ private:
 
 // The about box's paragraph on the panchang.
 QString AboutParagraph();
+// The version, the licence and the credit for the gazetteer's data (GeoNames, CC BY 4.0).
+QString CreditsText();
 
 // "&About Software": shows the about box modally over `parent`.
 void ShowAbout(UrlOpener& opener, QWidget* parent);

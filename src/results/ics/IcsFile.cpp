@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "results/print/SafeReplace.h"
+#include "shared/Version.h"
 
 namespace velmora {
 
@@ -46,7 +47,7 @@ icalproperty* XProperty(const char* name, const std::string& value) {
 
 std::string ICalendarText(const CalendarFeed& feed) {
     Component calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
-    icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Velmora//Velmora 1.15//EN"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Velmora//Velmora " VELMORA_VERSION "//EN"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_method(ICAL_METHOD_PUBLISH));
