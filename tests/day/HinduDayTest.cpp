@@ -206,3 +206,27 @@ TEST(HinduDay, RefusesWhatIsNoDateOrPlace) {
 
 }  // namespace
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// Clock text: rounding to the second carries into the next date; offsets of
+// either sign and with minutes; nothing for what is no moment.
+TEST(DayZone, ClockTextAndOffsets) {
+    const double midnight = JulianDayFromDate(12, 31, 2050);  // 0h UT
+    EXPECT_EQ(LocalTimeText(midnight, 0.0), "2050-12-31T00:00:00+00:00");
+    EXPECT_EQ(LocalTimeText(midnight + (86400 - 0.4) / 86400, 0.0), "2051-01-01T00:00:00+00:00");
+    EXPECT_EQ(LocalTimeText(midnight, -3.5), "2050-12-30T20:30:00-03:30");
+    EXPECT_EQ(LocalTimeText(midnight, 5.75), "2050-12-31T05:45:00+05:45");
+    EXPECT_EQ(OffsetText(-0.5), "-00:30");
+    EXPECT_EQ(OffsetText(std::nan("")), "+00:00");
+    EXPECT_EQ(LocalTimeText(std::nan(""), 0.0), "");
+    EXPECT_EQ(LocalTimeText(1e300, 0.0), "");
+    const FixedZone ist(5.5);
+    EXPECT_EQ(ist.Name(), "+05:30");
+    // Local midnight on the zone's clock, as a UT Julian day.
+    EXPECT_NEAR(LocalMidnight(2026, 12, 7, ist), JulianDayFromDate(12, 6, 2026) + 18.5 / 24, 1e-9);
+}
+
+}  // namespace
+}  // namespace velmora
