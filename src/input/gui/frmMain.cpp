@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -101,6 +103,12 @@ frmMain::frmMain(WindowServices& services, QWidget* parent) : QMainWindow(parent
     // Typing in City offers places from the gazetteer, when there is one.
     if (services_.places != nullptr) placeCompleter_ = new PlaceCompleter(*services_.places, services_.messages, this);
     FitToScreen(this);
+    // The focus of the form as the user leaves it: a menu chosen from the
+    // keyboard has the focus in the menu bar by the time it runs its item.
+    formFocus_ = txtName_;
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && now->window() == this && qobject_cast<QMenuBar*>(now) == nullptr) formFocus_ = now;
+    });
 }
 
 frmMain::~frmMain() {
@@ -413,6 +421,7 @@ void frmMain::OpenCalendarDay(const CalendarDate& date, const CalendarPlace& pla
 }
 
 void frmMain::cmdRashi_Click() {
+    focusBeforeRun_ = formFocus_;
     const InputForm form = ReadForm();
     // A fresh page holds the results window's design texts; the run fills it.
     ResultsPage page;
@@ -454,9 +463,18 @@ void frmMain::ReturnFromResults() {
         // tells it that the position is the user's.
         if (QWindow* handle = windowHandle()) handle->setFramePosition(shownAt_.topLeft());
     }
+    // The focus goes back exactly where the run started from, with its mark
+    // showing, so that the next key lands where the user expects it. Set
+    // before and once more after the window is active again: activation
+    // hands the focus to the window's focus widget, which this makes sure of.
+    if (focusBeforeRun_) focusBeforeRun_->setFocus(Qt::OtherFocusReason);
+    setAttribute(Qt::WA_KeyboardFocusChange);
     show();
     raise();
     activateWindow();
+    QTimer::singleShot(0, this, [this, target = focusBeforeRun_] {
+        if (target && isVisible() && target->isVisible()) target->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 frmDisplay* frmMain::ResultsWindow() const { return display_.data(); }

@@ -83,6 +83,10 @@ private:
     QPointer<frmCalendar> calendar_;
     PlaceCompleter* placeCompleter_ = nullptr;
     QRect shownAt_;  // where the window was, and its size, when a run hid it
+    // The control that had the keyboard focus in the form (never the menu
+    // bar), kept as it changes; the one a run started from gets it back on Back.
+    QPointer<QWidget> formFocus_;
+    QPointer<QWidget> focusBeforeRun_;
 
     QLineEdit* txtName_ = nullptr;
     QComboBox* cboMonth_ = nullptr;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/ClickLabel.h"
 #include "gui/ProgramFont.h"
 #include "gui/ProgramTitle.h"
 #include "shared/Version.h"
@@ -27,16 +28,16 @@ QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
     return label;
 }
 
-// A label that reads as a link: blue, underlined, a hand pointer.
-void StyleAsLink(QLabel* label) {
-    label->setCursor(Qt::PointingHandCursor);
-    QFont font = label->font();
-    font.setUnderline(true);
-    label->setFont(font);
+// A label that works as a link: blue, underlined, a hand pointer; a Tab stop
+// with a focus frame that Enter or Space opens like a click.
+ClickLabel* MakeLink(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new ClickLabel(text, parent);
+    label->setObjectName(name);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 192));
+    palette.setColor(QPalette::Link, QColor(0, 0, 192));
     label->setPalette(palette);
     label->setWordWrap(false);
+    return label;
 }
 
 }  // namespace
@@ -88,16 +89,16 @@ frmAbout::frmAbout(UrlOpener& opener, QWidget* parent) : QDialog(parent), opener
                                       "money online. Get this software fully branded for your website."),
                        this);
 
-    lblCoBrand = MakeLabel(QStringLiteral("lblCoBrand"), QStringLiteral("Click here for more details"), this);
-    StyleAsLink(lblCoBrand);
-    lblCoBrand->installEventFilter(this);
+    auto* coBrand = MakeLink(QStringLiteral("lblCoBrand"), QStringLiteral("Click here for more details"), this);
+    connect(coBrand, &ClickLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+    lblCoBrand = coBrand;
 
-    lblHomePage = MakeLabel(QStringLiteral("lblHomePage"),
-                            QStringLiteral("Click here to visit ") + QString::fromUtf8(MakerSite.data(),
-                                                                                      static_cast<qsizetype>(MakerSite.size())),
-                            this);
-    StyleAsLink(lblHomePage);
-    lblHomePage->installEventFilter(this);
+    auto* homePage = MakeLink(QStringLiteral("lblHomePage"),
+                              QStringLiteral("Click here to visit ") +
+                                  QString::fromUtf8(MakerSite.data(), static_cast<qsizetype>(MakerSite.size())),
+                              this);
+    connect(homePage, &ClickLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    lblHomePage = homePage;
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -132,21 +133,9 @@ frmAbout::frmAbout(UrlOpener& opener, QWidget* parent) : QDialog(parent), opener
     lblCredits->setFixedWidth(360);
     Label3->setFixedWidth(360 + 96 + 12);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        auto* label = qobject_cast<QLabel*>(watched);
-        // A click is a release of the left button over the label.
-        if (label != nullptr && mouse->button() == Qt::LeftButton &&
-            label->rect().contains(mouse->position().toPoint())) {
-            if (label == lblCoBrand) lblCoBrand_Click();
-            if (label == lblHomePage) lblHomePage_Click();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+    // Tab goes down the box: the two links, then OK.
+    setTabOrder(lblCoBrand, lblHomePage);
+    setTabOrder(lblHomePage, cmdOK);
 }
 
 void frmAbout::lblCoBrand_Click() { OpenFullBrandPage(opener_); }

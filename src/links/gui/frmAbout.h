@@ -11,7 +11,8 @@ namespace velmora {
 class UrlOpener;
 
 // The about box: the product picture, name and a word on what a panchang is,
-// an offer and two links. Modal; OK closes it.
+// an offer and two links (Tab stops; Enter, Space or a click opens them).
+// Modal; OK closes it.
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
@@ -32,8 +33,6 @@ public slots:
     void lblHomePage_Click();
     void cmdOK_Click();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     UrlOpener& opener_;

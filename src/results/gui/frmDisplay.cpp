@@ -11,12 +11,14 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "engine/Engine.h"
 #include "gui/BannerTexts.h"
@@ -227,7 +229,8 @@ QWidget* frmDisplay::BuildWindow() {
     outer->setContentsMargins(8, 6, 8, 8);
     outer->setSpacing(8);
 
-    outer->addWidget(NewForumBanner(QStringLiteral("Label14"), services_.urls, central));
+    QWidget* label14 = NewForumBanner(QStringLiteral("Label14"), services_.urls, central);
+    outer->addWidget(label14);
 
     // The rectangle around the main area.
     auto* box = new QFrame(central);
@@ -322,10 +325,16 @@ QWidget* frmDisplay::BuildWindow() {
         grid->addWidget(arrayCaption("Tithi Type", 3), 2, 0);
         grid->addWidget(Value("lblTtype", frame), 2, 1);
         grid->addWidget(TextBox("txtType", 4, frame), 3, 1);
-        grid->addWidget(arrayCaption("Nature", 0), 4, 0);
+        // At the top of its row like every other caption, not in the middle
+        // of the text box's height.
+        grid->addWidget(arrayCaption("Nature", 0), 4, 0, Qt::AlignLeft | Qt::AlignTop);
         grid->addWidget(TextBox("txtTithiDesc", 3, frame), 4, 1);
         AddRow(grid, 5, "Time", Value("lblTithiTime", frame, false));
         grid->setColumnStretch(1, 1);
+        // Room the window has to spare goes to the two text boxes, the type's
+        // text first, so that neither scrolls where there is room.
+        grid->setRowStretch(3, 3);
+        grid->setRowStretch(4, 2);
         layout->addLayout(grid, 1);
     }
     {  // Yoga
@@ -408,12 +417,25 @@ QWidget* frmDisplay::BuildWindow() {
     outer->addLayout(buttons);
 
     // The banner frame along the bottom: lblFullBrand in front of lblCobrand.
-    outer->addWidget(new OfferBanners(services_.urls, central));
+    auto* banners = new OfferBanners(services_.urls, central);
+    outer->addWidget(banners);
 
-    // The first tab in front; keyboard order down the window.
+    // The first tab in front. The keyboard goes as the eye reads: the upper
+    // banner, the tabs and what they hold, Exit at the left, Back, the lower
+    // banner.
     tabs_->setCurrentIndex(0);
-    setTabOrder(tabs_, back);
-    setTabOrder(back, exit);
+    std::vector<QWidget*> order = {label14, tabs_};
+    for (QWidget* inside : tabs_->findChildren<QWidget*>()) {
+        if ((inside->focusPolicy() & Qt::TabFocus) != 0 && inside != static_cast<QWidget*>(tabs_->tabBar()) &&
+            inside->focusProxy() == nullptr && !inside->isWindow()) {
+            order.push_back(inside);
+        }
+    }
+    for (QWidget* w : {static_cast<QWidget*>(exit), static_cast<QWidget*>(back),
+                       static_cast<QWidget*>(banners->FullBrand()), static_cast<QWidget*>(banners->Cobrand())}) {
+        order.push_back(w);
+    }
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
     return central;
 }
 
@@ -462,6 +484,14 @@ ResultsPage frmDisplay::Page() const {
         }
     }
     return page;
+}
+
+void frmDisplay::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The window is opened from the keyboard as often as with the mouse: the
+    // tabs show the focus frame from the start (the style draws it only after
+    // a keyboard move otherwise), and it follows the arrow keys.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void frmDisplay::cmdBack_Click() {

@@ -11,6 +11,7 @@
 #include "shared/CalculationState.h"
 
 class QCloseEvent;
+class QShowEvent;
 class QTabWidget;
 
 namespace velmora {
@@ -59,6 +60,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
     // Shows the Day tab's values (results/DayTab.h).
     void ShowDay(const DayTabValues& values);

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -33,6 +34,8 @@ frmTimeZone::frmTimeZone(QLineEdit* zoneHour, QLineEdit* zoneMinute, QWidget* pa
     // A double-click anywhere in the list counts, also on the blank area below
     // the last entry, where nothing may be selected.
     lstTimeZone->viewport()->installEventFilter(this);
+    // Enter and Space on the list choose as a double-click does.
+    lstTimeZone->installEventFilter(this);
 
     cmdQuit = new QPushButton(QStringLiteral("&Quit"), this);
     cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
@@ -46,6 +49,7 @@ frmTimeZone::frmTimeZone(QLineEdit* zoneHour, QLineEdit* zoneMinute, QWidget* pa
     layout->addWidget(lstTimeZone, 1);
     layout->addLayout(buttons);
 
+    lstTimeZone->setFocus();
     // Wide enough for the longest entry without a horizontal scroll bar.
     const int textWidth = lstTimeZone->sizeHintForColumn(0);
     resize(textWidth + 60, 320);
@@ -61,6 +65,14 @@ bool frmTimeZone::eventFilter(QObject* watched, QEvent* event) {
         if (index.isValid()) lstTimeZone->setCurrentRow(index.row());
         lstTimeZone_DblClick();
         return true;
+    }
+    if (watched == lstTimeZone && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool choose = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
+        if (choose && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            lstTimeZone_DblClick();
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -10,9 +10,10 @@ class QPushButton;
 
 namespace velmora {
 
-// The zone picker: a modal list of the named time zones. A double-click writes
+// The zone picker: a modal list of the named time zones. A double-click (or,
+// from the keyboard, the arrow keys and Enter or Space) writes
 // the chosen zone's hour and minute texts into the two zone boxes it was given
-// and closes; "&Quit" and the close box leave the boxes as they were. It
+// and closes; "&Quit", Escape and the close box leave the boxes as they were. It
 // touches nothing else (not the DST box, not the hemisphere choice).
 class frmTimeZone : public QDialog {
     Q_OBJECT
