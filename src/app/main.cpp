@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     // error instead of boxes that would wait for a click.
     const bool unattended = qEnvironmentVariableIsSet("VELMORA_UNATTENDED");
     velmora::QtMessageBoxes messages(unattended);
-    velmora::DesktopUrlOpener urls;
+    velmora::DesktopUrlOpener urls(messages);
     velmora::ProgramEnd end;
     velmora::CalculationState state;
 

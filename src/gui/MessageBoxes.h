@@ -1,10 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "gui/ProgramTitle.h"
 #include "input/Refusal.h"
 
+class QMessageBox;
 class QWidget;
 
 namespace velmora {
@@ -18,6 +20,9 @@ public:
     // Returns when the user has dismissed the box.
     virtual void Show(const std::string& text, MessageIcon icon) = 0;
 };
+
+// The box QtMessageBoxes shows: the text selectable, kept within the screen.
+std::unique_ptr<QMessageBox> NewMessageBox(const std::string& text, MessageIcon icon, QWidget* parent);
 
 // The real boxes (QMessageBox), over the window that is active.
 // In unattended mode (scripted runs without a person at the screen) each

@@ -1,5 +1,6 @@
 #include "gui/ScreenFit.h"
 
+#include <QEvent>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -7,6 +8,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -24,7 +26,60 @@ QSize FrameAllowance(const QWidget* window) {
     return {12, 40};
 }
 
+// Fits the dialog it watches to the free area each time it is shown.
+class DialogFitter final : public QObject {
+public:
+    explicit DialogFitter(QWidget* dialog) : QObject(dialog), dialog_(dialog) {
+        setObjectName(QStringLiteral("velmoraDialogFitter"));
+        dialog->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == dialog_ && event->type() == QEvent::Show) {
+            Fit();
+            // A message box sets its size in its own show event, after this
+            // filter: once more when it has settled.
+            if (dialog_->inherits("QMessageBox")) QTimer::singleShot(0, this, [this] { Fit(); });
+        }
+        return false;
+    }
+
+private:
+    void Fit() {
+        const QScreen* screen = dialog_->screen();
+        if (screen == nullptr) return;
+        const QRect available = screen->availableGeometry();
+        const QSize room = (available.size() - FrameAllowance(dialog_)).expandedTo(QSize(1, 1));
+        if (dialog_->width() > room.width() || dialog_->height() > room.height()) {
+            // An explicit minimum, which the layout keeps to, no larger than the room.
+            dialog_->setMinimumSize(dialog_->minimumSize().boundedTo(room));
+            if (dialog_->maximumWidth() > room.width() || dialog_->maximumHeight() > room.height()) {
+                dialog_->setMaximumSize(dialog_->maximumSize().boundedTo(room));
+            }
+            dialog_->resize(dialog_->size().boundedTo(room));
+        }
+        if (!dialog_->isVisible()) return;
+        QRect frame = dialog_->frameGeometry();
+        if (frame.size() == dialog_->size()) frame.setSize(dialog_->size() + FrameAllowance(dialog_));
+        const QPoint topLeft = dialog_->frameGeometry().topLeft();
+        frame.moveRight(std::min(frame.right(), available.right()));
+        frame.moveBottom(std::min(frame.bottom(), available.bottom()));
+        frame.moveLeft(std::max(frame.left(), available.left()));
+        frame.moveTop(std::max(frame.top(), available.top()));
+        if (frame.topLeft() != topLeft) dialog_->move(frame.topLeft());
+    }
+
+    QWidget* dialog_;
+};
+
 }  // namespace
+
+void FitDialogToScreen(QWidget* dialog) {
+    if (dialog != nullptr &&
+        dialog->findChild<QObject*>(QStringLiteral("velmoraDialogFitter"), Qt::FindDirectChildrenOnly) == nullptr) {
+        new DialogFitter(dialog);
+    }
+}
 
 QScrollArea* SetScrollingCentralWidget(QMainWindow* window, QWidget* content) {
     auto* area = new QScrollArea(window);

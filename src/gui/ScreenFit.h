@@ -20,6 +20,13 @@ QScrollArea* SetScrollingCentralWidget(QMainWindow* window, QWidget* content);
 // depends only on what the window holds at that moment.
 void FitToScreen(QMainWindow* window);
 
+// Keeps a dialog (a message box, a file or print dialog, the zone picker,
+// the about box) inside the free area of its screen every time it is shown:
+// no larger than that area less the window manager's frame (squeezed below
+// its own minimum if it must be), and moved back inside it where it sticks
+// out. Call it once, before the dialog is shown.
+void FitDialogToScreen(QWidget* dialog);
+
 // Moves a window that is not shown yet so that its frame's top-left corner is
 // at `frameTopLeft` (global), or as near as keeps it inside the free area.
 void PlaceWithin(QWidget* window, QPoint frameTopLeft);

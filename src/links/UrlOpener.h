@@ -9,7 +9,8 @@ namespace velmora {
 class UrlOpener {
 public:
     virtual ~UrlOpener() = default;
-    // Fire and forget: a page that cannot be opened is not reported.
+    // A page that cannot be opened is reported by the opener itself (the
+    // desktop's says so in a message box); callers go on either way.
     virtual void Open(const std::string& url) = 0;
 };
 

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -41,6 +42,7 @@ public:
     }
     bool ChoosePrinter(QWidget*, QPrinter& printer) override {
         ++printDialogs;
+        docNames.push_back(printer.docName());
         if (!printTo) return false;
         // "Print to file" in the dialog: the same drawing on a PDF printer.
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -50,6 +52,7 @@ public:
     std::optional<QString> saveAs;
     std::optional<QString> printTo;
     std::vector<QString> offered;
+    std::vector<QString> docNames;  // what "print to file" makes its file name from
     int printDialogs = 0;
 };
 
@@ -147,6 +150,27 @@ TEST_F(ReportFromTheWindow, PrintDrawsTheSamePage) {
     EXPECT_EQ(dialogs.printDialogs, 1);
     EXPECT_TRUE(p.messages.shown.empty());
     ExpectTheWorkedExample(Path("printed.pdf"));
+}
+
+TEST_F(ReportFromTheWindow, PrintToAFileOffersTheSaveAsPdfNameAndSaysAFailureInItsOwnWords) {
+    // A name of 300 letters: the print dialog's file name is as short as the
+    // one Save as PDF offers.
+    ResultsPage page = results->Page();
+    page.lblName = std::string(300, 'W');
+    results->SetPage(page);
+    dialogs.saveAs = std::nullopt;
+    Trigger("mnuSavePdf");
+    ASSERT_EQ(dialogs.offered.size(), 1u);
+    const QString offered = QFileInfo(dialogs.offered[0]).fileName();
+    dialogs.printTo = Path("no-such-folder/printed.pdf");
+    Trigger("mnuPrint");
+    ASSERT_EQ(dialogs.docNames.size(), 1u);
+    EXPECT_EQ(dialogs.docNames[0] + QStringLiteral(".pdf"), offered);
+    EXPECT_LE(offered.size(), 90) << offered.toStdString();
+    ASSERT_EQ(p.messages.shown.size(), 1u);
+    EXPECT_EQ(p.messages.shown[0].icon, MessageIcon::Critical);
+    EXPECT_THAT(p.messages.shown[0].text, ::testing::HasSubstr("could not be printed to the file"));
+    EXPECT_THAT(p.messages.shown[0].text, ::testing::HasSubstr(dialogs.printTo->toStdString()));
 }
 
 TEST_F(ReportFromTheWindow, CopyPutsTheReportOnTheClipboardUnlessTextIsSelected) {

@@ -10,6 +10,7 @@
 
 #include "gui/ClickLabel.h"
 #include "gui/ProgramFont.h"
+#include "gui/ScreenFit.h"
 #include "gui/ProgramTitle.h"
 #include "shared/Version.h"
 #include "links/UrlOpener.h"
@@ -136,6 +137,7 @@ frmAbout::frmAbout(UrlOpener& opener, QWidget* parent) : QDialog(parent), opener
     // Tab goes down the box: the two links, then OK.
     setTabOrder(lblCoBrand, lblHomePage);
     setTabOrder(lblHomePage, cmdOK);
+    FitDialogToScreen(this);
 }
 
 void frmAbout::lblCoBrand_Click() { OpenFullBrandPage(opener_); }

@@ -11,7 +11,10 @@
 #include <QPrinter>
 #include <QStandardPaths>
 
+#include <memory>
+
 #include "gui/MessageBoxes.h"
+#include "gui/ScreenFit.h"
 #include "gui/WindowServices.h"
 #include "results/print/MonthDocument.h"
 #include "results/print/ReportDocument.h"
@@ -36,23 +39,34 @@ QString SelectedText(QWidget* window) {
 
 }  // namespace
 
+std::unique_ptr<QFileDialog> NewSavePdfDialog(QWidget* parent, const QString& suggested) {
+    auto dialog = std::make_unique<QFileDialog>(parent, QStringLiteral("Save the Report as PDF"), suggested,
+                                                QStringLiteral("PDF files (*.pdf)"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setDefaultSuffix(QStringLiteral("pdf"));
+    dialog->selectFile(suggested);
+    FitDialogToScreen(dialog.get());
+    return dialog;
+}
+
+std::unique_ptr<QPrintDialog> NewPrintDialog(QPrinter& printer, QWidget* parent) {
+    auto dialog = std::make_unique<QPrintDialog>(&printer, parent);
+    dialog->setWindowTitle(QStringLiteral("Print the Report"));
+    // One page, no ranges to choose.
+    dialog->setOption(QAbstractPrintDialog::PrintPageRange, false);
+    FitDialogToScreen(dialog.get());
+    return dialog;
+}
+
 std::optional<QString> QtReportDialogs::SaveFileName(QWidget* parent, const QString& suggested) {
-    QFileDialog dialog(parent, QStringLiteral("Save the Report as PDF"), suggested,
-                       QStringLiteral("PDF files (*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(suggested);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().front();
+    const auto dialog = NewSavePdfDialog(parent, suggested);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
+    return dialog->selectedFiles().front();
 }
 
 bool QtReportDialogs::ChoosePrinter(QWidget* parent, QPrinter& printer) {
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print the Report"));
-    // One page, no ranges to choose.
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    return dialog.exec() == QDialog::Accepted;
+    return NewPrintDialog(printer, parent)->exec() == QDialog::Accepted;
 }
 
 ReportDialogs& ReportDialogsOf(const WindowServices& services) {
@@ -61,18 +75,28 @@ ReportDialogs& ReportDialogsOf(const WindowServices& services) {
     return qtDialogs;
 }
 
-void PrintReport(const Report& report, ReportDialogs& dialogs, MessageBoxes& messages, QWidget* parent) {
+void PrintReport(const Report& report, const std::string& suggestedName, ReportDialogs& dialogs,
+                 MessageBoxes& messages, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(DefaultReportPageSize());
     printer.setPageMargins(ReportPageMargins(), QPageLayout::Millimeter);
-    printer.setDocName(FromUtf8(report.kicker + " \u2013 " + report.name));
+    // The print dialog makes its "print to file" name from the document's
+    // name: the same short name Save as PDF offers, without its ".pdf".
+    QString docName = QString::fromStdString(suggestedName);
+    if (docName.endsWith(QStringLiteral(".pdf"))) docName.chop(4);
+    printer.setDocName(docName);
     printer.setCreator(FromUtf8(ProgramNameAndVersion));
     if (!dialogs.ChoosePrinter(parent, printer)) return;
     QPainter painter;
     if (!painter.begin(&printer)) {
-        const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-        messages.Show(QStringLiteral("The report could not be printed on \u201C%1\u201D.").arg(where).toStdString(),
-                      MessageIcon::Critical);
+        const QString file = printer.outputFileName();
+        const QString said =
+            file.isEmpty()
+                ? QStringLiteral("The report could not be printed on \u201C%1\u201D.").arg(printer.printerName())
+                : QStringLiteral("The report could not be printed to the file \u201C%1\u201D: it cannot be written "
+                                 "there. Choose another folder or name.")
+                      .arg(file);
+        messages.Show(said.toStdString(), MessageIcon::Critical);
         return;
     }
     PaintReport(report, printer, painter);

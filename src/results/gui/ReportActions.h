@@ -2,11 +2,15 @@
 
 #include <QString>
 
+#include <memory>
 #include <optional>
+#include <string>
 
 #include "calendar/MonthGrid.h"
 #include "results/Report.h"
 
+class QFileDialog;
+class QPrintDialog;
 class QPrinter;
 class QWidget;
 
@@ -39,9 +43,17 @@ public:
 // The dialogs the window's services name, or Qt's.
 ReportDialogs& ReportDialogsOf(const WindowServices& services);
 
+// Qt's dialogs as the program opens them, kept within the screen's free area
+// (FitDialogToScreen).
+std::unique_ptr<QFileDialog> NewSavePdfDialog(QWidget* parent, const QString& suggested);
+std::unique_ptr<QPrintDialog> NewPrintDialog(QPrinter& printer, QWidget* parent);
+
 // File > Print…: the print dialog, then the report on one page of the chosen
-// printer. A printer that cannot be started gets a message naming it.
-void PrintReport(const Report& report, ReportDialogs& dialogs, MessageBoxes& messages, QWidget* parent);
+// printer. Printing to a file offers `suggestedName` (DefaultReportFileName,
+// the name Save as PDF offers). A printer or file that cannot be started gets
+// a message naming it.
+void PrintReport(const Report& report, const std::string& suggestedName, ReportDialogs& dialogs,
+                 MessageBoxes& messages, QWidget* parent);
 
 // File > Save as PDF…: the file dialog (offering `suggestedName` in the
 // documents folder), then the PDF. Cancel changes nothing; a file that cannot

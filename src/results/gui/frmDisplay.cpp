@@ -514,7 +514,11 @@ void frmDisplay::mnuAbout_Click() { ShowAbout(services_.urls, this); }
 
 Report frmDisplay::CurrentReport() const { return BuildReport(Page(), birth_); }
 
-void frmDisplay::mnuPrint_Click() { PrintReport(CurrentReport(), ReportDialogsOf(services_), services_.messages, this); }
+void frmDisplay::mnuPrint_Click() {
+    const ResultsPage page = Page();
+    PrintReport(BuildReport(page, birth_), DefaultReportFileName(page, birth_), ReportDialogsOf(services_),
+                services_.messages, this);
+}
 
 void frmDisplay::mnuSavePdf_Click() {
     const ResultsPage page = Page();

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "gui/ProgramFont.h"
+#include "gui/ScreenFit.h"
 #include "gui/ProgramTitle.h"
 #include "timezone/TimeZones.h"
 
@@ -53,6 +54,7 @@ frmTimeZone::frmTimeZone(QLineEdit* zoneHour, QLineEdit* zoneMinute, QWidget* pa
     // Wide enough for the longest entry without a horizontal scroll bar.
     const int textWidth = lstTimeZone->sizeHintForColumn(0);
     resize(textWidth + 60, 320);
+    FitDialogToScreen(this);
 }
 
 bool frmTimeZone::eventFilter(QObject* watched, QEvent* event) {
