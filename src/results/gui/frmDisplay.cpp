@@ -358,13 +358,18 @@ QWidget* frmDisplay::BuildWindow() {
         QGroupBox* frame = AddTab(tabs_, "Day", "fraDay");
         auto* grid = new QGridLayout(frame);
         int row = 0;
+        const DayTabValues widest = DayTabSizingValues();
         for (const DayTabRow& r : DayTabRows) {
             const std::string control(r.control);
             const std::string caption(r.caption);
             // The day and the note are sentences; times and spans stay on one line.
             const bool sentence = r.control == "lblHinduDay" || r.control == "lblDayNote" ||
                                   r.control == "lblLunarMonth";
-            QLabel* value = Value(control.c_str(), frame, sentence);
+            // A time or span never wraps and is as wide as its widest value,
+            // so that a query does not move the window's columns.
+            QLabel* value = sentence ? Value(control.c_str(), frame)
+                                     : ShortValue(control.c_str(), frame,
+                                                  widest[static_cast<std::size_t>(row)].c_str());
             QLabel* label = Caption(caption.c_str(), frame);
             label->setObjectName(QString::fromStdString("cap" + control.substr(3)));
             grid->addWidget(label, row, 0);
