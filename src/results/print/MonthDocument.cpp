@@ -238,7 +238,15 @@ void PaintMonthPage(const MonthGrid& grid, const std::string& place, QPagedPaint
     MonthDrawing drawing;
     drawing.place = place;
     // paintRectPixels is in page coordinates; the painter starts at the paint rectangle's corner.
-    PaintMonth(grid, drawing, painter, QRectF(QPointF(0, 0), area.size()));
+    // A line at the foot says how to read the page.
+    const double foot = area.height() * 0.03;
+    PaintMonth(grid, drawing, painter, QRectF(0, 0, area.width(), area.height() - foot * 1.4));
+    QRectF legend(0, area.height() - foot, area.width(), foot);
+    Line(painter, legend,
+         QStringLiteral("Tithi and nakshatra at sunrise \u00B7 \u25CB full moon, \u25CF new moon \u00B7 "
+                        "\u2191 sunrise, \u2193 sunset \u00B7 %1")
+             .arg(Text(std::string(ProgramNameAndVersion))),
+         FontOfHeight(foot * 0.7), QColor(0x50, 0x50, 0x50));
 }
 
 QString SaveMonthPdf(const MonthGrid& grid, const std::string& place, const QString& path, const QPageSize& pageSize) {
