@@ -23,9 +23,10 @@ $(ASAN_BUILD)/CMakeCache.txt:
 build-asan: bootstrap $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
-# The program only (not the tests), then start it.
+# Both programs and what `cmake --install` puts beside them (manual pages),
+# not the tests; then start the desktop program.
 run: bootstrap $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS) --target velmora
+	cmake --build $(BUILD) -j $(JOBS) --target velmora velmora-report velmora_package_files
 	@scripts/run $(BUILD)
 
 # Everything: the normal build and its tests (the sweep too), the same tests

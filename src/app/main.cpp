@@ -34,6 +34,16 @@ class VectorStateGuard final : public QObject {
     }
 };
 
+// Qt's note that XDG_RUNTIME_DIR is not set (as root, or in a session without
+// one) says nothing a user can act on: Qt then uses a private folder of its
+// own. Exactly that note is dropped; every other message goes on to Qt's own
+// handler.
+QtMessageHandler qtHandler = nullptr;
+void DropRuntimeFolderNote(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+    if (qtHandler != nullptr) qtHandler(type, context, message);
+}
+
 // --version and --help answer on standard output without opening a window
 // (and without a display); every other argument is left to Qt.
 bool AnsweredCommandLine(int argc, char** argv) {
@@ -57,6 +67,7 @@ bool AnsweredCommandLine(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (AnsweredCommandLine(argc, argv)) return 0;
+    qtHandler = qInstallMessageHandler(DropRuntimeFolderNote);
     QApplication app(argc, argv);
     VectorStateGuard vectorState;
     app.installEventFilter(&vectorState);

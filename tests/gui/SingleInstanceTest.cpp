@@ -86,6 +86,27 @@ bool WaitUntilLocked(const QString& lockDir, const QProcess& program, int millis
 
 }  // namespace
 
+// Without XDG_RUNTIME_DIR (as root, say) the program starts without Qt's
+// note about it on standard error.
+TEST(SingleInstance, NoNoteAboutAMissingRuntimeFolder) {
+    QTemporaryDir dir;
+    auto program = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("VELMORA_LOCK_DIR"), dir.path());
+    env.insert(QStringLiteral("VELMORA_UNATTENDED"), QStringLiteral("1"));
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    program->setProcessEnvironment(env);
+    program->start(QStringLiteral(VELMORA_EXE), {});
+    ASSERT_TRUE(program->waitForStarted(10000));
+    ASSERT_TRUE(WaitUntilLocked(dir.path(), *program, 20000));
+    QThread::msleep(300);  // the window is up and its fonts are read
+    program->kill();
+    ASSERT_TRUE(program->waitForFinished(10000));
+    const QString errors = QString::fromUtf8(program->readAllStandardError());
+    EXPECT_FALSE(errors.contains(QStringLiteral("XDG_RUNTIME_DIR"))) << errors.toStdString();
+}
+
 TEST(SingleInstance, ASecondCopyOfTheProgramRefusesToStart) {
     QTemporaryDir dir;
     std::unique_ptr<QProcess> first = StartProgram(dir.path());
