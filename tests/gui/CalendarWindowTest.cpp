@@ -41,6 +41,7 @@ public:
         return saveAs;
     }
     bool ChoosePrinter(QWidget*, QPrinter& printer) override {
+        printDocName = printer.docName();
         if (!printTo) return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(*printTo);
@@ -49,6 +50,7 @@ public:
     std::optional<QString> saveAs;
     std::optional<QString> printTo;
     std::vector<QString> offered;
+    QString printDocName;
 };
 
 class OnePlaceDirectory : public PlaceDirectory {
@@ -212,6 +214,7 @@ TEST_F(CalendarWindow, SavesTheMonthAsOneLandscapePdf) {
     dialogs.printTo = dir.filePath(QStringLiteral("printed.pdf"));
     QTest::mouseClick(Child<QPushButton>("cmdCalPrint"), Qt::LeftButton);
     EXPECT_EQ(PdfPages(dialogs.printTo->toStdString()), 1);
+    EXPECT_EQ(dialogs.printDocName, QStringLiteral("may-2026-pune"));
     EXPECT_NE(PdfText(dialogs.printTo->toStdString()).find("Adhika Jyeshtha"), std::string::npos);
 
     dialogs.saveAs = dir.filePath(QStringLiteral("no-such-folder/may.pdf"));

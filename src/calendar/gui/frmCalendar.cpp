@@ -353,15 +353,21 @@ void frmCalendar::cmdNextYear_Click() {
     if (year_->value() < LastYear) ShowMonth({year_->value() + 1, month_->currentIndex() + 1, 1}, place_);
 }
 
-void frmCalendar::mnuPrint_Click() {
-    PrintMonth(view_->Grid(), PlaceLine(place_), ReportDialogsOf(services_), services_.messages, this);
-}
-
-void frmCalendar::mnuSavePdf_Click() {
+std::string frmCalendar::SuggestedFileName() const {
     const MonthGrid& grid = view_->Grid();
     std::string name = MonthTitle(grid.year, grid.month);
     if (!place_.label.empty()) name += " " + place_.label.substr(0, place_.label.find(','));
-    SaveMonthAsPdf(grid, PlaceLine(place_), Slug(name) + ".pdf", ReportDialogsOf(services_), services_.messages, this);
+    return Slug(name) + ".pdf";
+}
+
+void frmCalendar::mnuPrint_Click() {
+    PrintMonth(view_->Grid(), PlaceLine(place_), SuggestedFileName(), ReportDialogsOf(services_), services_.messages,
+               this);
+}
+
+void frmCalendar::mnuSavePdf_Click() {
+    SaveMonthAsPdf(view_->Grid(), PlaceLine(place_), SuggestedFileName(), ReportDialogsOf(services_),
+                   services_.messages, this);
 }
 
 void frmCalendar::OfferPlaces(const QString& typed) {

@@ -100,6 +100,8 @@ public:
 
 private:
     void Refresh();
+    // "may-2026-pune.pdf": what Save as PDF and print to file offer.
+    std::string SuggestedFileName() const;
     void OfferPlaces(const QString& typed);
     void ShowPlaceText();
 

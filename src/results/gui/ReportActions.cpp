@@ -114,20 +114,28 @@ void SaveReportAsPdf(const Report& report, const std::string& suggestedName, Rep
     if (!failure.isEmpty()) messages.Show(failure.toStdString(), MessageIcon::Critical);
 }
 
-void PrintMonth(const MonthGrid& grid, const std::string& place, ReportDialogs& dialogs, MessageBoxes& messages,
-                QWidget* parent) {
+void PrintMonth(const MonthGrid& grid, const std::string& place, const std::string& suggestedName,
+                ReportDialogs& dialogs, MessageBoxes& messages, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(DefaultReportPageSize());
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    printer.setDocName(FromUtf8(MonthTitle(grid.year, grid.month) + " \u2013 " + place));
+    // As for the report: "print to file" offers the name Save as PDF offers.
+    QString docName = QString::fromStdString(suggestedName);
+    if (docName.endsWith(QStringLiteral(".pdf"))) docName.chop(4);
+    printer.setDocName(docName);
     printer.setCreator(FromUtf8(ProgramNameAndVersion));
     if (!dialogs.ChoosePrinter(parent, printer)) return;
     QPainter painter;
     if (!painter.begin(&printer)) {
-        const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-        messages.Show(QStringLiteral("The calendar could not be printed on \u201C%1\u201D.").arg(where).toStdString(),
-                      MessageIcon::Critical);
+        const QString file = printer.outputFileName();
+        const QString said =
+            file.isEmpty()
+                ? QStringLiteral("The calendar could not be printed on \u201C%1\u201D.").arg(printer.printerName())
+                : QStringLiteral("The calendar could not be printed to the file \u201C%1\u201D: it cannot be "
+                                 "written there. Choose another folder or name.")
+                      .arg(file);
+        messages.Show(said.toStdString(), MessageIcon::Critical);
         return;
     }
     PaintMonthPage(grid, place, printer, painter);

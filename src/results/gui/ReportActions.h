@@ -63,8 +63,8 @@ void SaveReportAsPdf(const Report& report, const std::string& suggestedName, Rep
 
 // The month calendar's Print… and Save as PDF…: the same dialogs and
 // messages as the report's, the month on one landscape page.
-void PrintMonth(const MonthGrid& grid, const std::string& place, ReportDialogs& dialogs, MessageBoxes& messages,
-                QWidget* parent);
+void PrintMonth(const MonthGrid& grid, const std::string& place, const std::string& suggestedName,
+                ReportDialogs& dialogs, MessageBoxes& messages, QWidget* parent);
 void SaveMonthAsPdf(const MonthGrid& grid, const std::string& place, const std::string& suggestedName,
                     ReportDialogs& dialogs, MessageBoxes& messages, QWidget* parent);
 
