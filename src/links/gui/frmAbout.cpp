@@ -134,9 +134,12 @@ frmAbout::frmAbout(UrlOpener& opener, QWidget* parent) : QDialog(parent), opener
     lblCredits->setFixedWidth(360);
     Label3->setFixedWidth(360 + 96 + 12);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    // Tab goes down the box: the two links, then OK.
+    // Tab goes down the box: the two links, then OK, and round.
     setTabOrder(lblCoBrand, lblHomePage);
     setTabOrder(lblHomePage, cmdOK);
+    setTabOrder(cmdOK, lblCoBrand);
+    // Opens on OK, so that Enter closes the box rather than opening a page.
+    cmdOK->setFocus();
     FitDialogToScreen(this);
 }
 
