@@ -235,9 +235,18 @@ TEST(WholeRangeSweep, EveryMomentGivesResultsAndSpansThatHoldIt) {
     for (const auto& [name, x] : {std::pair<const char*, const Extremes&>{"tithi ", tithi}, {"karana", karana},
                                   {"yoga  ", yoga}, {"nakshatra", mansion}, {"pada  ", pada},
                                   {"Moon sign", moonSign}}) {
-        std::printf("sweep: %s %.2f..%.2f h; entered moment outside its span in %ld runs, by at most %.0f min "
-                    "(%.0f min at a new moon; -1: never)\n",
-                    name, x.shortest, x.longest, x.outside, x.worstMissMinutes, x.worstNewMoonMissMinutes);
+        // Only what happened: no placeholder for a miss that never occurred.
+        std::printf("sweep: %s %.2f..%.2f h; ", name, x.shortest, x.longest);
+        if (x.outside == 0) {
+            std::printf("the entered moment always within its span\n");
+        } else {
+            std::printf("entered moment outside its span in %ld runs, by at most %.0f min", x.outside,
+                        x.worstMissMinutes);
+            if (x.worstNewMoonMissMinutes >= 0) {
+                std::printf(" (%.0f min at a new moon)", x.worstNewMoonMissMinutes);
+            }
+            std::printf("\n");
+        }
     }
 
     // Every span holds the entered moment to the shown minute, but for two
