@@ -85,7 +85,7 @@ int WeekdayOf(const CalendarDate& date) {
 
 std::string ObservanceTitle(Observance observance) {
     const int number = TithiOfObservance(observance);
-    const std::string name(TithiNameOf(number - 1).value_or(""));
+    std::string name(TithiNameOf(number - 1).value_or(""));
     const std::string paksha = number <= 15 ? "Shukla" : "Krishna";
     switch (observance) {
         case Observance::Purnima: return name + " – full moon";

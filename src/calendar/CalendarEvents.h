@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "calendar/Observances.h"
@@ -22,7 +23,11 @@ struct UtcTime {
     int hour = 0;
     int minute = 0;
     int second = 0;
-    auto operator<=>(const UtcTime&) const = default;
+    bool operator==(const UtcTime&) const = default;
+    bool operator<(const UtcTime& other) const {
+        return std::tie(year, month, day, hour, minute, second) <
+               std::tie(other.year, other.month, other.day, other.hour, other.minute, other.second);
+    }
 };
 
 // A Julian day (UT) as UTC to the nearest second (UT1 and UTC differ by less

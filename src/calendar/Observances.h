@@ -23,7 +23,7 @@ struct CalendarDate {
     int year = 0;
     int month = 0;  // 1..12
     int day = 0;    // 1..31
-    auto operator<=>(const CalendarDate&) const = default;
+    bool operator==(const CalendarDate&) const = default;
 };
 
 // One tithi with its span. Moments are Julian days in one time scale (UT).
