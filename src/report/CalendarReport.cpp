@@ -177,7 +177,12 @@ std::string YearJson(int year, const CalendarSpan& span, const DayZone& zone, co
 
 CalendarFeed YearFeed(int year, const CalendarSpan& span, const DayZone& zone, const std::string& placeLabel) {
     CalendarFeed feed;
-    feed.name = "Velmora observances " + std::to_string(year) + " – " + placeLabel;
+    // The calendar's name is an extension property, which libical writes
+    // without escaping commas and semicolons: the place goes in up to its
+    // first comma, without the characters a TEXT value would have to escape.
+    std::string place = placeLabel.substr(0, placeLabel.find(','));
+    std::erase_if(place, [](char c) { return c == ';' || c == '\\'; });
+    feed.name = "Velmora observances " + std::to_string(year) + " – " + place;
     // No clock: the stamp is the start of the year asked for.
     feed.stamp = UtcTime{year, 1, 1, 0, 0, 0};
     std::vector<ObservanceEntry> observances;

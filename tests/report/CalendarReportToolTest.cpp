@@ -49,6 +49,12 @@ TEST(CalendarReportTool, YearCalendarFileReadsBackWithPythonIcalendarTheSameEver
     EXPECT_EQ(run.out, "");
     ASSERT_EQ(RunReportTool("--year 2026 --place 'New Delhi' --ics '" + second + "'").status, 0);
     EXPECT_EQ(ReadWholeFile(first), ReadWholeFile(second));
+    EXPECT_NE(ReadWholeFile(first).find("X-WR-CALNAME:Velmora observances 2026 – New Delhi\r\n"), std::string::npos);
+    // The calendar's name is written unescaped by libical: a place with a
+    // comma goes in up to the comma.
+    const std::string comma = Scratch("comma.ics").string();
+    ASSERT_EQ(RunReportTool("--year 2026 --place 'Pune, Maharashtra' --ics '" + comma + "'").status, 0);
+    EXPECT_NE(ReadWholeFile(comma).find("X-WR-CALNAME:Velmora observances 2026 – Pune\r\n"), std::string::npos);
 
     const std::string reader = Scratch("count.py").string();
     std::ofstream(reader) << "import icalendar,sys,collections\n"
