@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMainWindow>
+#include <QMap>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -268,4 +270,32 @@ TEST(TithiTab, LaysOutWithoutAScrollBarAndTopAlignsItsCaptions) {
     const int natureTop = nature->mapTo(results, nature->contentsRect().topLeft()).y();
     const int textTop = text->mapTo(results, QPoint(0, 0)).y();
     EXPECT_LE(std::abs(natureTop - textTop), 8) << natureTop << " vs " << textTop;
+}
+
+TEST(Keyboard, EveryMenuGivesEachItemAnAccessKeyOfItsOwn) {
+    ProgramFixture p;
+    FillValidQuery(p);
+    QTest::mouseClick(p.Child<QPushButton>("cmdRashi"), Qt::LeftButton);
+    frmDisplay* results = p.window->ResultsWindow();
+    ASSERT_NE(results, nullptr);
+    for (QMainWindow* window : {static_cast<QMainWindow*>(p.window.get()), static_cast<QMainWindow*>(results)}) {
+        std::vector<QList<QAction*>> menus = {window->menuBar()->actions()};
+        for (const QMenu* menu : window->findChildren<QMenu*>()) menus.push_back(menu->actions());
+        for (const QList<QAction*>& actions : menus) {
+            QMap<QChar, QString> keys;
+            for (const QAction* action : actions) {
+                const QString text = action->text();
+                for (qsizetype i = text.indexOf(QLatin1Char('&')); i >= 0 && i + 1 < text.size();
+                     i = text.indexOf(QLatin1Char('&'), i + 2)) {
+                    if (text[i + 1] == QLatin1Char('&')) continue;
+                    const QChar key = text[i + 1].toLower();
+                    EXPECT_FALSE(keys.contains(key)) << Describe(window).toStdString() << ": " << text.toStdString()
+                                                     << " and " << keys.value(key).toStdString() << " share "
+                                                     << QString(key).toStdString();
+                    keys.insert(key, text);
+                    break;
+                }
+            }
+        }
+    }
 }

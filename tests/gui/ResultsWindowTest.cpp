@@ -149,7 +149,7 @@ TEST(ResultsWindow, LayoutAndDesignTexts) {
     for (const QAction* a : window.findChild<QMenu*>("mnuFile")->actions()) {
         file << (a->isSeparator() ? QStringLiteral("-") : a->text());
     }
-    EXPECT_EQ(file, QStringList({QString::fromUtf8("&Print\u2026"), QString::fromUtf8("Save as &PDF\u2026"),
+    EXPECT_EQ(file, QStringList({QString::fromUtf8("&Print\u2026"), QString::fromUtf8("Save as P&DF\u2026"),
                                  "&Copy Report", "-", "&Back", "-", "E&xit"}));
 
     // A name or a city is shown as typed, never read as markup.

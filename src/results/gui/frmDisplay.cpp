@@ -200,7 +200,7 @@ void frmDisplay::BuildMenus() {
     file->setObjectName(QStringLiteral("mnuFile"));
     AddMenuItem(file, QString::fromUtf8("&Print\u2026"), QStringLiteral("mnuPrint"), [this] { mnuPrint_Click(); })
         ->setShortcut(QKeySequence::Print);
-    AddMenuItem(file, QString::fromUtf8("Save as &PDF\u2026"), QStringLiteral("mnuSavePdf"),
+    AddMenuItem(file, QString::fromUtf8("Save as P&DF\u2026"), QStringLiteral("mnuSavePdf"),
                 [this] { mnuSavePdf_Click(); });
     AddMenuItem(file, QStringLiteral("&Copy Report"), QStringLiteral("mnuCopy"), [this] { mnuCopy_Click(); })
         ->setShortcut(QKeySequence::Copy);
@@ -216,7 +216,8 @@ void frmDisplay::SetCalendarOpener(std::function<void()> open) {
     auto* file = menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"));
     auto* back = findChild<QAction*>(QStringLiteral("mnuBack"));
     if (file == nullptr || back == nullptr || findChild<QAction*>(QStringLiteral("mnuCalendar")) != nullptr) return;
-    auto* item = new QAction(QString::fromUtf8("Month &Calendar\u2026"), file);
+    // "&Copy Report" has C here; L keeps each access key of the menu its own.
+    auto* item = new QAction(QString::fromUtf8("Month Ca&lendar\u2026"), file);
     item->setObjectName(QStringLiteral("mnuCalendar"));
     connect(item, &QAction::triggered, this, [open = std::move(open)] { open(); });
     file->insertAction(back, item);
