@@ -1,6 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "shared/Version.h"
 
 #include <QAction>
@@ -17,8 +21,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "GuiTestSupport.h"
@@ -142,6 +149,30 @@ TEST_F(ReportFromTheWindow, AFileThatCannotBeWrittenGetsAMessageNamingIt) {
     EXPECT_THAT(p.messages.shown[0].text, ::testing::HasSubstr(path.toStdString()));
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
     EXPECT_TRUE(results->isVisible());
+}
+
+TEST_F(ReportFromTheWindow, APipeIsWrittenIntoNeverReplacedAndNeverWaitedForWithoutAReader) {
+    const QString pipe = Path("pipe");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    // Nobody reads: said at once, the window does not hang.
+    dialogs.saveAs = pipe;
+    Trigger("mnuSavePdf");
+    ASSERT_EQ(p.messages.shown.size(), 1u);
+    EXPECT_THAT(p.messages.shown[0].text, ::testing::HasSubstr("no program is reading from the pipe"));
+    // A reader: it gets the PDF, and the pipe stays a pipe.
+    std::string received;
+    std::thread reader([&] {
+        std::ifstream in(QFile::encodeName(pipe).toStdString(), std::ios::binary);
+        received.assign(std::istreambuf_iterator<char>(in), {});
+    });
+    QTest::qWait(200);  // the reader waiting in its open, as a reader waits for the writer
+    Trigger("mnuSavePdf");
+    reader.join();
+    EXPECT_EQ(p.messages.shown.size(), 1u) << p.messages.shown.back().text;
+    EXPECT_EQ(received.rfind("%PDF-", 0), 0u) << received.size();
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(pipe).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 TEST_F(ReportFromTheWindow, PrintDrawsTheSamePage) {

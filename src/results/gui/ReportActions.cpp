@@ -110,7 +110,7 @@ void SaveReportAsPdf(const Report& report, const std::string& suggestedName, Rep
     const std::optional<QString> path =
         dialogs.SaveFileName(parent, QDir(folder).filePath(QString::fromStdString(suggestedName)));
     if (!path || path->isEmpty()) return;
-    const QString failure = SaveReportPdf(report, *path, DefaultReportPageSize());
+    const QString failure = SaveReportPdf(report, *path, DefaultReportPageSize(), /*fromWindow=*/true);
     if (!failure.isEmpty()) messages.Show(failure.toStdString(), MessageIcon::Critical);
 }
 

@@ -1,5 +1,8 @@
 #include "results/print/MonthDocument.h"
 
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -7,14 +10,16 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "calendar/CalendarEvents.h"
 #include "results/print/ReportDocument.h"
+#include "results/print/SafeReplace.h"
 
 namespace velmora {
 
@@ -254,10 +259,13 @@ QString SaveMonthPdf(const MonthGrid& grid, const std::string& place, const QStr
     auto failure = [&shown](const QString& reason) {
         return QStringLiteral("The calendar could not be saved as \u201C%1\u201D: %2.").arg(shown, reason);
     };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return failure(file.errorString());
+    // The whole PDF first, then put in place as the report's is (SafeReplace.h):
+    // only an ordinary file is replaced; a pipe or a device is written into.
+    QByteArray pdf;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        if (!buffer.open(QIODevice::WriteOnly)) return failure(QStringLiteral("the PDF could not be started"));
+        QPdfWriter writer(&buffer);
         writer.setPageSize(pageSize);
         writer.setPageOrientation(QPageLayout::Landscape);
         writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
@@ -266,14 +274,19 @@ QString SaveMonthPdf(const MonthGrid& grid, const std::string& place, const QStr
         writer.setCreator(QString::fromUtf8(ProgramNameAndVersion.data(),
                                             static_cast<qsizetype>(ProgramNameAndVersion.size())));
         QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            return failure(QStringLiteral("the PDF could not be started"));
-        }
+        if (!painter.begin(&writer)) return failure(QStringLiteral("the PDF could not be started"));
         PaintMonthPage(grid, place, writer, painter);
         painter.end();
     }
-    if (!file.commit()) return failure(file.errorString());
+    // Saved from the window, which cannot wait for a pipe's reader.
+    const std::string reason =
+        ReplaceFileContent(QFile::encodeName(path).toStdString(),
+                           std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())), false);
+    if (!reason.empty()) {
+        QString said = QString::fromLocal8Bit(reason.c_str());
+        said[0] = said[0].toLower();  // inside a sentence
+        return failure(said);
+    }
     return {};
 }
 

@@ -314,7 +314,7 @@ QByteArray ReportPdf(const Report& report, const QPageSize& pageSize) {
     return bytes;
 }
 
-QString SaveReportPdf(const Report& report, const QString& path, const QPageSize& pageSize) {
+QString SaveReportPdf(const Report& report, const QString& path, const QPageSize& pageSize, bool fromWindow) {
     const QString shown = QFileInfo(path).absoluteFilePath();
     auto failure = [&shown](const QString& reason) {
         return QStringLiteral("The report could not be saved as \u201C%1\u201D: %2.").arg(shown, reason);
@@ -324,7 +324,8 @@ QString SaveReportPdf(const Report& report, const QString& path, const QPageSize
     const QByteArray pdf = ReportPdf(report, pageSize);
     if (pdf.isEmpty()) return failure(QStringLiteral("the PDF could not be started"));
     const std::string reason = ReplaceFileContent(QFile::encodeName(path).toStdString(),
-                                                  std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+                                                  std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
+                                                  !fromWindow);
     if (!reason.empty()) {
         QString said = QString::fromLocal8Bit(reason.c_str());
         said[0] = said[0].toLower();  // inside a sentence

@@ -30,7 +30,8 @@ QByteArray ReportPdf(const Report& report, const QPageSize& pageSize);
 // any earlier file untouched; a pipe or a device is written in place, never
 // replaced. Returns an empty text, or a message in the program's words that
 // names the file and the reason.
-QString SaveReportPdf(const Report& report, const QString& path, const QPageSize& pageSize);
+// `fromWindow`: a pipe that nobody reads is refused rather than waited for.
+QString SaveReportPdf(const Report& report, const QString& path, const QPageSize& pageSize, bool fromWindow = false);
 
 // The margins of the page, in millimetres: room for a printer's unprintable
 // edge and for a hole punch on the left.

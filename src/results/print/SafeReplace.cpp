@@ -57,13 +57,20 @@ std::string CutUtf8(const std::string& text, std::size_t bytes) {
 }
 
 // Writes into something that is not an ordinary file (a pipe, a device): in
-// place, without truncating or replacing it.
-std::string WriteInPlace(const std::string& path, std::string_view data) {
+// place, without truncating or replacing it. `noWait`: a pipe without a
+// reader is refused instead of waited for.
+std::string WriteInPlace(const std::string& path, std::string_view data, bool noWait) {
     int fd;
     do {
-        fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | (noWait ? O_NONBLOCK : 0));
     } while (fd < 0 && errno == EINTR);
+    if (fd < 0 && noWait && errno == ENXIO) return "no program is reading from the pipe";
     if (fd < 0) return Reason(errno);
+    // The writes themselves wait for the reader as usual.
+    if (noWait) {
+        const int flags = ::fcntl(fd, F_GETFL);
+        if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    }
     int error = WriteAll(fd, data);
     if (::close(fd) != 0 && error == 0 && errno != EINTR) error = errno;
     return error == 0 ? std::string() : Reason(error);
@@ -96,7 +103,7 @@ std::string WriteByReplacing(const std::string& path, std::string_view data, mod
 
 }  // namespace
 
-std::string ReplaceFileContent(const std::string& path, std::string_view data) {
+std::string ReplaceFileContent(const std::string& path, std::string_view data, bool waitForPipeReader) {
     if (path.empty()) return Reason(ENOENT);
     std::string target = path;
     struct stat info {};
@@ -115,7 +122,7 @@ std::string ReplaceFileContent(const std::string& path, std::string_view data) {
         return WriteByReplacing(target, data, static_cast<mode_t>(0666 & ~mask));
     }
     if (S_ISDIR(info.st_mode)) return Reason(EISDIR);
-    if (!S_ISREG(info.st_mode)) return WriteInPlace(target, data);
+    if (!S_ISREG(info.st_mode)) return WriteInPlace(target, data, !waitForPipeReader && S_ISFIFO(info.st_mode));
     // An ordinary file that may not be written is not replaced behind its
     // owner's back either.
     if (::access(target.c_str(), W_OK) != 0) return Reason(errno);

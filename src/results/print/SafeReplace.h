@@ -22,7 +22,11 @@ namespace velmora {
 //
 // The temporary name is kept within the folder's limit on names (255 bytes on
 // most file systems), however long the final name is.
-std::string ReplaceFileContent(const std::string& path, std::string_view data);
+//
+// A pipe is opened as `cat > pipe` opens it: the write waits for a program to
+// read from it. A window cannot wait (it would hang): with `waitForPipeReader`
+// false, a pipe that nobody reads is refused at once instead.
+std::string ReplaceFileContent(const std::string& path, std::string_view data, bool waitForPipeReader = true);
 
 // Writes `data` to the program's standard output; the reason on failure.
 std::string WriteStandardOutput(std::string_view data);

@@ -73,7 +73,7 @@ std::string WriteInPlace(const std::wstring& path, std::string_view data) {
 
 }  // namespace
 
-std::string ReplaceFileContent(const std::string& path, std::string_view data) {
+std::string ReplaceFileContent(const std::string& path, std::string_view data, bool /*waitForPipeReader*/) {
     if (path.empty()) return Reason(ERROR_FILE_NOT_FOUND);
     const std::wstring target = Wide(path);
     const DWORD attributes = GetFileAttributesW(target.c_str());
