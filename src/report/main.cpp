@@ -27,13 +27,16 @@
 #ifdef VELMORA_HAVE_ICAL
 #include "results/ics/IcsFile.h"
 #endif
+#include "shared/LineText.h"
 #include "shared/VectorState.h"
 #include "shared/Version.h"
 
 namespace {
 
 int Fail(const std::string& what, int status) {
-    std::fprintf(stderr, "velmora-report: %s\n", what.c_str());
+    // A message may quote a file name as typed: shown escaped if it holds
+    // controls or bytes that are not text.
+    std::fprintf(stderr, "velmora-report: %s\n", velmora::PrintableMessage(what).c_str());
     return status;
 }
 
@@ -65,7 +68,9 @@ int RunJsonLinesMode(const std::string& file) {
         if (!in) return Fail("cannot read " + file + ": " + std::strerror(errno), velmora::kExitFailure);
         end = velmora::RunJsonLines(in, std::cout, session, file);
     }
-    if (!end.failure.empty()) std::fprintf(stderr, "velmora-report: %s\n", end.failure.c_str());
+    if (!end.failure.empty()) {
+        std::fprintf(stderr, "velmora-report: %s\n", velmora::PrintableMessage(end.failure).c_str());
+    }
     return end.status;
 }
 

@@ -121,4 +121,9 @@ std::string ExcerptForMessage(std::string_view text, std::size_t maxCharacters) 
     return out;
 }
 
+std::string PrintableMessage(std::string_view text) {
+    if (text.size() <= 1000 && OneLineTextProblem(text).empty()) return std::string(text);
+    return ExcerptForMessage(text, 300);
+}
+
 }  // namespace velmora

@@ -28,4 +28,11 @@ std::string OneLineTextProblem(std::string_view text);
 // result is a few hundred bytes at most, whatever the value.
 std::string ExcerptForMessage(std::string_view text, std::size_t maxCharacters = 40);
 
+// A whole message line as a terminal may show it: unchanged when it is one
+// line of UTF-8 text without controls and at most 1,000 bytes long (every
+// message the programs make themselves), else quoted as ExcerptForMessage
+// quotes it, with up to 300 characters (a file name typed with an escape
+// sequence in it, say).
+std::string PrintableMessage(std::string_view text);
+
 }  // namespace velmora

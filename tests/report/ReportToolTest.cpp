@@ -347,6 +347,23 @@ TEST(FriendlyOptions, PlaceTextsRefuseWhatPlaceRefusesAndTheEchoIsEscapedAndShor
     }
 }
 
+TEST(ReportTool, AFileNameInAMessageIsEscapedAndShort) {
+    // An escape sequence and a C1 control in a file name that cannot be read:
+    // shown escaped, never sent raw to the terminal.
+    auto o = RunTool("--jsonl \"$(printf '/nonexistent/\\033[31mred\\302\\233')\"");
+    EXPECT_EQ(o.status, 3);
+    EXPECT_EQ(o.err.find('\x1B'), std::string::npos) << o.err;
+    EXPECT_EQ(o.err.find("\xC2\x9B"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("\\u001B[31mred\\u009B"), std::string::npos) << o.err;
+    // A name of 5,000 letters is cut.
+    o = RunTool("--jsonl /nonexistent/" + std::string(5000, 'n'));
+    EXPECT_EQ(o.status, 3);
+    EXPECT_LT(o.err.size(), 500u);
+    // An ordinary name reads as before.
+    EXPECT_EQ(RunTool("--jsonl /nonexistent/forms.jsonl").err,
+              "velmora-report: cannot read /nonexistent/forms.jsonl: No such file or directory\n");
+}
+
 TEST(ReportTool, AnEmptyJsonLinesFileNameIsAMistakeNotStandardInput) {
     const auto o = RunTool("--jsonl '' </dev/null");
     EXPECT_EQ(o.status, 2);

@@ -15,6 +15,7 @@
 #include "results/Report.h"
 #include "results/print/ReportDocument.h"
 #include "results/print/SafeReplace.h"
+#include "shared/LineText.h"
 
 namespace velmora {
 
@@ -29,7 +30,7 @@ void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message) 
 }
 
 int Fail(const std::string& what) {
-    std::fprintf(stderr, "velmora-report: %s\n", what.c_str());
+    std::fprintf(stderr, "velmora-report: %s\n", PrintableMessage(what).c_str());
     return kExitFailure;
 }
 
