@@ -136,7 +136,10 @@ std::string MonthText(int year, int month, const CalendarSpan& span, const DayZo
     std::string out = MonthTitle(year, month) + " – " + placeLabel + " (" + zone.Name() + ")\n";
     if (!grid.lunarMonths.empty()) out += "Lunar months: " + grid.lunarMonths + "\n";
     if (!grid.years.empty()) out += "Years: " + grid.years + "\n";
-    out += "\n" + Padded("Date", 12) + Padded("Day", 5) + Padded("Rise", 7) + Padded("Set", 7) +
+    // Appended piece by piece: g++ 12 at -O3 misreads `"literal" + std::string&&` as an
+    // overlapping copy (-Werror=restrict) and stops the Release build.
+    out += '\n';
+    out += Padded("Date", 12) + Padded("Day", 5) + Padded("Rise", 7) + Padded("Set", 7) +
            Padded("Tithi at sunrise", 23) + Padded("Nakshatra at sunrise", 22) + "Observances\n";
     for (const HinduDay& day : span.days) {
         if (day.year != year || day.month != month) continue;
