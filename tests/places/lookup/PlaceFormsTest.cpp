@@ -274,5 +274,27 @@ TEST(MadridInWinter, ZoneZeroWithDstGivesItsClockAndSaysWhy) {
     EXPECT_NE(july.notes.back().find("cannot hold this clock"), std::string::npos) << july.notes.back();
 }
 
+// The gazetteer's names are folded to words (case, punctuation and blanks
+// aside) the quick way when they are plain ASCII: a name with hyphens, points
+// or capitals is found whole however its words are written.
+TEST(PlaceNameWords, PunctuationAndCaseAsideTheWholeNameMatches) {
+    struct Case {
+        const char* text;
+        const char* name;
+    };
+    for (const Case& c : {Case{"winston salem", "Winston-Salem"}, Case{"WINSTON-SALEM", "Winston-Salem"},
+                          Case{"Port au Prince", "Port-au-Prince"}, Case{"st. louis", "St Louis"},
+                          Case{"washington d c", "Washington D.C."}, Case{"  Washington   D.C. ", "Washington D.C."}}) {
+        const std::vector<Place> found = Directory().Find(PlaceQuery{c.text, "", ""}, 1);
+        ASSERT_EQ(found.size(), 1u) << c.text;
+        EXPECT_EQ(found[0].name, c.name) << c.text;
+        EXPECT_TRUE(found[0].exactName) << c.text;
+    }
+    // An apostrophe parts words: "St. John's" is "st john s", so "st johns" is no name of it.
+    for (const Place& p : Directory().Find(PlaceQuery{"st johns", "", ""}, AllPlaces)) {
+        EXPECT_NE(p.name, "St. John's") << p.name;
+    }
+}
+
 }  // namespace
 }  // namespace velmora
