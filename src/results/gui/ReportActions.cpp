@@ -75,41 +75,62 @@ ReportDialogs& ReportDialogsOf(const WindowServices& services) {
     return qtDialogs;
 }
 
+namespace {
+
+// The steps printing and saving share, for the report and the month alike.
+// `what` names the document in a failure ("report", "calendar").
+
+// Asks for a printer (the "print to file" name is the one Save as PDF offers,
+// without its ".pdf") and begins painting on it. False when the user cancelled
+// or the printer could not be opened; that failure is said in the program's words.
+bool BeginPrinting(QPrinter& printer, QPainter& painter, const std::string& suggestedName, const char* what,
+                   ReportDialogs& dialogs, MessageBoxes& messages, QWidget* parent) {
+    QString docName = QString::fromStdString(suggestedName);
+    if (docName.endsWith(QStringLiteral(".pdf"))) docName.chop(4);
+    printer.setDocName(docName);
+    printer.setCreator(FromUtf8(ProgramNameAndVersion));
+    if (!dialogs.ChoosePrinter(parent, printer)) return false;
+    if (painter.begin(&printer)) return true;
+    const QString file = printer.outputFileName();
+    const QString said =
+        file.isEmpty()
+            ? QStringLiteral("The %1 could not be printed on \u201C%2\u201D.")
+                  .arg(QLatin1String(what), printer.printerName())
+            : QStringLiteral("The %1 could not be printed to the file \u201C%2\u201D: it cannot be written "
+                             "there. Choose another folder or name.")
+                  .arg(QLatin1String(what), file);
+    messages.Show(said.toStdString(), MessageIcon::Critical);
+    return false;
+}
+
+// The file Save as PDF writes to, offered in the documents folder (else the
+// home folder); nothing when the user cancelled.
+std::optional<QString> ChoosePdfPath(const std::string& suggestedName, ReportDialogs& dialogs, QWidget* parent) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    std::optional<QString> path =
+        dialogs.SaveFileName(parent, QDir(folder).filePath(QString::fromStdString(suggestedName)));
+    if (!path || path->isEmpty()) return std::nullopt;
+    return path;
+}
+
+}  // namespace
+
 void PrintReport(const Report& report, const std::string& suggestedName, ReportDialogs& dialogs,
                  MessageBoxes& messages, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(DefaultReportPageSize());
     printer.setPageMargins(ReportPageMargins(), QPageLayout::Millimeter);
-    // The print dialog makes its "print to file" name from the document's
-    // name: the same short name Save as PDF offers, without its ".pdf".
-    QString docName = QString::fromStdString(suggestedName);
-    if (docName.endsWith(QStringLiteral(".pdf"))) docName.chop(4);
-    printer.setDocName(docName);
-    printer.setCreator(FromUtf8(ProgramNameAndVersion));
-    if (!dialogs.ChoosePrinter(parent, printer)) return;
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        const QString file = printer.outputFileName();
-        const QString said =
-            file.isEmpty()
-                ? QStringLiteral("The report could not be printed on \u201C%1\u201D.").arg(printer.printerName())
-                : QStringLiteral("The report could not be printed to the file \u201C%1\u201D: it cannot be written "
-                                 "there. Choose another folder or name.")
-                      .arg(file);
-        messages.Show(said.toStdString(), MessageIcon::Critical);
-        return;
-    }
+    if (!BeginPrinting(printer, painter, suggestedName, "report", dialogs, messages, parent)) return;
     PaintReport(report, printer, painter);
     painter.end();
 }
 
 void SaveReportAsPdf(const Report& report, const std::string& suggestedName, ReportDialogs& dialogs,
                      MessageBoxes& messages, QWidget* parent) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-    const std::optional<QString> path =
-        dialogs.SaveFileName(parent, QDir(folder).filePath(QString::fromStdString(suggestedName)));
-    if (!path || path->isEmpty()) return;
+    const std::optional<QString> path = ChoosePdfPath(suggestedName, dialogs, parent);
+    if (!path) return;
     const QString failure = SaveReportPdf(report, *path, DefaultReportPageSize(), /*fromWindow=*/true);
     if (!failure.isEmpty()) messages.Show(failure.toStdString(), MessageIcon::Critical);
 }
@@ -120,35 +141,16 @@ void PrintMonth(const MonthGrid& grid, const std::string& place, const std::stri
     printer.setPageSize(DefaultReportPageSize());
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    // As for the report: "print to file" offers the name Save as PDF offers.
-    QString docName = QString::fromStdString(suggestedName);
-    if (docName.endsWith(QStringLiteral(".pdf"))) docName.chop(4);
-    printer.setDocName(docName);
-    printer.setCreator(FromUtf8(ProgramNameAndVersion));
-    if (!dialogs.ChoosePrinter(parent, printer)) return;
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        const QString file = printer.outputFileName();
-        const QString said =
-            file.isEmpty()
-                ? QStringLiteral("The calendar could not be printed on \u201C%1\u201D.").arg(printer.printerName())
-                : QStringLiteral("The calendar could not be printed to the file \u201C%1\u201D: it cannot be "
-                                 "written there. Choose another folder or name.")
-                      .arg(file);
-        messages.Show(said.toStdString(), MessageIcon::Critical);
-        return;
-    }
+    if (!BeginPrinting(printer, painter, suggestedName, "calendar", dialogs, messages, parent)) return;
     PaintMonthPage(grid, place, printer, painter);
     painter.end();
 }
 
 void SaveMonthAsPdf(const MonthGrid& grid, const std::string& place, const std::string& suggestedName,
                     ReportDialogs& dialogs, MessageBoxes& messages, QWidget* parent) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-    const std::optional<QString> path =
-        dialogs.SaveFileName(parent, QDir(folder).filePath(QString::fromStdString(suggestedName)));
-    if (!path || path->isEmpty()) return;
+    const std::optional<QString> path = ChoosePdfPath(suggestedName, dialogs, parent);
+    if (!path) return;
     const QString failure = SaveMonthPdf(grid, place, *path, DefaultReportPageSize());
     if (!failure.isEmpty()) messages.Show(failure.toStdString(), MessageIcon::Critical);
 }

@@ -15,18 +15,11 @@
 #include <cstdio>
 #include <string>
 
+#include "shared/os/WideText.h"
+
 namespace velmora {
 
 namespace {
-
-std::wstring Wide(const std::string& utf8) {
-    if (utf8.empty()) return {};
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    if (n <= 0) return {};
-    std::wstring out(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-    return out;
-}
 
 // The system's own words for an error, in UTF-8, without the trailing period
 // and line end.
@@ -75,7 +68,7 @@ std::string WriteInPlace(const std::wstring& path, std::string_view data) {
 
 std::string ReplaceFileContent(const std::string& path, std::string_view data, bool /*waitForPipeReader*/) {
     if (path.empty()) return Reason(ERROR_FILE_NOT_FOUND);
-    const std::wstring target = Wide(path);
+    const std::wstring target = WideFromUtf8(path);
     const DWORD attributes = GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return "Is a directory";
@@ -95,7 +88,7 @@ std::string ReplaceFileContent(const std::string& path, std::string_view data, b
     const std::size_t slash = path.find_last_of("/\\");
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
     wchar_t temporary[MAX_PATH + 1] = {};
-    if (GetTempFileNameW(Wide(folder).c_str(), L"vel", 0, temporary) == 0) return Reason(GetLastError());
+    if (GetTempFileNameW(WideFromUtf8(folder).c_str(), L"vel", 0, temporary) == 0) return Reason(GetLastError());
     HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
