@@ -35,7 +35,8 @@ std::size_t Entries(const std::filesystem::path& dir) {
 TEST(SafeReplaceSeam, NewAndReplacedFilesHoldExactlyTheDataAndNothingElseStays) {
     const auto dir = FreshFolder();
     const auto file = dir / "report.pdf";
-    const std::string first("%PDF-1.4\n\0binary\r\n\x1a end", 25);
+    constexpr char kBytes[] = "%PDF-1.4\n\0binary\r\n\x1a end";  // a NUL, CR LF and Ctrl+Z inside
+    const std::string first(kBytes, sizeof kBytes - 1);
     EXPECT_EQ(ReplaceFileContent(file.string(), first), "");
     EXPECT_EQ(Content(file), first);
     EXPECT_EQ(ReplaceFileContent(file.string(), "shorter"), "");
