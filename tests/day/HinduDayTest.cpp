@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "astronomy/Calendar.h"
@@ -77,6 +78,36 @@ TEST(HinduDay, KalamsOfASixToSixDayAreThePrintedTables) {
     EXPECT_FALSE(KalamsOf(sunrise, sunset, before, 8).rahuKalam);
 }
 
+namespace {
+
+// The moment's report (and its time chain) for the local IST minute of a
+// moment in UT: what the results window shows when that minute is entered.
+struct ReportAtMinute {
+    PanchangResult report;
+    PanchangMoment moment;
+};
+
+std::optional<ReportAtMinute> ReportForMinuteOf(double jdUt) {
+    CalendarMoment local;
+    if (!CalendarFromJulianDay(jdUt + 5.5 / 24 + 1e-7, local)) return std::nullopt;
+    WorkingValues w;
+    w.CalcYear = static_cast<int>(local.year);
+    w.CalcMonth = static_cast<int>(local.month);
+    w.CalcDay = static_cast<int>(local.day);
+    w.LocalHours = static_cast<int>(local.hour) + static_cast<int>(local.minute) / 60.0;
+    w.SignedZone = 5.5;
+    const QueryDate date{w.CalcMonth, static_cast<std::int16_t>(w.CalcDay), static_cast<std::int16_t>(w.CalcYear)};
+    return ReportAtMinute{CalculatePanchang(w, date), PanchangTimeChain(w)};
+}
+
+// A day element's span as the report writes it, on the report's shown clock.
+std::string SpanText(const DayElement& e, const PanchangMoment& m) {
+    return FormatJDTime(EphemerisFromUniversal(e.startJdUt) + m.shownTz / 24) + "  to " +
+           FormatJDTime(EphemerisFromUniversal(e.endJdUt) + m.shownTz / 24);
+}
+
+}  // namespace
+
 // The moment's report for the minute each span was searched from gives that
 // very span: the same functions from the same moment. The text (to the
 // minute) comes through the report's own path.
@@ -91,46 +122,23 @@ TEST(HinduDay, EverySpanIsTheMomentReportsSpan) {
         ASSERT_FALSE(day->nakshatra.empty());
         EXPECT_LE(day->tithi.front().startJdUt, day->startJdUt);
         EXPECT_GE(day->tithi.back().endJdUt, day->endJdUt);
-        auto check = [&](const DayElement& e, auto member, int step) {
+        auto check = [&](const DayElement& e, std::string PanchangResult::*span) {
             ASSERT_GE(e.fromJdUt, e.startJdUt);
             ASSERT_LT(e.fromJdUt, e.endJdUt);
-            CalendarMoment local;
-            ASSERT_TRUE(CalendarFromJulianDay(e.fromJdUt + 5.5 / 24 + 1e-7, local));
-            WorkingValues w;
-            w.CalcYear = static_cast<int>(local.year);
-            w.CalcMonth = static_cast<int>(local.month);
-            w.CalcDay = static_cast<int>(local.day);
-            w.LocalHours = static_cast<int>(local.hour) + static_cast<int>(local.minute) / 60.0;
-            w.SignedZone = 5.5;
-            const QueryDate date{w.CalcMonth, static_cast<std::int16_t>(w.CalcDay), static_cast<std::int16_t>(w.CalcYear)};
-            const PanchangResult report = CalculatePanchang(w, date);
-            const PanchangMoment m = PanchangTimeChain(w);
-            const std::string mine = FormatJDTime(EphemerisFromUniversal(e.startJdUt) + m.shownTz / 24) + "  to " +
-                                     FormatJDTime(EphemerisFromUniversal(e.endJdUt) + m.shownTz / 24);
-            EXPECT_EQ(report.*member, mine) << e.name;
-            (void)step;
+            const std::optional<ReportAtMinute> at = ReportForMinuteOf(e.fromJdUt);
+            ASSERT_TRUE(at);
+            EXPECT_EQ(at->report.*span, SpanText(e, at->moment)) << e.name;
         };
-        for (const DayElement& e : day->tithi) check(e, &PanchangResult::CurrentTithiSpan, 12);
-        for (const DayElement& e : day->karana) check(e, &PanchangResult::CurrentKaranaSpan, 6);
-        for (const DayElement& e : day->yoga) check(e, &PanchangResult::CurrentYogaSpan, 0);
+        for (const DayElement& e : day->tithi) check(e, &PanchangResult::CurrentTithiSpan);
+        for (const DayElement& e : day->karana) check(e, &PanchangResult::CurrentKaranaSpan);
+        for (const DayElement& e : day->yoga) check(e, &PanchangResult::CurrentYogaSpan);
         for (const DayElement& e : day->nakshatra) {
             // The report's mansion span lives in its own part of the result.
-            CalendarMoment local;
-            ASSERT_TRUE(CalendarFromJulianDay(e.fromJdUt + 5.5 / 24 + 1e-7, local));
-            WorkingValues w;
-            w.CalcYear = static_cast<int>(local.year);
-            w.CalcMonth = static_cast<int>(local.month);
-            w.CalcDay = static_cast<int>(local.day);
-            w.LocalHours = static_cast<int>(local.hour) + static_cast<int>(local.minute) / 60.0;
-            w.SignedZone = 5.5;
-            const QueryDate date{w.CalcMonth, static_cast<std::int16_t>(w.CalcDay), static_cast<std::int16_t>(w.CalcYear)};
-            const PanchangResult report = CalculatePanchang(w, date);
-            const PanchangMoment m = PanchangTimeChain(w);
-            ASSERT_TRUE(report.Mansion.Pada);
-            EXPECT_EQ(*report.Mansion.Pada / 4 + 1, e.number);
-            EXPECT_EQ(report.Mansion.MansionSpan, FormatJDTime(EphemerisFromUniversal(e.startJdUt) + m.shownTz / 24) +
-                                                      "  to " +
-                                                      FormatJDTime(EphemerisFromUniversal(e.endJdUt) + m.shownTz / 24));
+            const std::optional<ReportAtMinute> at = ReportForMinuteOf(e.fromJdUt);
+            ASSERT_TRUE(at);
+            ASSERT_TRUE(at->report.Mansion.Pada);
+            EXPECT_EQ(*at->report.Mansion.Pada / 4 + 1, e.number);
+            EXPECT_EQ(at->report.Mansion.MansionSpan, SpanText(e, at->moment));
         }
     }
 }
