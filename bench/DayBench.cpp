@@ -1,15 +1,10 @@
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "ToolProcess.h"
 #include "astronomy/Calendar.h"
 #include "day/HinduDay.h"
 #include "shared/VectorState.h"
@@ -20,8 +15,6 @@
 // through the report tool as a whole process (start to exit, 365 days of
 // JSON), typed coordinates and zone or --place with the time-zone database.
 namespace {
-
-extern "C" char** environ;
 
 void BM_Day(benchmark::State& bm) {
     velmora::ClearUpperVectorState();
@@ -40,39 +33,12 @@ void BM_Day(benchmark::State& bm) {
 }
 BENCHMARK(BM_Day)->Unit(benchmark::kMicrosecond);
 
-std::string Executable() {
-    const char* chosen = std::getenv("VELMORA_REPORT");
-    return chosen && *chosen ? chosen : VELMORA_REPORT_EXE;
-}
-
-// Runs the tool with `args`, output to /dev/null; the exit status or -1, and
-// the child's processor time added to `cpuSeconds`.
-int RunOnce(std::vector<std::string> args, double& cpuSeconds) {
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int rc = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) return -1;
-    int status = 0;
-    struct rusage usage {};
-    if (::wait4(pid, &status, 0, &usage) != pid) return -1;
-    cpuSeconds += static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-                  static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 void RunYear(benchmark::State& bm, std::vector<std::string> place) {
-    std::vector<std::string> args = {Executable(), "--day", "2026-01-01", "--days", "365", "--json"};
+    std::vector<std::string> args = {velmora::bench::ReportToolExecutable(), "--day", "2026-01-01", "--days", "365", "--json"};
     args.insert(args.end(), place.begin(), place.end());
     double cpuSeconds = 0;
     for (auto _ : bm) {
-        if (RunOnce(args, cpuSeconds) != 0) {
+        if (velmora::bench::RunToolOnce(args, "", /*quiet=*/true, cpuSeconds) != 0) {
             bm.SkipWithError("the report tool failed");
             break;
         }

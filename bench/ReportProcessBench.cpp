@@ -1,9 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -13,6 +9,7 @@
 #include <vector>
 
 #include "JsonLinesInput.h"
+#include "ToolProcess.h"
 
 // The report tool as shipped, timed as a whole process: start, Qt's set-up and
 // option parsing, reading 5,000 JSON lines from a file, calculating, writing
@@ -25,8 +22,6 @@ namespace {
 
 constexpr int kLines = 5000;
 
-extern "C" char** environ;
-
 const std::string& InputFile() {
     static const std::string path = [] {
         std::string p = (std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp");
@@ -38,45 +33,12 @@ const std::string& InputFile() {
     return path;
 }
 
-std::string Executable() {
-    const char* chosen = std::getenv("VELMORA_REPORT");
-    return chosen && *chosen ? chosen : VELMORA_REPORT_EXE;
-}
-
-// Runs `exe --jsonl FILE > /dev/null` with `extraEnv` added; returns the exit
-// status, or -1 when it could not run, and adds the child's processor time
-// (user and system, seconds) to `cpuSeconds`.
-int RunOnce(const std::string& exe, const std::string& extraEnv, double& cpuSeconds) {
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) env.emplace_back(*e);
-    if (!extraEnv.empty()) env.push_back(extraEnv);
-    std::vector<char*> envp;
-    for (auto& e : env) envp.push_back(e.data());
-    envp.push_back(nullptr);
-    std::string a0 = exe, a1 = "--jsonl", a2 = InputFile();
-    char* argv[] = {a0.data(), a1.data(), a2.data(), nullptr};
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int rc = posix_spawn(&pid, exe.c_str(), &actions, nullptr, argv, envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) return -1;
-    int status = 0;
-    struct rusage usage {};
-    if (::wait4(pid, &status, 0, &usage) != pid) return -1;
-    cpuSeconds += static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-                  static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 void RunProcess(benchmark::State& bm, const std::string& extraEnv) {
-    const std::string exe = Executable();
+    const std::string exe = velmora::bench::ReportToolExecutable();
     InputFile();
     double cpuSeconds = 0;
     for (auto _ : bm) {
-        if (RunOnce(exe, extraEnv, cpuSeconds) != 0) {
+        if (velmora::bench::RunToolOnce({exe, "--jsonl", InputFile()}, extraEnv, /*quiet=*/false, cpuSeconds) != 0) {
             bm.SkipWithError("the report tool did not answer every line");
             break;
         }
