@@ -5,7 +5,10 @@
 #include <cmath>
 #include <cstdio>
 
+#include "calendar/CalendarNames.h"
 #include "day/DayTables.h"
+#include "names/NameTables.h"
+#include "names/TextColumns.h"
 #include "panchang/PanchangTables.h"
 #include "report/DayReport.h"
 
@@ -35,14 +38,14 @@ Json Moment(double jdUt, const DayZone& zone) {
     return text.empty() ? Json(nullptr) : Json(text);
 }
 
-Json ObservanceJson(const ObservanceEntry& entry, const DayZone& zone) {
+Json ObservanceJson(const ObservanceEntry& entry, const DayZone& zone, Language language) {
     const int number = entry.tithi.number;
     return Json{{"date", DateText(entry.date)},
                 {"observance", std::string(ObservanceName(entry.observance))},
-                {"title", ObservanceTitle(entry.observance)},
+                {"title", LocalizedCalendarText(ObservanceTitle(entry.observance), language)},
                 {"tithi",
                  Json{{"number", number},
-                      {"name", std::string(TithiNameOf(number - 1).value_or(""))},
+                      {"name", std::string(LocalName(NameTable::Tithi, TithiNameOf(number - 1).value_or(""), language))},
                       {"paksha", number <= 15 ? "Shukla" : "Krishna"},
                       {"start", Moment(entry.tithi.start, zone)},
                       {"end", Moment(entry.tithi.end, zone)}}},
@@ -51,7 +54,7 @@ Json ObservanceJson(const ObservanceEntry& entry, const DayZone& zone) {
 }
 
 Json EventsJson(const CalendarSpan& span, const DayZone& zone, int year, int month, Json& sankrantis,
-                Json& phases) {
+                Json& phases, Language language) {
     const auto inRange = [&](double jdUt) {
         const std::optional<UtcTime> local = UtcFromJulianDay(jdUt + zone.OffsetHours(jdUt) / 24);
         return local && local->year == year && (month == 0 || local->month == month);
@@ -59,14 +62,14 @@ Json EventsJson(const CalendarSpan& span, const DayZone& zone, int year, int mon
     Json observances = Json::array();
     for (const ObservanceEntry& entry : span.observances) {
         if (entry.date.year == year && (month == 0 || entry.date.month == month)) {
-            observances.push_back(ObservanceJson(entry, zone));
+            observances.push_back(ObservanceJson(entry, zone, language));
         }
     }
     sankrantis = Json::array();
     for (const SankrantiEvent& sankranti : span.sankrantis) {
         if (month != 0 && !inRange(sankranti.moment)) continue;
         sankrantis.push_back(Json{{"sign", sankranti.sign},
-                                  {"title", sankranti.sign + " Sankranti"},
+                                  {"title", LocalizedCalendarText(sankranti.sign + " Sankranti", language)},
                                   {"moment", Moment(sankranti.moment, zone)},
                                   {"utc", UtcText(sankranti.moment)}});
     }
@@ -75,7 +78,7 @@ Json EventsJson(const CalendarSpan& span, const DayZone& zone, int year, int mon
         if (month != 0 && !inRange(phase.moment)) continue;
         const bool full = phase.phase == MoonPhase::Full;
         phases.push_back(Json{{"phase", full ? "full" : "new"},
-                              {"title", full ? "Full moon" : "New moon"},
+                              {"title", LocalizedCalendarText(full ? "Full moon" : "New moon", language)},
                               {"moment", Moment(phase.moment, zone)},
                               {"utc", UtcText(phase.moment)}});
     }
@@ -88,17 +91,12 @@ std::string Clock(const std::optional<double>& jdUt, const DayZone& zone) {
     return text.size() >= 16 ? text.substr(11, 5) : "--:--";
 }
 
-std::string Padded(std::string text, std::size_t width) {
-    // Widths count characters, not bytes: UTF-8 continuation bytes take none.
-    std::size_t shown = 0;
-    for (const char c : text) shown += (static_cast<unsigned char>(c) & 0xC0) == 0x80 ? 0 : 1;
-    if (shown < width) text.append(width - shown, ' ');
-    return text;
-}
+// Widths count columns, not bytes (names/TextColumns.h).
+std::string Padded(std::string text, std::size_t width) { return PaddedToColumns(std::move(text), width); }
 
 }  // namespace
 
-std::string MonthJson(int year, int month, const CalendarSpan& span, const DayZone& zone) {
+std::string MonthJson(int year, int month, const CalendarSpan& span, const DayZone& zone, Language language) {
     const MonthGrid grid = MonthGridOf(year, month, span, zone);
     Json j;
     char name[8];
@@ -119,28 +117,31 @@ std::string MonthJson(int year, int month, const CalendarSpan& span, const DayZo
     Json days = Json::array();
     for (const HinduDay& day : span.days) {
         if (day.year != year || day.month != month) continue;
-        days.push_back(Json::parse(DayJsonLine(day, zone)));
+        days.push_back(Json::parse(DayJsonLine(day, zone, language)));
     }
     j["days"] = days;
     Json sankrantis, phases;
-    j["observances"] = EventsJson(span, zone, year, month, sankrantis, phases);
+    j["observances"] = EventsJson(span, zone, year, month, sankrantis, phases, language);
     j["sankrantis"] = sankrantis;
     j["moon_phases"] = phases;
     return j.dump() + "\n";
 }
 
 std::string MonthText(int year, int month, const CalendarSpan& span, const DayZone& zone,
-                      const std::string& placeLabel) {
-    const MonthGrid grid = MonthGridOf(year, month, span, zone);
-    static constexpr const char* weekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    std::string out = MonthTitle(year, month) + " – " + placeLabel + " (" + zone.Name() + ")\n";
-    if (!grid.lunarMonths.empty()) out += "Lunar months: " + grid.lunarMonths + "\n";
-    if (!grid.years.empty()) out += "Years: " + grid.years + "\n";
+                      const std::string& placeLabel, Language language) {
+    const MonthGrid grid = LocalizedGrid(MonthGridOf(year, month, span, zone), language);
+    const auto word = [language](std::string_view english) {
+        return std::string(LocalName(NameTable::Words, english, language));
+    };
+    std::string out = LocalizedMonthTitle(year, month, language) + " – " + placeLabel + " (" + zone.Name() + ")\n";
+    if (!grid.lunarMonths.empty()) out += word("Lunar months") + ": " + grid.lunarMonths + "\n";
+    if (!grid.years.empty()) out += word("Years") + ": " + grid.years + "\n";
     // Appended piece by piece: g++ 12 at -O3 misreads `"literal" + std::string&&` as an
     // overlapping copy (-Werror=restrict) and stops the Release build.
     out += '\n';
-    out += Padded("Date", 12) + Padded("Day", 5) + Padded("Rise", 7) + Padded("Set", 7) +
-           Padded("Tithi at sunrise", 23) + Padded("Nakshatra at sunrise", 22) + "Observances\n";
+    out += Padded(word("Date"), 12) + Padded(word("Day"), 5) + Padded(word("Rise"), 7) + Padded(word("Set"), 7) +
+           Padded(word("Tithi at sunrise"), 23) + Padded(word("Nakshatra at sunrise"), 22) + word("Observances") +
+           "\n";
     for (const HinduDay& day : span.days) {
         if (day.year != year || day.month != month) continue;
         const CalendarDate date{day.year, day.month, day.day};
@@ -150,20 +151,20 @@ std::string MonthText(int year, int month, const CalendarSpan& span, const DayZo
         const auto add = [&notes](const std::string& text) { notes += (notes.empty() ? "" : "; ") + text; };
         for (const std::string& observance : cell->observances) add(observance);
         for (const MoonPhaseMoment& phase : MoonPhasesOn(ObservanceDayOf(day))) {
-            add(std::string(phase.phase == MoonPhase::Full ? "full moon " : "new moon ") +
-                Clock(phase.moment, zone));
+            add(word(phase.phase == MoonPhase::Full ? "full moon" : "new moon") + " " + Clock(phase.moment, zone));
         }
         if (day.sankranti) add(cell->sankranti + " " + Clock(day.sankranti->jdUt, zone));
-        out += Padded(DateText(date), 12) + Padded(weekdays[WeekdayOf(date)], 5) + Padded(Clock(day.sunrise, zone), 7) +
-               Padded(Clock(day.sunset, zone), 7) + Padded(cell->tithi + " (" + cell->paksha + ")", 23) +
-               Padded(cell->nakshatra, 22) + notes;
+        out += Padded(DateText(date), 12) + Padded(LocalizedWeekdayShort(WeekdayOf(date), language), 5) +
+               Padded(Clock(day.sunrise, zone), 7) + Padded(Clock(day.sunset, zone), 7) +
+               Padded(cell->tithi + " (" + cell->paksha + ")", 23) + Padded(cell->nakshatra, 22) + notes;
         while (!out.empty() && out.back() == ' ') out.pop_back();
         out += '\n';
     }
     return out;
 }
 
-std::string YearJson(int year, const CalendarSpan& span, const DayZone& zone, const std::string& placeLabel) {
+std::string YearJson(int year, const CalendarSpan& span, const DayZone& zone, const std::string& placeLabel,
+                     Language language) {
     Json j;
     j["year"] = year;
     j["place"] = placeLabel;
@@ -172,13 +173,14 @@ std::string YearJson(int year, const CalendarSpan& span, const DayZone& zone, co
     j["longitude"] = std::round(place.longitude * 1e4) / 1e4;
     j["zone"] = zone.Name();
     Json sankrantis, phases;
-    j["observances"] = EventsJson(span, zone, year, 0, sankrantis, phases);
+    j["observances"] = EventsJson(span, zone, year, 0, sankrantis, phases, language);
     j["sankrantis"] = sankrantis;
     j["moon_phases"] = phases;
     return j.dump() + "\n";
 }
 
-CalendarFeed YearFeed(int year, const CalendarSpan& span, const DayZone& zone, const std::string& placeLabel) {
+CalendarFeed YearFeed(int year, const CalendarSpan& span, const DayZone& zone, const std::string& placeLabel,
+                      Language language) {
     CalendarFeed feed;
     // The calendar's name is an extension property, which libical writes
     // without escaping commas and semicolons: the place goes in up to its
@@ -193,7 +195,7 @@ CalendarFeed YearFeed(int year, const CalendarSpan& span, const DayZone& zone, c
         if (entry.date.year == year) observances.push_back(entry);
     }
     feed.events = ObservanceEvents(observances, span.sankrantis, span.phases, Slug(placeLabel), OffsetOf(zone));
-    return feed;
+    return LocalizedFeed(std::move(feed), language);
 }
 
 }  // namespace velmora

@@ -24,7 +24,7 @@ std::optional<std::string> CheckDayMode(const std::vector<std::string_view>& giv
     }
     for (const std::string_view name : given) {
         if (name != "day" && name != "days" && name != "json" && name != "place" && name != "lat" &&
-            name != "lon" && name != "zone" && name != "dst") {
+            name != "lon" && name != "zone" && name != "dst" && name != "lang") {
             std::string what = "--";
             what.append(name).append(" does not go with --day YYYY-MM-DD (the Hindu day takes --place, or --lat, "
                                      "--lon, --zone and --dst, and --days, --json)");
@@ -68,7 +68,8 @@ std::optional<std::string> CheckCalendarModes(const std::vector<std::string_view
     const char* mode = month ? "--month YYYY-MM" : "--year YYYY";
     for (const std::string_view name : given) {
         const bool own = month ? name == "month" || name == "json" : name == "year" || name == "ics" || name == "json";
-        if (!own && name != "place" && name != "lat" && name != "lon" && name != "zone" && name != "dst") {
+        if (!own && name != "place" && name != "lat" && name != "lon" && name != "zone" && name != "dst" &&
+            name != "lang") {
             std::string what = "--";
             what.append(name).append(" does not go with ").append(mode).append(
                 " (the calendar takes --place, or --lat, --lon, --zone and --dst, and --json");

@@ -9,6 +9,8 @@
 #include "astronomy/Epochs.h"
 #include "day/DayTables.h"
 #include "engine/Engine.h"
+#include "names/NameTables.h"
+#include "names/TextColumns.h"
 #include "places/lookup/PlaceFinder.h"
 #include "places/lookup/ZoneClock.h"
 #include "panchang/PanchangTables.h"
@@ -52,10 +54,11 @@ Json Span(const std::optional<DaySpan>& span, const DayZone& zone) {
 
 std::string_view Paksha(int tithi) { return tithi <= 15 ? "Shukla" : "Krishna"; }
 
-Json Elements(const std::vector<DayElement>& elements, const DayZone& zone, bool withPaksha) {
+Json Elements(const std::vector<DayElement>& elements, const DayZone& zone, bool withPaksha, NameTable table,
+              Language language) {
     Json list = Json::array();
     for (const DayElement& e : elements) {
-        Json item{{"number", e.number}, {"name", std::string(e.name)}};
+        Json item{{"number", e.number}, {"name", std::string(LocalName(table, e.name, language))}};
         if (withPaksha) item["paksha"] = std::string(Paksha(e.number));
         item["start"] = Moment(e.startJdUt, zone);
         item["end"] = Moment(e.endJdUt, zone);
@@ -87,11 +90,7 @@ std::string Readable(const std::optional<double>& jdUt, const DayZone& zone, std
     return text;
 }
 
-std::string Caption(std::string_view caption) {
-    std::string line(caption);
-    line.resize(18, ' ');
-    return line;
-}
+std::string Caption(std::string_view caption) { return PaddedToColumns(std::string(caption), 18); }
 
 }  // namespace
 
@@ -154,7 +153,7 @@ std::vector<CivilDate> DatesFromOptions(const FriendlyOptions& o) {
     return dates;
 }
 
-std::string DayJsonLine(const HinduDay& day, const DayZone& zone) {
+std::string DayJsonLine(const HinduDay& day, const DayZone& zone, Language language) {
     Json j;
     j["date"] = DateText(day);
     j["latitude"] = Rounded(day.place.latitude);
@@ -168,11 +167,11 @@ std::string DayJsonLine(const HinduDay& day, const DayZone& zone) {
     j["note"] = day.note.empty() ? Json(nullptr) : Json(day.note);
     j["day_start"] = Moment(day.startJdUt, zone);
     j["day_end"] = Moment(day.endJdUt, zone);
-    j["vara"] = Json{{"number", day.vara}, {"name", std::string(VaraName(day.vara))}};
-    j["tithi"] = Elements(day.tithi, zone, true);
-    j["nakshatra"] = Elements(day.nakshatra, zone, false);
-    j["yoga"] = Elements(day.yoga, zone, false);
-    j["karana"] = Elements(day.karana, zone, false);
+    j["vara"] = Json{{"number", day.vara}, {"name", std::string(LocalName(NameTable::Weekday, VaraName(day.vara), language))}};
+    j["tithi"] = Elements(day.tithi, zone, true, NameTable::Tithi, language);
+    j["nakshatra"] = Elements(day.nakshatra, zone, false, NameTable::Nakshatra, language);
+    j["yoga"] = Elements(day.yoga, zone, false, NameTable::Yoga, language);
+    j["karana"] = Elements(day.karana, zone, false, NameTable::Karana, language);
     j["rahu_kalam"] = Span(day.rahuKalam, zone);
     j["yamaganda"] = Span(day.yamaganda, zone);
     j["gulika_kalam"] = Span(day.gulikaKalam, zone);
@@ -200,64 +199,83 @@ std::string DayJsonLine(const HinduDay& day, const DayZone& zone) {
     return j.dump() + "\n";
 }
 
-std::string DayText(const HinduDay& day, const DayZone& zone) {
+std::string DayText(const HinduDay& day, const DayZone& zone, Language language) {
     std::string out;
+    const auto word = [language](std::string_view english) {
+        return std::string(LocalName(NameTable::Words, english, language));
+    };
+    const auto kalam = [language](std::string_view english) {
+        return std::string(LocalName(NameTable::Kalam, english, language));
+    };
     auto line = [&out](std::string_view caption, const std::string& value) {
         out += Caption(caption);
         out += value;
         out += '\n';
     };
+    const std::string to = "  " + word("to") + "  ";
+    const auto masa = [&](int index) {
+        return std::string(LocalName(NameTable::LunarMonth, MasaText(index), language));
+    };
+    const auto paksha = [&](bool shukla) {
+        return std::string(LocalName(NameTable::Paksha, shukla ? "Shukla" : "Krishna", language));
+    };
+    const auto sign = [&](int index) {
+        return std::string(
+            LocalName(NameTable::Sign, SignNames[static_cast<std::size_t>(index % 12)], language));
+    };
     char where[96];
     std::snprintf(where, sizeof where, "%.4f%c %.4f%c", std::fabs(day.place.latitude),
                   day.place.latitude < 0 ? 'S' : 'N', std::fabs(day.place.longitude),
                   day.place.longitude < 0 ? 'W' : 'E');
-    line("Day", DateText(day) + ", " + std::string(VaraName(day.vara)) + " (sunrise to next sunrise)");
-    line("Place", std::string(where) + ", zone " + zone.Name());
-    line("Sunrise", Readable(day.sunrise, zone, "does not rise"));
-    line("Sunset", Readable(day.sunset, zone, "does not set"));
-    line("Next sunrise", Readable(day.nextSunrise, zone, "does not rise"));
-    line("Moonrise", Readable(day.moonrise, zone, "does not rise on this date"));
-    line("Moonset", Readable(day.moonset, zone, "does not set on this date"));
-    if (!day.note.empty()) line("Note", day.note);
-    auto elements = [&](std::string_view caption, const std::vector<DayElement>& list, bool paksha) {
+    line(word("Day"), DateText(day) + ", " + std::string(LocalName(NameTable::Weekday, VaraName(day.vara), language)) +
+                          " " + word("(sunrise to next sunrise)"));
+    line(word("Place"), std::string(where) + ", " + word("zone") + " " + zone.Name());
+    line(word("Sunrise"), Readable(day.sunrise, zone, word("does not rise")));
+    line(word("Sunset"), Readable(day.sunset, zone, word("does not set")));
+    line(word("Next sunrise"), Readable(day.nextSunrise, zone, word("does not rise")));
+    line(word("Moonrise"), Readable(day.moonrise, zone, word("does not rise on this date")));
+    line(word("Moonset"), Readable(day.moonset, zone, word("does not set on this date")));
+    if (!day.note.empty()) line(word("Note"), LocalizedText(day.note, language, {NameTable::Words}));
+    auto elements = [&](std::string_view caption, const std::vector<DayElement>& list, bool withPaksha,
+                        NameTable table) {
         bool first = true;
         for (const DayElement& e : list) {
-            std::string value(e.name);
-            if (paksha) value += std::string(" (") + std::string(Paksha(e.number)) + ")";
-            value.resize(std::max<std::size_t>(value.size() + 1, 28), ' ');
-            value += Readable(e.startJdUt, zone, "?") + "  to  " + Readable(e.endJdUt, zone, "?");
+            std::string value(LocalName(table, e.name, language));
+            if (withPaksha) value += " (" + paksha(e.number <= 15) + ")";
+            value = PaddedToColumns(value + " ", 28);
+            value += Readable(e.startJdUt, zone, "?") + to + Readable(e.endJdUt, zone, "?");
             line(first ? caption : "", value);
             first = false;
         }
     };
-    elements("Tithi", day.tithi, true);
-    elements("Nakshatra", day.nakshatra, false);
-    elements("Yoga", day.yoga, false);
-    elements("Karana", day.karana, false);
+    elements(word("Tithi"), day.tithi, true, NameTable::Tithi);
+    elements(word("Nakshatra"), day.nakshatra, false, NameTable::Nakshatra);
+    elements(word("Yoga"), day.yoga, false, NameTable::Yoga);
+    elements(word("Karana"), day.karana, false, NameTable::Karana);
     auto span = [&](std::string_view caption, const std::optional<DaySpan>& s) {
         if (!s) {
-            line(caption, "none (needs sunrise and sunset)");
+            line(caption, word("none (needs sunrise and sunset)"));
             return;
         }
-        line(caption, Readable(s->startJdUt, zone, "?") + "  to  " + Readable(s->endJdUt, zone, "?"));
+        line(caption, Readable(s->startJdUt, zone, "?") + to + Readable(s->endJdUt, zone, "?"));
     };
-    span("Rahu kalam", day.rahuKalam);
-    span("Yamaganda", day.yamaganda);
-    span("Gulika kalam", day.gulikaKalam);
-    span("Abhijit muhurta", day.abhijitMuhurta);
-    span("Brahma muhurta", day.brahmaMuhurta);
+    span(kalam("Rahu kalam"), day.rahuKalam);
+    span(kalam("Yamaganda"), day.yamaganda);
+    span(kalam("Gulika kalam"), day.gulikaKalam);
+    span(kalam("Abhijit muhurta"), day.abhijitMuhurta);
+    span(kalam("Brahma muhurta"), day.brahmaMuhurta);
     if (day.masa) {
-        const std::string adhika = day.masa->adhika ? "Adhika " : "";
-        line("Lunar month", adhika + MasaText(day.masa->amanta) + " (amanta), " + adhika +
-                                MasaText(day.masa->purnimanta) + " (purnimanta), " +
-                                (day.masa->shukla ? "Shukla" : "Krishna") + " paksha" +
-                                (day.masa->kshaya ? "; kshaya (two sankrantis)" : ""));
-        line("Years", "Shaka " + std::to_string(day.masa->shakaYear) + ", Vikram " +
-                          std::to_string(day.masa->vikramYear));
+        const std::string adhika = day.masa->adhika ? word("Adhika") + " " : "";
+        line(word("Lunar month"), adhika + masa(day.masa->amanta) + " (" + word("amanta") + "), " + adhika +
+                                      masa(day.masa->purnimanta) + " (" + word("purnimanta") + "), " +
+                                      paksha(day.masa->shukla) + " " + word("paksha") +
+                                      (day.masa->kshaya ? "; " + word("kshaya (two sankrantis)") : ""));
+        line(word("Years"), word("Shaka") + " " + std::to_string(day.masa->shakaYear) + ", " + word("Vikram") + " " +
+                                std::to_string(day.masa->vikramYear));
     }
-    line("Sankranti", day.sankranti ? std::string(SignNames[static_cast<std::size_t>(day.sankranti->sign % 12)]) +
-                                          " at " + Readable(day.sankranti->jdUt, zone, "?")
-                                    : std::string("none in this day"));
+    line(word("Sankranti"), day.sankranti ? sign(day.sankranti->sign) + (language == Language::English ? " at " : " – ") +
+                                                Readable(day.sankranti->jdUt, zone, "?")
+                                          : word("none in this day"));
     return out;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "day/HinduDay.h"
+#include "names/Language.h"
 #include "places/Place.h"
 #include "report/FriendlyReport.h"
 
@@ -40,9 +41,10 @@ std::vector<CivilDate> DatesFromOptions(const FriendlyOptions& options);
 // why a rising or setting is missing), vara, tithi, nakshatra, yoga, karana
 // (lists of spans), rahu_kalam, yamaganda, gulika_kalam, abhijit_muhurta,
 // brahma_muhurta (spans or null), masa, shaka_year, vikram_year, sankranti.
-std::string DayJsonLine(const HinduDay& day, const DayZone& zone);
+// The "name" values follow `language`; keys and every other value do not.
+std::string DayJsonLine(const HinduDay& day, const DayZone& zone, Language language = Language::English);
 
 // One day as readable text, one value per line under a caption.
-std::string DayText(const HinduDay& day, const DayZone& zone);
+std::string DayText(const HinduDay& day, const DayZone& zone, Language language = Language::English);
 
 }  // namespace velmora

@@ -257,6 +257,13 @@ Wrong TakePaper(std::string_view v, FriendlyOptions& o) {
     return std::nullopt;
 }
 
+std::optional<std::string> TakeLang(std::string_view value, FriendlyOptions& o) {
+    const std::optional<Language> language = LanguageFromCode(value);
+    if (!language) return std::string("en, hi or ta");
+    o.language = *language;
+    return std::nullopt;
+}
+
 constexpr FriendlyOption kOptions[] = {
     {"name", "NAME", "The name: letters and blanks; written in capitals, as the window does.", TakeName},
     {"date", "YYYY-MM-DD", "The date, 1901-01-01 to 2050-12-31.", TakeDate},
@@ -295,6 +302,10 @@ constexpr FriendlyOption kOptions[] = {
     {"pdf", "FILE", "Write the printed report, one page, as a PDF to FILE instead of the text (- for standard output).", TakePdf},
     {"paper", "A4|Letter", "The paper of --pdf (default: Letter where the locale measures in inches).",
      TakePaper},
+    {"lang", "en|hi|ta",
+     "The language of the names and texts: English (the default), Hindi or Tamil. JSON keys stay as they are; "
+     "JSON \"name\" and \"title\" values follow it.",
+     TakeLang},
 };
 
 }  // namespace

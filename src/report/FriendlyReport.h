@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "input/InputForm.h"
+#include "names/Language.h"
 #include "results/ResultsPage.h"
 #include "shared/CalculationState.h"
 
@@ -40,6 +41,9 @@ struct FriendlyOptions {
     // moment), and --year YYYY with --ics FILE or --json.
     std::string calendarMonth;  // YYYY-MM, 1901-01..2050-12
     std::string ics;            // the calendar file to write
+    // --lang en|hi|ta: the language of the readable text, the calendar file's
+    // titles and the JSON "name" values (keys never change).
+    Language language = Language::English;
 };
 
 // One option of the readable mode. Every option is written here once: the

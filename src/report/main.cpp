@@ -89,10 +89,10 @@ int RunDayMode(const velmora::FriendlyOptions& options) {
             velmora::ComputeHinduDay(date.year, date.month, date.day, site.observer, *site.zone);
         if (!day) return Fail("no Hindu day for that date and place", velmora::kExitFailure);
         if (options.json) {
-            out += velmora::DayJsonLine(*day, *site.zone);
+            out += velmora::DayJsonLine(*day, *site.zone, options.language);
         } else {
             if (!first) out += '\n';
-            out += velmora::DayText(*day, *site.zone);
+            out += velmora::DayText(*day, *site.zone, options.language);
         }
         first = false;
     }
@@ -128,7 +128,7 @@ int RunCalendarMode(const velmora::FriendlyOptions& options, bool wholeYear) {
     std::string out;
     if (wholeYear && !options.ics.empty()) {
 #ifdef VELMORA_HAVE_ICAL
-        const std::string failure = velmora::WriteICalendarFile(velmora::YearFeed(year, span, *site.zone, fileLabel), options.ics);
+        const std::string failure = velmora::WriteICalendarFile(velmora::YearFeed(year, span, *site.zone, fileLabel, options.language), options.ics);
         if (!failure.empty()) return Fail(failure, velmora::kExitFailure);
         return velmora::kExitResults;
 #else
@@ -136,11 +136,11 @@ int RunCalendarMode(const velmora::FriendlyOptions& options, bool wholeYear) {
 #endif
     }
     if (wholeYear) {
-        out = velmora::YearJson(year, span, *site.zone, fileLabel);
+        out = velmora::YearJson(year, span, *site.zone, fileLabel, options.language);
     } else if (options.json) {
-        out = velmora::MonthJson(year, month, span, *site.zone);
+        out = velmora::MonthJson(year, month, span, *site.zone, options.language);
     } else {
-        out = velmora::MonthText(year, month, span, *site.zone, label);
+        out = velmora::MonthText(year, month, span, *site.zone, label, options.language);
     }
     if (!WriteAll(out)) return Fail(WriteFailure(), velmora::kExitFailure);
     return velmora::kExitResults;

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <initializer_list>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "names/Language.h"
+
+// The almanac's names in every language the program speaks: one table per kind
+// of name, one row per name, the English column exactly the program's own
+// spelling (so English output never changes). Both programs read these: the
+// windows for what the core hands them in English, the report tool for its
+// readable text and its calendar file. Plain data, no Qt.
+namespace velmora {
+
+enum class NameTable {
+    Weekday,              // 0 Sunday .. 6 Saturday
+    WeekdayShort,         // "Sun" .. "Sat"
+    Tithi,                // the tithi table's 30 rows, 0 Shukla Pratipad .. 29 Ammavasai
+    Paksha,               // 0 Shukla, 1 Krishna
+    Nakshatra,            // 0 Ashwini .. 26 Revati
+    Yoga,                 // 0 Vishkambha .. 26 Vaidhruthi
+    Karana,               // 0 Bava .. 10 Kimstughna
+    LunarMonth,           // 0 Chaitra .. 11 Phalguna
+    Sign,                 // 0 Mesha .. 11 Meena
+    SignDisplay,          // "Mesha (Aries)" .. "Meena (Pisces)"
+    TamilSolarMonth,      // by the Sun's sign: 0 Chithirai (Mesha) .. 11 Panguni
+    MalayalamSolarMonth,  // by the Sun's sign: 0 Medam (Mesha) .. 4 Chingam (Simha) .. 11 Meenam
+    BengaliSolarMonth,    // by the Sun's sign: 0 Boishakh (Mesha) .. 11 Choitro
+    Observance,           // in the order of AllObservances: Purnima .. Krishna Pradosh
+    Kalam,                // the kalams and muhurtas of the day
+    Graha,                // the nine grahas, Sun .. Ketu
+    Planet,               // the weekday lords as the results window names them
+    CivilMonth,           // 0 January .. 11 December
+    TithiWords,           // the tithi tab's lords, groups, features and types
+    Words,                // the words and phrases of the readable texts
+};
+
+inline constexpr std::initializer_list<NameTable> AllNameTables = {
+    NameTable::Weekday,        NameTable::WeekdayShort,        NameTable::Tithi,
+    NameTable::Paksha,         NameTable::Nakshatra,           NameTable::Yoga,
+    NameTable::Karana,         NameTable::LunarMonth,          NameTable::Sign,
+    NameTable::SignDisplay,    NameTable::TamilSolarMonth,     NameTable::MalayalamSolarMonth,
+    NameTable::BengaliSolarMonth, NameTable::Observance,       NameTable::Kalam,
+    NameTable::Graha,          NameTable::Planet,              NameTable::CivilMonth,
+    NameTable::TithiWords,     NameTable::Words};
+
+// One name in every language. `key` is a stable identifier (never shown,
+// never translated).
+struct NameRow {
+    std::string_view key;
+    std::string_view en;
+    std::string_view hi;
+    std::string_view ta;
+    std::string_view In(Language language) const {
+        switch (language) {
+            case Language::Hindi: return hi;
+            case Language::Tamil: return ta;
+            case Language::English: break;
+        }
+        return en;
+    }
+};
+
+// Every row of a table, in its index order.
+std::span<const NameRow> NameRows(NameTable table);
+
+// The name at `index` of a table, or nothing for an index outside it.
+std::optional<std::string_view> NameAt(NameTable table, int index, Language language);
+
+// The row whose key is `key` in any table, or nothing.
+const NameRow* NameRowByKey(std::string_view key);
+
+// The name in `language` of the English name `english` of a table; `english`
+// itself when the table does not hold it (an empty name stays empty).
+std::string_view LocalName(NameTable table, std::string_view english, Language language);
+
+// `text` with every English name of the listed tables replaced by its name in
+// `language`: whole words only (a name is not replaced inside a longer word),
+// the longest name first, and where two tables hold the same English name
+// (Shravana: a month and a mansion) the earlier table in `tables` wins. For
+// English the text comes back unchanged.
+std::string LocalizedText(std::string_view text, Language language, std::initializer_list<NameTable> tables);
+
+}  // namespace velmora
