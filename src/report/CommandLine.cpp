@@ -18,7 +18,8 @@ std::string Quoted(std::string_view text) { return ExcerptForMessage(text); }
 std::optional<std::string> CheckDayMode(const std::vector<std::string_view>& given, CommandLine& line) {
     const FriendlyOptions& o = line.options;
     if (o.hinduDay.empty()) {
-        if (o.json) return std::string("--json goes with --day YYYY-MM-DD (the Hindu day)");
+        if (o.json && !o.chart) return std::string("--json goes with --day YYYY-MM-DD (the Hindu day)");
+        if (o.trueNode && !o.chart) return std::string("--node goes with --chart");
         if (o.days != 0) return std::string("--days goes with --day YYYY-MM-DD (the Hindu day)");
         return std::nullopt;
     }
@@ -59,7 +60,7 @@ bool IsToolOption(std::string_view arg) {
 std::optional<std::string> CheckCalendarModes(const std::vector<std::string_view>& given, CommandLine& line) {
     const FriendlyOptions& o = line.options;
     const bool month = !o.calendarMonth.empty();
-    const bool year = !o.ics.empty() || (o.json && !o.year.empty() && o.hinduDay.empty() && !month);
+    const bool year = !o.ics.empty() || (o.json && !o.chart && !o.year.empty() && o.hinduDay.empty() && !month);
     if (!month && !year) return std::nullopt;
     if (month && !o.hinduDay.empty()) return std::string("--month YYYY-MM and --day YYYY-MM-DD: one at a time");
     if (month && !o.ics.empty()) return std::string("--ics goes with --year YYYY (the year's observances)");
@@ -155,11 +156,13 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
         friendly.push_back(known->name);
     }
     if (jsonl) {
-        if (!friendly.empty()) {
+        for (const std::string_view name : friendly) {
+            if (name == "chart" || name == "node") continue;
             std::string what = "--";
-            what.append(friendly.front()).append(" belongs to the readable mode; with --jsonl each line holds the input");
+            what.append(name).append(" belongs to the readable mode; with --jsonl each line holds the input");
             return what;
         }
+        if (line.options.trueNode && !line.options.chart) return std::string("--node goes with --chart");
         if (files.size() > 1) return std::string("--jsonl reads one FILE at most");
         line.mode = CommandLine::Mode::JsonLines;
         if (!files.empty()) line.file = files.front();
@@ -180,7 +183,7 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
 std::string UsageText() {
     std::string out =
         "Usage: velmora-report [OPTIONS]\n"
-        "       velmora-report --jsonl [FILE]\n"
+        "       velmora-report --jsonl [FILE] [--chart [--node mean|true]]\n"
         "       velmora-report --day YYYY-MM-DD {--place TEXT | --lat L --lon L --zone H:MM [--dst]}\n"
         "                      [--days N] [--json]\n"
         "       velmora-report --month YYYY-MM {--place TEXT | --lat L --lon L --zone H:MM [--dst]} [--json]\n"

@@ -228,6 +228,17 @@ Wrong TakePlace(std::string_view v, FriendlyOptions& o) {
     return std::nullopt;
 }
 
+Wrong TakeChart(std::string_view, FriendlyOptions& o) {
+    o.chart = true;
+    return std::nullopt;
+}
+
+Wrong TakeNode(std::string_view v, FriendlyOptions& o) {
+    if (v != "mean" && v != "true") return std::string("mean or true");
+    o.trueNode = v == "true";
+    return std::nullopt;
+}
+
 Wrong TakeDst(std::string_view, FriendlyOptions& o) {
     o.dst = true;
     return std::nullopt;
@@ -300,6 +311,11 @@ constexpr FriendlyOption kOptions[] = {
      "options given beside it win.",
      TakePlace},
     {"pdf", "FILE", "Write the printed report, one page, as a PDF to FILE instead of the text (- for standard output).", TakePdf},
+    {"chart", "",
+     "The birth chart after the report: the grahas and the lagna (sidereal, Lahiri), their navamsas and the "
+     "Vimshottari dasha; with --json or --jsonl a \"chart\" object beside the results.",
+     TakeChart},
+    {"node", "mean|true", "With --chart: Rahu as the Moon's mean node (the default) or its true node.", TakeNode},
     {"paper", "A4|Letter", "The paper of --pdf (default: Letter where the locale measures in inches).",
      TakePaper},
     {"lang", "en|hi|ta",

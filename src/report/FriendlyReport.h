@@ -44,6 +44,10 @@ struct FriendlyOptions {
     // --lang en|hi|ta: the language of the readable text, the calendar file's
     // titles and the JSON "name" values (keys never change).
     Language language = Language::English;
+    // The birth chart after the moment's report (--chart), with the true
+    // node instead of the mean one (--node true).
+    bool chart = false;
+    bool trueNode = false;
 };
 
 // One option of the readable mode. Every option is written here once: the

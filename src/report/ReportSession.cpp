@@ -1,5 +1,8 @@
 #include "report/ReportSession.h"
 
+#include "chart/Chart.h"
+#include "report/ChartJson.h"
+
 #include <nlohmann/json.hpp>
 
 #include <array>
@@ -366,7 +369,17 @@ std::string Session::ProcessLine(std::string_view line) {
     if (const auto refusal = RunCalculation(std::get<InputForm>(parsed), state_, page)) {
         return RefusedLine(*refusal);
     }
-    return ResultsLine(page);
+    if (!chart_) return ResultsLine(page);
+    return ResultsWithChartLine(page, ChartOf(state_.birth, *chart_));
+}
+
+std::string ResultsWithChartLine(const ResultsPage& page, const std::optional<BirthChart>& chart) {
+    std::string out = ResultsLine(page);
+    out.pop_back();  // the closing brace of the line's object
+    out += ",\"chart\":";
+    out += chart ? ChartJson(*chart) : std::string("null");
+    out.push_back('}');
+    return out;
 }
 
 std::string ProcessLine(Session& session, std::string_view line) { return session.ProcessLine(line); }

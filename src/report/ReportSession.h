@@ -7,6 +7,7 @@
 #include <string_view>
 #include <variant>
 
+#include "chart/Chart.h"
 #include "input/InputForm.h"
 #include "input/Refusal.h"
 #include "results/ResultsPage.h"
@@ -28,6 +29,9 @@ std::variant<InputForm, std::string> FormFromJsonLine(std::string_view line);
 std::string ResultsLine(const ResultsPage& page);  // {"results":{…}} in window order
 std::string RefusedLine(const Refusal& refusal);   // {"refused":{"message":…,"focus":…|null}}
 std::string ErrorLine(std::string_view what);      // {"error":…}
+// {"results":{…},"chart":{…}}: the results line with the chart of its
+// moment, or "chart":null when the moment has none.
+std::string ResultsWithChartLine(const ResultsPage& page, const std::optional<BirthChart>& chart);
 
 class Session {
 public:
@@ -44,9 +48,15 @@ public:
 
     CalculationState& State() { return state_; }
 
+    // Each results line also carries the birth chart of its moment:
+    // {"results":{…},"chart":{…}} (report/ChartJson.h). Off by default, so
+    // that the lines stay byte for byte what they were.
+    void AddChart(NodeKind node) { chart_ = node; }
+
 private:
     CalculationState state_;
     bool hadError_ = false;
+    std::optional<NodeKind> chart_;
 };
 
 // The same as session.ProcessLine(line); the entry point for fuzzing.

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "chart/Chart.h"
+#include "chart/ChartText.h"
 #include "input/CalculationDriver.h"
 #include "report/CommandLine.h"
 #include "report/CalendarReport.h"
@@ -54,8 +56,9 @@ std::string WriteFailure() {
     return what;
 }
 
-int RunJsonLinesMode(const std::string& file) {
+int RunJsonLinesMode(const std::string& file, const velmora::FriendlyOptions& options) {
     velmora::Session session;
+    if (options.chart) session.AddChart(options.trueNode ? velmora::NodeKind::True : velmora::NodeKind::Mean);
     velmora::JsonLinesEnd end;
     if (file.empty() || file == "-") {
         end = velmora::RunJsonLines(std::cin, std::cout, session);
@@ -169,7 +172,7 @@ int main(int argc, char** argv) {
             return WriteAll("velmora-report " VELMORA_VERSION "\n") ? velmora::kExitResults
                                                      : Fail(WriteFailure(), velmora::kExitFailure);
         case velmora::CommandLine::Mode::JsonLines:
-            return RunJsonLinesMode(line.file);
+            return RunJsonLinesMode(line.file, line.options);
         case velmora::CommandLine::Mode::Day:
             return RunDayMode(line.options);
         case velmora::CommandLine::Mode::Month:
@@ -196,6 +199,18 @@ int main(int argc, char** argv) {
         return Fail(refusal->message, velmora::kExitRefused);
     }
     if (!line.options.pdf.empty()) return velmora::WritePdfOption(line.options, page, calculation.birth);
-    if (!WriteAll(velmora::ReadableReport(page, calculation.birth))) return Fail(WriteFailure(), velmora::kExitFailure);
+    std::string out;
+    const velmora::NodeKind node = line.options.trueNode ? velmora::NodeKind::True : velmora::NodeKind::Mean;
+    if (line.options.chart && line.options.json) {
+        out = velmora::ResultsWithChartLine(page, velmora::ChartOf(calculation.birth, node)) + "\n";
+    } else {
+        out = velmora::ReadableReport(page, calculation.birth);
+        if (line.options.chart) {
+            if (const std::optional<velmora::BirthChart> chart = velmora::ChartOf(calculation.birth, node)) {
+                out += "\n" + velmora::ChartPlainText(*chart);
+            }
+        }
+    }
+    if (!WriteAll(out)) return Fail(WriteFailure(), velmora::kExitFailure);
     return velmora::kExitResults;
 }
