@@ -51,11 +51,13 @@ struct Frame {
     double ecliptic[3][3]{};  // GCRS to the true ecliptic and equinox of date
     double rbpn[3][3]{};      // GCRS to the true equator and equinox of date
     double earthHelio[2][3]{};
-    double earthBaryVelC[3]{};  // in units of c
+    double earthVelC[3]{};  // the Earth's velocity in units of c
+    double moon[2][3]{};     // the Moon, geocentric, geometric (AU, AU a day)
     double sunDistanceAu = 1;
     double bm1 = 1;
     double trueObliquity = 0;  // radians
     double nutationLon = 0;    // radians
+    double meanObliquity = 0;  // radians
 };
 
 // The apparent direction of a geocentric geometric vector (AU) on the true
@@ -66,7 +68,7 @@ EclipticMotion Apparent(Frame& f, double geo[3], double geoVel[3]) {
     eraPn(geo, &r, unit);
     double aberrated[3];
     if (r > 0) {
-        eraAb(unit, f.earthBaryVelC, f.sunDistanceAu, f.bm1, aberrated);
+        eraAb(unit, f.earthVelC, f.sunDistanceAu, f.bm1, aberrated);
     } else {
         eraCp(unit, aberrated);
     }
@@ -83,15 +85,16 @@ EclipticMotion Apparent(Frame& f, double geo[3], double geoVel[3]) {
 }
 
 // A planet (eraPlan94 number 1 Mercury, 2 Venus, 4 Mars, 5 Jupiter, 6
-// Saturn) as seen from the Earth: the light left it τ days before the moment;
-// three passes bring τ to well under a millisecond.
+// Saturn) as seen from the Earth: the light left it τ days before the moment.
+// Over τ (at most about 0.06 day) the planet's path is straight to well under
+// 0.01″, so one evaluation of the theory serves every pass of the iteration.
 EclipticMotion PlanetSeen(Frame& f, int planet) {
     double pv[2][3];
+    eraPlan94(f.tt1, f.tt2, planet, pv);
     double geo[3], vel[3];
     double tau = 0;
     for (int pass = 0; pass < 3; ++pass) {
-        eraPlan94(f.tt1, f.tt2 - tau, planet, pv);
-        eraPmp(pv[0], f.earthHelio[0], geo);
+        for (int i = 0; i < 3; ++i) geo[i] = pv[0][i] - pv[1][i] * tau - f.earthHelio[0][i];
         tau = eraPm(geo) / ERFA_DC;
     }
     eraPmp(pv[1], f.earthHelio[1], vel);
@@ -102,9 +105,10 @@ Frame FrameAt(double jdUt, double deltaTSeconds) {
     Frame f;
     f.tt2 = (jdUt - kMjdZero) + deltaTSeconds / ERFA_DAYSEC;
     double dpsi = 0, deps = 0;
-    eraNut06a(f.tt1, f.tt2, &dpsi, &deps);
+    eraNut00b(f.tt1, f.tt2, &dpsi, &deps);
     double epsa = 0, rb[3][3], rp[3][3], rbp[3][3], rn[3][3];
     eraPn06(f.tt1, f.tt2, dpsi, deps, &epsa, rb, rp, rbp, rn, f.rbpn);
+    f.meanObliquity = epsa;
     f.trueObliquity = epsa + deps;
     f.nutationLon = dpsi;
     double tilt[3][3];
@@ -112,12 +116,20 @@ Frame FrameAt(double jdUt, double deltaTSeconds) {
     eraRx(f.trueObliquity, tilt);
     eraRxr(tilt, f.rbpn, f.ecliptic);
 
-    double earthBary[2][3];
-    eraEpv00(f.tt1, f.tt2, f.earthHelio, earthBary);
+    // The Earth: the Earth-Moon barycentre less the Moon's share of the
+    // Moon's geocentric vector (the Moon's mass is 1/82.30 of the two).
+    double emb[2][3];
+    eraPlan94(f.tt1, f.tt2, 3, emb);
+    eraMoon98(f.tt1, f.tt2, f.moon);
+    constexpr double kMoonShare = 1.0 / (1.0 + 81.300568);
     double v2 = 0;
     for (int i = 0; i < 3; ++i) {
-        f.earthBaryVelC[i] = earthBary[1][i] / ERFA_DC;
-        v2 += f.earthBaryVelC[i] * f.earthBaryVelC[i];
+        f.earthHelio[0][i] = emb[0][i] - kMoonShare * f.moon[0][i];
+        f.earthHelio[1][i] = emb[1][i] - kMoonShare * f.moon[1][i];
+        // Heliocentric for barycentric velocity: the Sun's own 0.01 km/s
+        // about the barycentre changes the aberration by under 0.01″.
+        f.earthVelC[i] = f.earthHelio[1][i] / ERFA_DC;
+        v2 += f.earthVelC[i] * f.earthVelC[i];
     }
     f.bm1 = std::sqrt(1 - v2);
     f.sunDistanceAu = eraPm(f.earthHelio[0]);
@@ -151,8 +163,7 @@ SiderealSky SiderealSkyAt(double jdUt, double deltaTSeconds, double latitudeDeg,
 
     // The Moon, geocentric; light-time (about 1.3 s) taken off along its
     // velocity.
-    double moon[2][3];
-    eraMoon98(f.tt1, f.tt2, moon);
+    double (&moon)[2][3] = f.moon;
     const double moonTau = eraPm(moon[0]) / ERFA_DC;
     double moonSeen[3];
     for (int i = 0; i < 3; ++i) moonSeen[i] = moon[0][i] - moon[1][i] * moonTau;
@@ -198,7 +209,10 @@ SiderealSky SiderealSkyAt(double jdUt, double deltaTSeconds, double latitudeDeg,
     sky.grahas[static_cast<int>(Graha::Ketu)] = {Wrap360(rahu.longitude + 180), rahu.speed};
 
     // The lagna: the ecliptic's point on the eastern horizon.
-    const double gast = eraGst06(kMjdZero, jdUt - kMjdZero, f.tt1, f.tt2, f.rbpn);
+    // Apparent sidereal time: the mean (IAU 2006) plus the equation of the
+    // equinoxes from this moment's nutation and its complementary terms.
+    const double gast = eraAnp(eraGmst06(kMjdZero, jdUt - kMjdZero, f.tt1, f.tt2) +
+                               f.nutationLon * std::cos(f.meanObliquity) + eraEect00(f.tt1, f.tt2));
     const double theta = eraAnp(gast + longitudeEastDeg / kRadToDeg);
     const double phi = latitudeDeg / kRadToDeg;
     const double eps = f.trueObliquity;

@@ -5,18 +5,21 @@
 // The nine grahas and the lagna, sidereal (Lahiri), for a moment and a place.
 //
 // Sources:
-// - The Sun and the planets: the Earth from eraEpv00 (Bretagnon and
-//   Francou's VSOP87 fit), Mercury to Saturn from eraPlan94 (Simon et al.
-//   1994, Astron. Astrophys. 282, 663), heliocentric, ICRS axes; corrected for
-//   light-time (iterated) and for annual aberration (eraAb, the Earth's
-//   barycentric velocity).
+// - The Sun and the planets: Mercury to Saturn and the Earth-Moon barycentre
+//   from eraPlan94 (Simon et al. 1994, Astron. Astrophys. 282, 663),
+//   heliocentric, ICRS axes; the Earth is the barycentre less the Moon's share
+//   (1/82.30) of eraMoon98's geocentric Moon (within 0.15′ for the Sun, at a
+//   twentieth of eraEpv00's cost); corrected for light-time (iterated) and
+//   for annual aberration (eraAb).
 // - The Moon: eraMoon98 (Meeus, Astronomical Algorithms 2nd ed. ch. 47, the
 //   ELP-2000/82 series), geocentric, with light-time and aberration.
-// - Precession-nutation IAU 2006/2000A (eraNut06a, eraPn06); the true
-//   ecliptic and equinox of date: the true equator of date turned by the true
-//   obliquity (eraObl06 plus the nutation in obliquity).
-// - The lagna from the apparent sidereal time (eraGst06 on the same
-//   precession-nutation matrix), the true obliquity and the latitude:
+// - Precession IAU 2006 (eraPn06) with the IAU 2000B nutation (eraNut00b:
+//   within 1 mas of IAU 2000A in 1995–2050, and a few mas over the century,
+//   at a twentieth of its cost); the true ecliptic and equinox of date: the
+//   true equator of date turned by the true obliquity.
+// - The lagna from the apparent sidereal time (eraGmst06 plus the equation
+//   of the equinoxes: Δψ cos ε_A and eraEect00's complementary terms), the
+//   true obliquity and the latitude:
 //   tan λ = cos θ / −(sin θ cos ε + tan φ sin ε), θ the local sidereal time
 //   (Meeus, ch. 14).
 // - Rahu: the Moon's mean ascending node (eraFaom03, IERS Conventions 2003)
