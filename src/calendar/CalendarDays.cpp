@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calendar/EclipseNotes.h"
 #include "day/DayTables.h"
 
 namespace velmora {
@@ -119,6 +120,9 @@ MonthGrid MonthGridOf(int year, int month, const CalendarSpan& span, const DayZo
             }
         }
         if (day.sankranti) cell->sankranti = SignName(day.sankranti->sign) + " Sankranti";
+        for (const Eclipse& e : day.eclipses) {
+            cell->eclipses.push_back(EclipseBoxText(e) + (e.visible ? " " + ClockText(e.localGreatestJdUt, zone) : ""));
+        }
         if (day.masa) {
             cell->masa = MasaText(*day.masa);
             AppendDistinct(months, cell->masa);

@@ -24,6 +24,7 @@ struct MonthCell {
     std::optional<MoonPhase> moon;  // a new or full moon falls in this day (sunrise to sunrise)
     std::vector<std::string> observances;  // short titles of the observances kept this day
     std::string sankranti;    // "Makara Sankranti" when the Sun enters a sign this day
+    std::vector<std::string> eclipses;  // "Chandra Grahan 18:47" when an eclipse is greatest this day
     std::string sunrise;      // "06:58" local clock; empty when the Sun does not rise
     std::string sunset;       // "17:24"
     std::string masa;         // the amanta month at sunrise, "Adhika Jyeshtha"

@@ -158,6 +158,21 @@ bool ValidPlace(const Observer& place) {
            std::fabs(place.latitude) <= 90 && std::fabs(place.longitude) <= 180 && std::fabs(place.height) < 1e5;
 }
 
+// Eclipses come only with a new or a full moon, and the greatest eclipse at a
+// place lies within a few hours of it: a day looks for eclipses only when the
+// end of a Purnima or an Amavasya falls within 0.3 days of it.
+bool NewOrFullMoonNear(const HinduDay& d) {
+    constexpr double kMargin = 0.3;
+    for (const DayElement& e : d.tithi) {
+        const bool endsSyzygy = e.number == 15 || e.number == 30;
+        const bool startsAfterSyzygy = e.number == 16 || e.number == 1;
+        for (const double t : {endsSyzygy ? e.endJdUt : NAN, startsAfterSyzygy ? e.startJdUt : NAN}) {
+            if (t >= d.startJdUt - kMargin && t <= d.endJdUt + kMargin) return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 DayKalams KalamsOf(std::optional<double> sunrise, std::optional<double> sunset, std::optional<double> previousSunset,
@@ -287,6 +302,7 @@ std::optional<HinduDay> ComputeHinduDay(int year, int month, int day, const Obse
     d.masa = LunarMonthAt(d.startJdUt);
     const std::vector<Sankranti> sankrantis = SankrantisBetween(d.startJdUt, d.endJdUt);
     if (!sankrantis.empty()) d.sankranti = sankrantis.front();
+    if (NewOrFullMoonNear(d)) d.eclipses = EclipsesBetween(d.startJdUt, d.endJdUt, place);
     return d;
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "astronomy/Eclipses.h"
 #include "astronomy/RiseSet.h"
 #include "day/DayZone.h"
 #include "day/LunarMonth.h"
@@ -79,6 +80,7 @@ struct HinduDay {
 
     std::optional<LunarMonth> masa;         // at the day's start
     std::optional<Sankranti> sankranti;     // the first in startJdUt..endJdUt
+    std::vector<Eclipse> eclipses;          // greatest at the place in startJdUt..endJdUt (Eclipses.h)
 };
 
 // The kalams and muhurtas of a day from its sunrise and sunset (and the

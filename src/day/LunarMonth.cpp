@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astronomy/Angles.h"
+#include "astronomy/ApparentSun.h"
 #include "astronomy/Calendar.h"
 #include "astronomy/Elements.h"
 #include "astronomy/Epochs.h"
@@ -23,13 +24,18 @@ constexpr double kAngleTolerance = 1e-7;  // degrees: under 10 ms of the Sun, 1 
 
 double Wrap180(double x) { return x - 360 * std::floor((x + 180) / 360); }
 
-double SiderealSunAtJde(double jde) { return Normalize360(SunLongitude(jde).longitude + NegativeAyanamsa(jde)); }
+// The sidereal Sun of the solar calendar: the apparent Sun less the Lahiri
+// ayanamsa (ApparentSun.h), at a moment in TT with the observed ΔT.
+double SolarSiderealAtTt(double jdTt) { return LahiriSunLongitude(jdTt); }
 
-// The JDE near `guess` at which the sidereal Sun is at `target` degrees.
+// The same at a moment on the panchang's ephemeris time scale (its new moons).
+double SolarSiderealAtJde(double jde) { return SolarSiderealAtTt(TerrestrialFromUniversal(UniversalFromEphemeris(jde))); }
+
+// The moment (TT) near `guess` at which the sidereal Sun is at `target` degrees.
 std::optional<double> SunAtSiderealLongitude(double guess, double target) {
     double t = guess;
     for (int i = 0; i < kMaxSteps; ++i) {
-        const double off = Wrap180(target - SiderealSunAtJde(t));
+        const double off = Wrap180(target - SolarSiderealAtTt(t));
         if (!std::isfinite(off)) return std::nullopt;
         if (std::fabs(off) < kAngleTolerance) return t;
         t += off / kSunMeanMotion;
@@ -71,20 +77,20 @@ double EphemerisFromUniversal(double jdUt) { return jdUt + DeltaTHours(jdUt) / 2
 
 double UniversalFromEphemeris(double jde) { return jde - DeltaTHours(jde) / 24; }
 
-double SiderealSunLongitude(double jdUt) { return SiderealSunAtJde(EphemerisFromUniversal(jdUt)); }
+double SiderealSunLongitude(double jdUt) { return SolarSiderealAtTt(TerrestrialFromUniversal(jdUt)); }
 
 std::vector<Sankranti> SankrantisBetween(double jdUtFrom, double jdUtTo) {
     std::vector<Sankranti> found;
     if (!(InRange(jdUtFrom) && InRange(jdUtTo) && jdUtFrom < jdUtTo)) return found;
-    const double fromJde = EphemerisFromUniversal(jdUtFrom);
-    const double toJde = EphemerisFromUniversal(jdUtTo);
-    const double longitude = SiderealSunAtJde(fromJde);
+    const double fromJde = TerrestrialFromUniversal(jdUtFrom);
+    const double toJde = TerrestrialFromUniversal(jdUtTo);
+    const double longitude = SolarSiderealAtTt(fromJde);
     int sign = SignOf(longitude) + 1;  // the next sign to enter
     double guess = fromJde + (30.0 * sign - longitude) / kSunMeanMotion;
     for (;;) {
         const std::optional<double> t = SunAtSiderealLongitude(guess, 30.0 * (sign % 12));
         if (!t || *t >= toJde) break;
-        if (*t >= fromJde) found.push_back({sign % 12, UniversalFromEphemeris(*t)});
+        if (*t >= fromJde) found.push_back({sign % 12, UniversalFromTerrestrial(*t)});
         ++sign;
         guess = *t + 30 / kSunMeanMotion;
     }
@@ -112,8 +118,8 @@ std::optional<LunarMonth> LunarMonthAt(double jdUt) {
     const double k = LunationAtOrBefore(jde);
     const double start = NewMoonTime(jde, k);
     const double end = NewMoonTime(jde, k + 1);
-    const int startSign = SignOf(SiderealSunAtJde(start));
-    const int endSign = SignOf(SiderealSunAtJde(end));
+    const int startSign = SignOf(SolarSiderealAtJde(start));
+    const int endSign = SignOf(SolarSiderealAtJde(end));
     const int sankrantis = (endSign - startSign + 12) % 12;
 
     LunarMonth m;

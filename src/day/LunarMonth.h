@@ -3,12 +3,15 @@
 #include <optional>
 #include <vector>
 
-// New and full moons, sankrantis and the lunar month, on the panchang's own
-// theories: its Sun and Moon (src/astronomy), minus its ayanamsa
-// (NegativeAyanamsa) for sidereal places, and its new-moon series, which is
-// where the tithi spans put the new moon. Every moment here is a Julian day in
-// universal time (the searches run in ephemeris time and take the panchang's
-// ΔT off at the end), so it shows on a clock the way the day's times do.
+// New and full moons, sankrantis and the lunar month. The new and full moons
+// are the panchang's own theories: its Sun and Moon (src/astronomy) and its
+// new-moon series, which is where the tithi spans put the new moon. The
+// sidereal Sun of the solar calendar (the sankrantis, the solar months and the
+// sign that names a lunar month) is the accurate one of ApparentSun.h: the
+// apparent Sun from ERFA less the Lahiri ayanamsa, with the observed ΔT,
+// within a minute of the Swiss Ephemeris's Lahiri (docs/accuracy.md). Every
+// moment here is a Julian day in universal time, so it shows on a clock the way
+// the day's times do.
 //
 // The lunar month (amanta: new moon to new moon) is named from the sidereal
 // sign the Sun is in at the new moon that begins it (DayTables.h). A month in
@@ -32,8 +35,11 @@ struct LunarPhase {
     double jdUt = 0;
 };
 
-// Sankrantis in [jdUtFrom, jdUtTo), in time order. Empty for an empty or
-// non-finite range, and for ranges longer than 200 years.
+// Sankrantis in [jdUtFrom, jdUtTo), in time order, each to well under a
+// second of the accurate sidereal Sun. Empty for an empty or non-finite range,
+// and for ranges longer than 200 years. The one source of sankranti moments:
+// the Hindu day (HinduDay.h), the month calendar and the calendar file
+// (CalendarDays.h), the solar months and the solar festivals use it.
 std::vector<Sankranti> SankrantisBetween(double jdUtFrom, double jdUtTo);
 
 // New and full moons in [jdUtFrom, jdUtTo), in time order. The new moons are
@@ -58,7 +64,9 @@ struct LunarMonth {
 // that is no finite number or lies outside the years 1000..3000.
 std::optional<LunarMonth> LunarMonthAt(double jdUt);
 
-// The sidereal longitude of the Sun, degrees 0..360, at a moment (UT).
+// The sidereal longitude of the Sun, degrees 0..360, at a moment (UT): the
+// accurate Sun of the solar calendar (the one SankrantisBetween follows), so a
+// solar month read from it agrees with the sankranti moments.
 double SiderealSunLongitude(double jdUt);
 
 // UT to ephemeris time and back with the panchang's ΔT.

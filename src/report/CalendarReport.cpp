@@ -10,7 +10,9 @@
 #include "names/NameTables.h"
 #include "names/TextColumns.h"
 #include "panchang/PanchangTables.h"
+#include "calendar/EclipseNotes.h"
 #include "report/DayReport.h"
+#include "report/EclipseJson.h"
 
 namespace velmora {
 
@@ -51,6 +53,19 @@ Json ObservanceJson(const ObservanceEntry& entry, const DayZone& zone, Language 
                       {"end", Moment(entry.tithi.end, zone)}}},
                 {"rule", entry.how == TithiOnDay::Kshaya ? "kshaya" : "sunrise"},
                 {"kept", entry.kept}};
+}
+
+// The eclipses of the span's days whose local date lies in the year (and the
+// month, unless 0).
+std::vector<Eclipse> EclipsesIn(const CalendarSpan& span, const DayZone& zone, int year, int month) {
+    std::vector<Eclipse> found;
+    for (const HinduDay& day : span.days) {
+        for (const Eclipse& e : day.eclipses) {
+            const std::optional<UtcTime> local = UtcFromJulianDay(e.localGreatestJdUt + zone.OffsetHours(e.localGreatestJdUt) / 24);
+            if (local && local->year == year && (month == 0 || local->month == month)) found.push_back(e);
+        }
+    }
+    return found;
 }
 
 Json EventsJson(const CalendarSpan& span, const DayZone& zone, int year, int month, Json& sankrantis,
@@ -124,6 +139,7 @@ std::string MonthJson(int year, int month, const CalendarSpan& span, const DayZo
     j["observances"] = EventsJson(span, zone, year, month, sankrantis, phases, language);
     j["sankrantis"] = sankrantis;
     j["moon_phases"] = phases;
+    j["eclipses"] = EclipsesJson(EclipsesIn(span, zone, year, month), zone);
     return j.dump() + "\n";
 }
 
@@ -154,6 +170,7 @@ std::string MonthText(int year, int month, const CalendarSpan& span, const DayZo
             add(word(phase.phase == MoonPhase::Full ? "full moon" : "new moon") + " " + Clock(phase.moment, zone));
         }
         if (day.sankranti) add(cell->sankranti + " " + Clock(day.sankranti->jdUt, zone));
+        for (const Eclipse& e : day.eclipses) add(EclipseBoxText(e) + " " + Clock(e.localGreatestJdUt, zone));
         out += Padded(DateText(date), 12) + Padded(LocalizedWeekdayShort(WeekdayOf(date), language), 5) +
                Padded(Clock(day.sunrise, zone), 7) + Padded(Clock(day.sunset, zone), 7) +
                Padded(cell->tithi + " (" + cell->paksha + ")", 23) + Padded(cell->nakshatra, 22) + notes;
@@ -176,6 +193,7 @@ std::string YearJson(int year, const CalendarSpan& span, const DayZone& zone, co
     j["observances"] = EventsJson(span, zone, year, 0, sankrantis, phases, language);
     j["sankrantis"] = sankrantis;
     j["moon_phases"] = phases;
+    j["eclipses"] = EclipsesJson(EclipsesIn(span, zone, year, 0), zone);
     return j.dump() + "\n";
 }
 
@@ -195,6 +213,7 @@ CalendarFeed YearFeed(int year, const CalendarSpan& span, const DayZone& zone, c
         if (entry.date.year == year) observances.push_back(entry);
     }
     feed.events = ObservanceEvents(observances, span.sankrantis, span.phases, Slug(placeLabel), OffsetOf(zone));
+    for (const Eclipse& e : EclipsesIn(span, zone, year, 0)) feed.events.push_back(EclipseEvent(e, zone, Slug(placeLabel)));
     return LocalizedFeed(std::move(feed), language);
 }
 

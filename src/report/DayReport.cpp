@@ -16,6 +16,9 @@
 #include "panchang/PanchangTables.h"
 #include "report/CommandLine.h"
 
+#include "calendar/EclipseNotes.h"
+#include "report/EclipseJson.h"
+
 namespace velmora {
 
 namespace {
@@ -196,6 +199,7 @@ std::string DayJsonLine(const HinduDay& day, const DayZone& zone, Language langu
     } else {
         j["sankranti"] = nullptr;
     }
+    j["eclipses"] = EclipsesJson(day.eclipses, zone);
     return j.dump() + "\n";
 }
 
@@ -276,6 +280,13 @@ std::string DayText(const HinduDay& day, const DayZone& zone, Language language)
     line(word("Sankranti"), day.sankranti ? sign(day.sankranti->sign) + (language == Language::English ? " at " : " – ") +
                                                 Readable(day.sankranti->jdUt, zone, "?")
                                           : word("none in this day"));
+    for (const Eclipse& eclipse : day.eclipses) {
+        bool first = true;
+        for (const std::string& text : EclipseLines(eclipse, zone)) {
+            line(first ? "Eclipse" : "", text);
+            first = false;
+        }
+    }
     return out;
 }
 

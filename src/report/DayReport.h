@@ -40,7 +40,8 @@ std::vector<CivilDate> DatesFromOptions(const FriendlyOptions& options);
 // moonrise, moonset (clock times with their offset, or null), note (null or
 // why a rising or setting is missing), vara, tithi, nakshatra, yoga, karana
 // (lists of spans), rahu_kalam, yamaganda, gulika_kalam, abhijit_muhurta,
-// brahma_muhurta (spans or null), masa, shaka_year, vikram_year, sankranti.
+// brahma_muhurta (spans or null), masa, shaka_year, vikram_year, sankranti,
+// eclipses (a list, EclipseJson.h; empty on most days).
 // The "name" values follow `language`; keys and every other value do not.
 std::string DayJsonLine(const HinduDay& day, const DayZone& zone, Language language = Language::English);
 

@@ -5,6 +5,7 @@
 
 #include "astronomy/Calendar.h"
 #include "astronomy/Epochs.h"
+#include "calendar/EclipseNotes.h"
 #include "day/DayTables.h"
 #include "day/HinduDay.h"
 #include "engine/Engine.h"
@@ -110,6 +111,7 @@ std::optional<DayTabValues> DayTabValuesOf(const BirthRecord& birth) {
         v[13] = "Shaka " + std::to_string(day->masa->shakaYear) + ", Vikram " + std::to_string(day->masa->vikramYear);
     }
     v[14] = day->note;
+    v[15] = EclipsesLine(day->eclipses, zone);
     return v;
 }
 
@@ -124,6 +126,8 @@ DayTabValues DayTabSizingValues() {
     v[12] = "Adhika Margashirsha (amanta), Adhika Margashirsha (purnimanta), Krishna paksha";
     v[13] = "Shaka 1972, Vikram 2107";
     v[14] = "The Sun does not rise on the next date; the day ends at midnight.";
+    v[15] = "Total lunar eclipse (Chandra Grahan), visible in part: penumbral eclipse begins 23:59:59 … partial "
+            "eclipse ends 23:59:59; greatest 23:59:59; sutak from 23:59:59";
     return v;
 }
 

@@ -134,6 +134,9 @@ void PaintCell(const MonthCell& cell, QPainter& painter, const QRectF& rect, boo
         wanted.push_back({Text(observance), &tiny, QColor(0x9a, 0x1b, 0x1b), false});
     }
     if (!cell.sankranti.empty()) wanted.push_back({Text(cell.sankranti), &tiny, QColor(0x15, 0x4a, 0x8a), false});
+    for (const std::string& eclipse : cell.eclipses) {
+        wanted.push_back({Text(eclipse), &tiny, QColor(0x5b, 0x2a, 0x86), false});
+    }
     wanted.push_back({QStringLiteral("↑%1  ↓%2")
                           .arg(cell.sunrise.empty() ? QStringLiteral("–") : Text(cell.sunrise),
                                cell.sunset.empty() ? QStringLiteral("–") : Text(cell.sunset)),

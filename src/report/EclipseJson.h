@@ -1,0 +1,25 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <vector>
+
+#include "astronomy/Eclipses.h"
+#include "day/DayZone.h"
+
+// Eclipses as JSON, the same shape in the day (`"eclipses"` of --day --json),
+// the month and the year (--year --json):
+//   {"key": "lunar-total", "title": "Total lunar eclipse (Chandra Grahan)",
+//    "date": "2026-03-03" (local date of the greatest eclipse at the place),
+//    "greatest": clock time of the greatest eclipse (globally),
+//    "magnitude", "penumbral_magnitude" (lunar) or "obscuration" (solar, at the place),
+//    "local_kind": what the place gets ("solar-partial" ...),
+//    "visible": true/false, "visibility": words,
+//    "contacts": [{"key": "U1", "name": "partial eclipse begins", "time": clock time,
+//                  "altitude": degrees, "above_horizon": true/false}, ...],
+//    "sutak": {"start", "end"} or null}
+namespace velmora {
+
+nlohmann::ordered_json EclipsesJson(const std::vector<Eclipse>& eclipses, const DayZone& zone);
+
+}  // namespace velmora
