@@ -54,6 +54,42 @@ Sky SkyAt(double jdTt) {
     return s;
 }
 
+// The Sun and the Moon over one eclipse: sampled every two hours and
+// interpolated with four-point Lagrange polynomials, which the searches then
+// query a few hundred times. Over two hours the Moon's path bends so little
+// that the interpolation is good to a thousandth of an arcsecond.
+class SkyTrack {
+public:
+    explicit SkyTrack(double centreTt) : first_(centreTt - kHalfSpan) {
+        for (int i = 0; i < kNodes; ++i) nodes_[i] = SkyAt(first_ + i * kStep);
+    }
+
+    Sky At(double jdTt) const {
+        double x = (jdTt - first_) / kStep;
+        if (!std::isfinite(x)) x = 0;
+        const int j = std::clamp(static_cast<int>(std::floor(x)), 1, kNodes - 3);
+        const double u = x - j;  // between nodes j and j + 1, nodes j - 1 .. j + 2 used
+        const double w[4] = {-u * (u - 1) * (u - 2) / 6, (u + 1) * (u - 1) * (u - 2) / 2,
+                             -(u + 1) * u * (u - 2) / 2, (u + 1) * u * (u - 1) / 6};
+        Sky s{};
+        for (int k = 0; k < 4; ++k) {
+            const Sky& n = nodes_[j - 1 + k];
+            for (int i = 0; i < 3; ++i) {
+                s.sun[i] += w[k] * n.sun[i];
+                s.moon[i] += w[k] * n.moon[i];
+            }
+        }
+        return s;
+    }
+
+    static constexpr double kHalfSpan = 1.25;  // days either side of the mean syzygy
+private:
+    static constexpr double kStep = 2.0 / 24;
+    static constexpr int kNodes = static_cast<int>(2 * kHalfSpan / kStep) + 1;
+    double first_;
+    Sky nodes_[kNodes];
+};
+
 // What stays fixed over one eclipse (a few hours): the GCRS-to-true-of-date
 // matrix and the equation of the equinoxes move by well under 0.01" in them.
 struct Frame {
@@ -89,8 +125,8 @@ struct Topocentric {
     double zenith[3];
 };
 
-Topocentric SeenFrom(const Frame& f, double jdTt) {
-    const Sky sky = SkyAt(jdTt);
+Topocentric SeenFrom(const Frame& f, const SkyTrack& track, double jdTt) {
+    const Sky sky = track.At(jdTt);
     Topocentric t{};
     double rbpn[3][3];
     std::memcpy(rbpn, f.rbpn, sizeof rbpn);
@@ -187,8 +223,8 @@ struct Shadow {
     double moonDistance;  // AU
 };
 
-Shadow ShadowAt(double jdTt) {
-    const Sky s = SkyAt(jdTt);
+Shadow ShadowAt(const SkyTrack& track, double jdTt) {
+    const Sky s = track.At(jdTt);
     const double antiSun[3] = {-s.sun[0], -s.sun[1], -s.sun[2]};
     const double dm = Norm(s.moon);
     const double ds = Norm(s.sun);
@@ -205,9 +241,10 @@ Shadow ShadowAt(double jdTt) {
 }
 
 std::optional<Eclipse> LunarEclipseNear(double fullMoonTt, const Observer& place) {
-    const double greatest =
-        Minimum([](double t) { return ShadowAt(t).distance; }, fullMoonTt - 1.2, fullMoonTt + 1.2, 0.2 * kSecond);
-    const Shadow at = ShadowAt(greatest);
+    const SkyTrack track(fullMoonTt);
+    const double greatest = Minimum([&](double t) { return ShadowAt(track, t).distance; }, fullMoonTt - 0.8,
+                                    fullMoonTt + 0.8, 0.2 * kSecond);
+    const Shadow at = ShadowAt(track, greatest);
     if (at.distance >= at.penumbra + at.moonRadius) return std::nullopt;
 
     Eclipse e;
@@ -240,7 +277,7 @@ std::optional<Eclipse> LunarEclipseNear(double fullMoonTt, const Observer& place
     };
     const Frame frame = MakeFrame(place, greatest);
     auto contact = [&](const char* key, const char* name, double tt) {
-        const Topocentric t = SeenFrom(frame, tt);
+        const Topocentric t = SeenFrom(frame, track, tt);
         EclipseContact c;
         c.key = key;
         c.name = name;
@@ -259,11 +296,11 @@ std::optional<Eclipse> LunarEclipseNear(double fullMoonTt, const Observer& place
     double end = greatest;
     for (const Edge& edge : edges) {
         auto g = [&](double t) {
-            const Shadow s = ShadowAt(t);
+            const Shadow s = ShadowAt(track, t);
             return s.distance - edge.radius(s);
         };
-        const std::optional<double> in = Root(g, greatest - 0.5, greatest);
-        const std::optional<double> out = Root(g, greatest, greatest + 0.5);
+        const std::optional<double> in = Root(g, greatest - 0.3, greatest);
+        const std::optional<double> out = Root(g, greatest, greatest + 0.3);
         if (!in || !out) continue;
         before.push_back(contact(edge.in, edge.inName, *in));
         after.insert(after.begin(), contact(edge.out, edge.outName, *out));
@@ -305,8 +342,8 @@ struct Axis {
     double sunMoon;    // Earth radii
 };
 
-Axis AxisAt(double jdTt) {
-    const Sky s = SkyAt(jdTt);
+Axis AxisAt(const SkyTrack& track, double jdTt) {
+    const Sky s = track.At(jdTt);
     double u[3] = {s.moon[0] - s.sun[0], s.moon[1] - s.sun[1], s.moon[2] - s.sun[2]};
     const double d = Norm(u);
     for (double& x : u) x /= d;
@@ -321,9 +358,10 @@ Axis AxisAt(double jdTt) {
 }
 
 std::optional<Eclipse> SolarEclipseNear(double newMoonTt, const Observer& place) {
-    const double greatest =
-        Minimum([](double t) { return AxisAt(t).gamma; }, newMoonTt - 1.2, newMoonTt + 1.2, 0.2 * kSecond);
-    const Axis a = AxisAt(greatest);
+    const SkyTrack track(newMoonTt);
+    const double greatest = Minimum([&](double t) { return AxisAt(track, t).gamma; }, newMoonTt - 0.8,
+                                    newMoonTt + 0.8, 0.2 * kSecond);
+    const Axis a = AxisAt(track, greatest);
     const double sunR = kSunRadius / kEarthRadius;
     const double penumbra = kMoonKPartial + a.z * (sunR + kMoonKPartial) / a.sunMoon;
     if (a.gamma >= 1 + penumbra) return std::nullopt;
@@ -352,7 +390,7 @@ std::optional<Eclipse> SolarEclipseNear(double newMoonTt, const Observer& place)
         double altitude;
     };
     auto disc = [&](double t) {
-        const Topocentric tp = SeenFrom(frame, t);
+        const Topocentric tp = SeenFrom(frame, track, t);
         const double dm = Norm(tp.moon);
         return Disc{AngleBetween(tp.sun, tp.moon), std::asin(kSunRadius / Norm(tp.sun)),
                     std::asin(kMoonKPartial * kEarthRadius / dm), std::asin(kMoonKCentral * kEarthRadius / dm),

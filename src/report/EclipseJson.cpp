@@ -29,10 +29,14 @@ Json EclipsesJson(const std::vector<Eclipse>& eclipses, const DayZone& zone) {
         const std::string local = LocalTimeText(e.localGreatestJdUt, zone);
         j["date"] = local.size() >= 10 ? Json(local.substr(0, 10)) : Json(nullptr);
         j["greatest"] = Clock(e.greatestJdUt, zone);
-        j["magnitude"] = Rounded(solar ? e.localMagnitude : e.magnitude, 1e4);
-        if (solar) {
+        if (solar && !e.seenFromPlace) {
+            j["magnitude"] = nullptr;
+            j["obscuration"] = nullptr;
+        } else if (solar) {
+            j["magnitude"] = Rounded(e.localMagnitude, 1e4);
             j["obscuration"] = Rounded(e.localObscuration, 1e4);
         } else {
+            j["magnitude"] = Rounded(e.magnitude, 1e4);
             j["penumbral_magnitude"] = Rounded(e.penumbralMagnitude, 1e4);
         }
         j["local_kind"] = e.seenFromPlace ? Json(EclipseKindKey(e.localKind)) : Json(nullptr);

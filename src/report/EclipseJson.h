@@ -12,7 +12,9 @@
 //   {"key": "lunar-total", "title": "Total lunar eclipse (Chandra Grahan)",
 //    "date": "2026-03-03" (local date of the greatest eclipse at the place),
 //    "greatest": clock time of the greatest eclipse (globally),
-//    "magnitude", "penumbral_magnitude" (lunar) or "obscuration" (solar, at the place),
+//    "magnitude", "penumbral_magnitude" (lunar: umbral and penumbral) or
+//    "magnitude", "obscuration" (solar, at the place; null where the place is
+//    outside the Moon's shadow),
 //    "local_kind": what the place gets ("solar-partial" ...),
 //    "visible": true/false, "visibility": words,
 //    "contacts": [{"key": "U1", "name": "partial eclipse begins", "time": clock time,

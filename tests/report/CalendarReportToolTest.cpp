@@ -65,11 +65,16 @@ TEST(CalendarReportTool, YearCalendarFileReadsBackWithPythonIcalendarTheSameEver
                              "print(sum(x in ('Full moon','New moon') for x in s), sum(x.endswith(' Sankranti') for x in s),\n"
                              "      sum(x.startswith('Ekadasi (') for x in s), 'Makara Sankranti' in s,\n"
                              "      len(set(str(e['UID']) for e in ev))==len(ev), len(timed),\n"
-                             "      all(e.decoded('DTSTART').utcoffset().total_seconds()==0 for e in timed))\n";
+                             "      all(e.decoded('DTSTART').utcoffset().total_seconds()==0 for e in timed),\n"
+                             "      sorted(x for x in s if 'Grahan' in x))\n";
     const std::string counted = Output("/usr/bin/python3 '" + reader + "' '" + first + "'");
-    // 13 full and 12 new moons, 12 sankrantis, 24 Ekadashis; the moons and
-    // sankrantis timed in UTC, everything else all-day.
-    EXPECT_EQ(counted, "25 12 24 True True 37 True\n");
+    // 13 full and 12 new moons, 12 sankrantis, 24 Ekadashis, 4 eclipses; the
+    // moons, sankrantis and eclipses timed in UTC, everything else all-day.
+    // Of 2026's eclipses New Delhi sees only the lunar one of 3 March.
+    EXPECT_EQ(counted,
+              "25 12 24 True True 41 True ['Annular solar eclipse (Surya Grahan) – not visible here', "
+              "'Partial lunar eclipse (Chandra Grahan) – not visible here', 'Partial solar eclipse (Surya Grahan) "
+              "– not visible here', 'Total lunar eclipse (Chandra Grahan)']\n");
     std::filesystem::remove_all(Scratch("").parent_path());
 }
 
@@ -122,6 +127,15 @@ TEST(CalendarReportTool, ReadableMonthAndYearJsonWithTypedCoordinates) {
         ekadashis += entry["tithi"]["name"] == "Ekadasi" && entry["kept"] == true ? 1 : 0;
     }
     EXPECT_EQ(ekadashis, 24);
+    // The year's eclipses, in date order, as seen from New Delhi (NASA's canon:
+    // 17 Feb annular, 3 Mar total lunar, 12 Aug total solar, 28 Aug partial lunar).
+    ASSERT_EQ(j["eclipses"].size(), 4u);
+    EXPECT_EQ(j["eclipses"][1]["key"], "lunar-total");
+    EXPECT_EQ(j["eclipses"][1]["date"], "2026-03-03");
+    EXPECT_EQ(j["eclipses"][1]["visibility"], "visible in part");
+    EXPECT_EQ(j["eclipses"][0]["magnitude"], nullptr) << "the annular eclipse misses India";
+    EXPECT_EQ(j["eclipses"][2]["local_kind"], "solar-partial");
+    EXPECT_FALSE(j["eclipses"][2]["visible"].get<bool>()) << "the Sun has set in India";
 }
 
 TEST(CalendarReportTool, RefusesWhatTheModesDoNotTake) {
