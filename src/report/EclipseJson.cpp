@@ -25,7 +25,7 @@ Json EclipsesJson(const std::vector<Eclipse>& eclipses, const DayZone& zone) {
         const bool solar = IsSolar(e.kind);
         Json j;
         j["key"] = EclipseKindKey(e.kind);
-        j["title"] = EclipseTitle(e);
+        j["summary"] = EclipseTitle(e);
         const std::string local = LocalTimeText(e.localGreatestJdUt, zone);
         j["date"] = local.size() >= 10 ? Json(local.substr(0, 10)) : Json(nullptr);
         j["greatest"] = Clock(e.greatestJdUt, zone);
@@ -45,7 +45,7 @@ Json EclipsesJson(const std::vector<Eclipse>& eclipses, const DayZone& zone) {
         Json contacts = Json::array();
         for (const EclipseContact& c : e.contacts) {
             contacts.push_back(Json{{"key", c.key},
-                                    {"name", c.name},
+                                    {"phase", c.name},
                                     {"time", Clock(c.jdUt, zone)},
                                     {"altitude", Rounded(c.altitude, 10)},
                                     {"above_horizon", c.aboveHorizon}});
