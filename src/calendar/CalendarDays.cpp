@@ -1,6 +1,7 @@
 #include "calendar/CalendarDays.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "calendar/EclipseNotes.h"
 #include "day/DayTables.h"
@@ -9,9 +10,10 @@ namespace velmora {
 
 namespace {
 
+// "07:01" for 07:00:41: the clock rounded to the minute, as an almanac prints it.
 std::string ClockText(double jdUt, const DayZone& zone) {
-    const std::string text = LocalTimeText(jdUt, zone);  // "2026-12-07T07:00:41+05:30"
-    return text.size() >= 16 ? text.substr(11, 5) : std::string();
+    const std::string text = LocalMinuteText(jdUt, zone);  // "2026-12-07T07:01"
+    return text.size() == 16 ? text.substr(11, 5) : std::string();
 }
 
 const DayElement* InForceAt(const std::vector<DayElement>& elements, double jdUt) {
@@ -59,12 +61,27 @@ CalendarSpan ComputeCalendarSpan(const CalendarDate& first, int count, const Obs
     CalendarSpan span;
     std::vector<ObservanceDay> observanceDays;
     bool haveContext = false;
-    for (int i = -1; i < count; ++i) {
+    HinduDays hinduDays(place, zone);
+    // The day before the first (before a date the clock skips, the one
+    // before that): whether the first date's tithi held the sunrise before.
+    for (int back = 1; back <= 3; ++back) {
+        const CalendarDate date = AddDays(first, -back);
+        if (const std::optional<HinduDay> day = hinduDays.Day(date.year, date.month, date.day)) {
+            observanceDays.push_back(ObservanceDayOf(*day));
+            haveContext = true;
+            break;
+        }
+        if (!hinduDays.Skipped(date.year, date.month, date.day)) break;
+    }
+    for (int i = 0; i < count; ++i) {
         const CalendarDate date = AddDays(first, i);
-        const std::optional<HinduDay> day = ComputeHinduDay(date.year, date.month, date.day, place, zone);
+        const std::optional<HinduDay> day = hinduDays.Day(date.year, date.month, date.day);
         if (!day) {
-            // A gap: the next day cannot lean on the one before.
-            if (i < 0) continue;
+            span.troubles.push_back({date, hinduDays.Trouble(date.year, date.month, date.day)});
+            // A date the clock skips lies between two days that meet: the run
+            // of days goes on. After any other gap the next day cannot lean
+            // on the one before.
+            if (hinduDays.Skipped(date.year, date.month, date.day)) continue;
             if (!observanceDays.empty()) {
                 const auto found = ObservancesOf(observanceDays, haveContext);
                 span.observances.insert(span.observances.end(), found.begin(), found.end());
@@ -74,10 +91,6 @@ CalendarSpan ComputeCalendarSpan(const CalendarDate& first, int count, const Obs
             continue;
         }
         observanceDays.push_back(ObservanceDayOf(*day));
-        if (i < 0) {
-            haveContext = true;
-            continue;
-        }
         if (day->sankranti) span.sankrantis.push_back({SignName(day->sankranti->sign), day->sankranti->jdUt});
         for (const MoonPhaseMoment& phase : MoonPhasesOn(observanceDays.back())) span.phases.push_back(phase);
         span.days.push_back(*day);
@@ -152,6 +165,18 @@ MonthGrid BuildMonthGrid(int year, int month, const Observer& place, const DayZo
     if (length == 0) return {};
     const CalendarSpan span = ComputeCalendarSpan({year, month, 1}, length, place, zone);
     return MonthGridOf(year, month, span, zone);
+}
+
+std::string ClockOnDate(double jdUt, const DayZone& zone, const CalendarDate& date) {
+    static constexpr const char* months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const std::string text = LocalMinuteText(jdUt, zone);  // "2026-05-17T01:31"
+    if (text.size() != 16) return {};
+    const int year = std::atoi(text.substr(0, 4).c_str());
+    const int month = std::atoi(text.substr(5, 2).c_str());
+    const int day = std::atoi(text.substr(8, 2).c_str());
+    if (CalendarDate{year, month, day} == date || month < 1 || month > 12) return text.substr(11, 5);
+    return std::to_string(day) + " " + months[month - 1] + " " + text.substr(11, 5);
 }
 
 OffsetAt OffsetOf(const DayZone& zone) {

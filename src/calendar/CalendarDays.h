@@ -19,15 +19,26 @@ namespace velmora {
 // where the Sun does not rise), its end and its tithis.
 ObservanceDay ObservanceDayOf(const HinduDay& day);
 
+// A date of the range that has no Hindu day, and why (a date the zone's clock
+// skips: the day before it runs to the next sunrise on the clock).
+struct DateTrouble {
+    CalendarDate date;
+    std::string text;
+};
+
 struct CalendarSpan {
     std::vector<HinduDay> days;                // the dates asked for, in order (a date whose day fails is left out)
+    std::vector<DateTrouble> troubles;         // the dates left out, in order, each with its reason
     std::vector<ObservanceEntry> observances;  // in date order; kept == false for a second sunrise
     std::vector<SankrantiEvent> sankrantis;    // the sidereal Sun entering a sign during one of the days
     std::vector<MoonPhaseMoment> phases;       // new and full moons during the days
 };
 
 // The Hindu days of `count` dates from `first` (the day before is computed
-// too, to tell whether the first date's tithi held the sunrise before).
+// too, to tell whether the first date's tithi held the sunrise before),
+// computed together (HinduDays). A date without a day is listed in
+// `troubles` and the rest go on; a date the clock skips does not break the
+// run of days (the day before it ends where the day after it begins).
 CalendarSpan ComputeCalendarSpan(const CalendarDate& first, int count, const Observer& place, const DayZone& zone);
 
 // The month grid of a month from its days (`span` must hold the month's days).
@@ -39,6 +50,11 @@ MonthGrid BuildMonthGrid(int year, int month, const Observer& place, const DayZo
 
 // The clock offset (minutes east) of a zone at a moment, for event texts.
 OffsetAt OffsetOf(const DayZone& zone);
+
+// A moment's clock time for a date's line or cell, rounded to the minute:
+// "01:31" when it falls on that date, "17 May 01:31" when on another (an
+// event after midnight belongs to the Hindu day of the date before).
+std::string ClockOnDate(double jdUt, const DayZone& zone, const CalendarDate& date);
 
 // "Adhika Jyeshtha", "Vaishakha".
 std::string MasaText(const LunarMonth& masa);

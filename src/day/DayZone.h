@@ -32,23 +32,37 @@ private:
     double offsetHours_;
 };
 
-// An offset as ISO 8601 text, "+05:30", "-03:00", "+00:00" (rounded to the
-// minute; an offset that is no finite number of hours, or beyond ±18 h, is
-// "+00:00").
+// An offset as ISO 8601 text, "+05:30", "-03:00", "+00:00", with its seconds
+// when it has any (a local mean time: "+05:21:10"); an offset that is no
+// finite number of hours, or beyond ±18 h, is "+00:00".
 std::string OffsetText(double offsetHours);
 
 // The UT Julian day of local midnight at the start of a civil date on the
 // zone's clock (the offset taken at that moment, so a change at midnight
-// counts).
+// counts). Where the clock jumps over midnight (forward at midnight, or past
+// a whole date), the moment of the jump: a date the zone skips begins and
+// ends there. After the clock goes back over midnight, the first midnight.
+// Days past a month's end roll over into the next month.
 double LocalMidnight(int year, int month, int day, const DayZone& zone);
+
+// Whether a civil date is on the zone's clock at all: false for a date the
+// zone skips (Pacific/Apia went from 29 to 31 December 2011).
+bool DateOnClock(int year, int month, int day, const DayZone& zone);
 
 // A moment as local clock text to the second with its offset,
 // "2026-12-07T07:00:41+05:30"; the moment is rounded to the nearest second.
+// The offset keeps its seconds when it has any ("+05:21:10"), and the clock
+// reading is the moment plus that very offset.
 // Empty when the moment or offset is no finite number or lies outside the
 // years 1..9999.
 std::string LocalTimeText(double jdUt, const DayZone& zone);
 
 // The same with an offset given directly.
 std::string LocalTimeText(double jdUt, double offsetHours);
+
+// The local date and clock rounded to the nearest minute, "2026-12-07T07:01"
+// for 07:00:41 (rounding can carry into the next date). Empty as for
+// LocalTimeText.
+std::string LocalMinuteText(double jdUt, const DayZone& zone);
 
 }  // namespace velmora

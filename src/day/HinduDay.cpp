@@ -1,7 +1,9 @@
 #include "day/HinduDay.h"
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
+#include <map>
 
 #include "astronomy/Angles.h"
 #include "astronomy/Calendar.h"
@@ -9,6 +11,7 @@
 #include "astronomy/Sun.h"
 #include "astronomy/TransitionSearch.h"
 #include "day/DayTables.h"
+#include "day/ElementChanges.h"
 #include "engine/Engine.h"
 #include "panchang/MoonMansion.h"
 #include "panchang/PanchangReport.h"
@@ -19,106 +22,6 @@
 namespace velmora {
 
 namespace {
-
-constexpr double kStepAfterBoundary = 1.0 / 24;  // days: where the next element is looked at
-
-struct FoundElement {
-    int number;
-    std::string_view name;
-    PeriodMoments span;
-};
-
-std::optional<FoundElement> TithiAt(const SunMoon& at) {
-    const std::optional<int> index = TithiIndexOf(at.moon.longitude, at.sun.longitude);
-    if (!index || *index > 29) return std::nullopt;
-    const std::optional<PeriodMoments> span = ElongationSpans(at).Moments(*index, 12);
-    const std::optional<std::string_view> name = TithiNameOf(*index);
-    if (!span || !name) return std::nullopt;
-    return FoundElement{*index + 1, *name, *span};
-}
-
-std::optional<FoundElement> KaranaAt(const SunMoon& at) {
-    const std::optional<int> half = HalfTithiOf(at.moon.longitude, at.sun.longitude);
-    if (!half || *half > 59) return std::nullopt;
-    const std::optional<int> karana = KaranaIndexOf(*half);
-    const std::optional<PeriodMoments> span = ElongationSpans(at).Moments(*half, 6);
-    if (!span || !karana) return std::nullopt;
-    const std::optional<std::string_view> name = TableRow(KaranaNames, *karana);
-    if (!name) return std::nullopt;
-    return FoundElement{*half + 1, *name, *span};
-}
-
-std::optional<FoundElement> YogaAt(const SunMoon& at) {
-    const double negAyanamsa = NegativeAyanamsa(at.jde);
-    const double sum = YogaSumOf(negAyanamsa, at.moon.raw, at.sun.raw);
-    const std::optional<double> position = YogaPositionOf(sum);
-    if (!position) return std::nullopt;
-    const std::optional<int> index = YogaIndexOf(*position);
-    if (!index || *index > 26) return std::nullopt;
-    const std::optional<PeriodMoments> span = YogaPeriodMoments(at, sum, negAyanamsa);
-    const std::optional<std::string_view> name = TableRow(YogaNames, *index);
-    if (!span || !name) return std::nullopt;
-    return FoundElement{*index + 1, *name, *span};
-}
-
-std::optional<FoundElement> NakshatraAt(const SunMoon& at) {
-    // As the moment's report finds the mansion: the sidereal Moon's spans with
-    // the ayanamsa held at the moment.
-    SiderealMoonSpans spans(at, NegativeAyanamsa(at.jde));
-    const std::optional<int> pada = PadaIndexOf(spans.Longitude());
-    if (!pada) return std::nullopt;
-    const int mansion = *pada / PadasPerMansion;
-    const std::optional<PeriodMoments> span = spans.Moments(mansion, PadasPerMansion);
-    if (!span || mansion < 0 || mansion > 26) return std::nullopt;
-    return FoundElement{mansion + 1, NakshatraNames[static_cast<std::size_t>(mansion)], *span};
-}
-
-template <typename ElementAt>
-std::optional<DayElement> ElementFrom(const ReportMinute& minute, ElementAt elementAt) {
-    const std::optional<FoundElement> element = elementAt(SunMoonAt(minute.jde));
-    if (!element) return std::nullopt;
-    return DayElement{element->number, element->name, UniversalFromEphemeris(element->span.start),
-                      UniversalFromEphemeris(element->span.end), minute.jdUt};
-}
-
-// Every element of one kind in force between two moments (UT), in time
-// order: each searched from a whole minute inside it (the day's first minute,
-// then a minute a little after the end of the one before). With an anchor in
-// the day, the element holding it is searched from the anchor instead.
-template <typename ElementAt>
-std::vector<DayElement> ElementsOver(double from, double to, const DayZone& zone, std::optional<ReportMinute> anchor,
-                                     ElementAt elementAt) {
-    std::vector<DayElement> found;
-    double t = from;
-    double lastEnd = -std::numeric_limits<double>::infinity();
-    for (int guard = 0; guard < 16 && t < to; ++guard) {
-        const std::optional<ReportMinute> minute = ReportMinuteAtOrAfter(t, zone);
-        if (!minute) break;
-        std::optional<DayElement> element = ElementFrom(*minute, elementAt);
-        if (!element) break;
-        if (anchor && anchor->jdUt >= element->startJdUt && anchor->jdUt < element->endJdUt) {
-            if (std::optional<DayElement> anchored = ElementFrom(*anchor, elementAt)) element = anchored;
-        }
-        if (element->endJdUt > lastEnd) {
-            found.push_back(*element);
-            lastEnd = element->endJdUt;
-        }
-        if (!(lastEnd < to)) break;
-        // Past the boundary by an hour, or half the way to the day's end when
-        // that is nearer: the next element is in force there.
-        const double next = lastEnd + std::fmin(kStepAfterBoundary, 0.5 * (to - lastEnd));
-        t = next > t ? next : t + kStepAfterBoundary;
-    }
-    // The day's first whole minute can lie past a boundary just after its
-    // start: the element before it is then searched from half an hour earlier.
-    if (!found.empty() && found.front().startJdUt > from) {
-        if (const std::optional<ReportMinute> minute = ReportMinuteAtOrAfter(found.front().startJdUt - 1.0 / 48, zone)) {
-            const std::optional<DayElement> before = ElementFrom(*minute, elementAt);
-            if (before && before->endJdUt < found.front().endJdUt) found.insert(found.begin(), *before);
-        }
-    }
-    return found;
-}
 
 std::optional<double> FirstCrossing(const std::vector<HorizonCrossing>& crossings, bool rising, double from,
                                     double to) {
@@ -214,11 +117,138 @@ std::optional<ReportMinute> ReportMinuteAtOrAfter(double jdUt, const DayZone& zo
     return ReportMinute{moment.jdUt, moment.jde};
 }
 
-std::optional<HinduDay> ComputeHinduDay(int year, int month, int day, const Observer& place, const DayZone& zone,
-                                        std::optional<double> anchorJdUt) {
+namespace {
+
+// A civil date by its Julian day at 0h (…​.5), and back.
+struct Civil {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+std::optional<Civil> CivilOf(double jd0) {
+    CalendarMoment date;
+    if (!CalendarFromJulianDay(jd0 + 0.5, date)) return std::nullopt;
+    return Civil{static_cast<int>(date.year), static_cast<int>(date.month), static_cast<int>(date.day)};
+}
+
+std::string DateText(const Civil& c) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", c.year, c.month, c.day);
+    return text;
+}
+
+// A skipped date is followed by a date on the clock within this many days
+// (zones have skipped one date at a time).
+constexpr int kLongestSkip = 3;
+
+}  // namespace
+
+// What one civil date holds on the clock: where it begins and ends (UT) and
+// the Sun's crossings between (searched over exactly that span, whoever asks).
+struct HinduDays::State {
+    Observer place;
+    const DayZone& zone;
+    struct SolarDate {
+        double midnight = 0;
+        double nextMidnight = 0;
+        bool onClock = false;
+        bool searched = false;
+        std::vector<HorizonCrossing> sun;
+    };
+    std::map<long long, SolarDate> dates;  // by the date's Julian day number
+    ElementChanges changes;
+
+    State(const Observer& p, const DayZone& z) : place(p), zone(z) {}
+
+    static long long Key(double jd0) { return static_cast<long long>(std::floor(jd0 + 0.5)); }
+
+    SolarDate& DateAt(double jd0, bool withSun) {
+        SolarDate& date = dates[Key(jd0)];
+        if (date.midnight == 0 && date.nextMidnight == 0) {
+            const std::optional<Civil> c = CivilOf(jd0);
+            if (c) {
+                date.midnight = LocalMidnight(c->year, c->month, c->day, zone);
+                date.nextMidnight = LocalMidnight(c->year, c->month, c->day + 1, zone);
+            } else {
+                date.midnight = date.nextMidnight = std::numeric_limits<double>::quiet_NaN();
+            }
+            date.onClock = std::isfinite(date.midnight) && std::isfinite(date.nextMidnight) &&
+                           date.midnight < date.nextMidnight && date.nextMidnight - date.midnight < 3;
+        }
+        if (withSun && !date.searched) {
+            date.searched = true;
+            if (date.onClock) date.sun = HorizonCrossings(RiseSetBody::Sun, place, date.midnight, date.nextMidnight);
+        }
+        return date;
+    }
+
+    // The nearest date on the clock after (step +1) or before (step -1) a
+    // date, within kLongestSkip days; its 0h Julian day.
+    std::optional<double> Neighbour(double jd0, int step) {
+        for (int k = 1; k <= kLongestSkip; ++k) {
+            const double other = jd0 + step * k;
+            if (DateAt(other, false).onClock) return other;
+        }
+        return std::nullopt;
+    }
+
+    // Keeps the dates a run of days will still ask for (the last few).
+    void Forget(double jd0) {
+        const long long keep = Key(jd0) - kLongestSkip - 1;
+        while (!dates.empty() && dates.begin()->first < keep) dates.erase(dates.begin());
+    }
+};
+
+HinduDays::HinduDays(const Observer& place, const DayZone& zone) : state_(std::make_unique<State>(place, zone)) {}
+HinduDays::~HinduDays() = default;
+
+std::string HinduDays::Trouble(int year, int month, int day) {
+    if (!ValidPlace(state_->place)) return "The place is not a latitude from -90 to 90 and a longitude from -180 to 180.";
+    if (year < 1000 || year > 3000 || !GregorianWeekday(year, month, day)) {
+        return "There is no date " + std::to_string(year) + "-" + std::to_string(month) + "-" + std::to_string(day) +
+               " in the years 1000 to 3000.";
+    }
+    const Civil asked{year, month, day};
+    const double jd0 = JulianDayFromDate(month, day, year);
+    const State::SolarDate& date = state_->DateAt(jd0, false);
+    if (date.onClock) return {};
+    if (!(std::isfinite(date.midnight) && std::isfinite(date.nextMidnight))) {
+        return "The zone gives no usable clock offset on " + DateText(asked) + ".";
+    }
+    if (date.nextMidnight - date.midnight >= 3) return "The zone's clock is not usable around " + DateText(asked) + ".";
+    std::string text = DateText(asked) + " is not on this clock: the zone skips it";
+    const std::optional<double> before = state_->Neighbour(jd0, -1);
+    const std::optional<double> after = state_->Neighbour(jd0, +1);
+    const std::optional<Civil> from = before ? CivilOf(*before) : std::nullopt;
+    const std::optional<Civil> to = after ? CivilOf(*after) : std::nullopt;
+    if (from && to) text += ", going from " + DateText(*from) + " straight to " + DateText(*to);
+    return text + ".";
+}
+
+bool HinduDays::Skipped(int year, int month, int day) {
+    if (year < 1000 || year > 3000 || !GregorianWeekday(year, month, day)) return false;
+    const State::SolarDate& date = state_->DateAt(JulianDayFromDate(month, day, year), false);
+    return std::isfinite(date.midnight) && std::isfinite(date.nextMidnight) && !(date.midnight < date.nextMidnight);
+}
+
+std::optional<HinduDay> HinduDays::Day(int year, int month, int day) {
+    State& s = *state_;
+    const Observer& place = s.place;
     if (year < 1000 || year > 3000 || !ValidPlace(place)) return std::nullopt;
     const std::optional<int> weekday = GregorianWeekday(year, month, day);
     if (!weekday) return std::nullopt;
+    const double jd0 = JulianDayFromDate(month, day, year);
+    s.Forget(jd0);
+    const State::SolarDate& today = s.DateAt(jd0, true);
+    if (!today.onClock) return std::nullopt;
+    // The next date on the clock (the one after a skipped date) and the one before.
+    const std::optional<double> nextJd0 = s.Neighbour(jd0, +1);
+    if (!nextJd0) return std::nullopt;
+    const State::SolarDate& next = s.DateAt(*nextJd0, true);
+    const std::optional<double> previousJd0 = s.Neighbour(jd0, -1);
+    static const std::vector<HorizonCrossing> kNone;
+    const std::vector<HorizonCrossing>& before = previousJd0 ? s.DateAt(*previousJd0, true).sun : kNone;
 
     HinduDay d;
     d.year = year;
@@ -227,41 +257,16 @@ std::optional<HinduDay> ComputeHinduDay(int year, int month, int day, const Obse
     d.place = place;
     d.vara = *weekday;
 
-    // Local midnights of the date, the next and the one after (days past the
-    // month's end roll over into the next month).
-    const double midnight0 = LocalMidnight(year, month, day, zone);
-    const double midnight1 = LocalMidnight(year, month, day + 1, zone);
-    const double midnight2 = LocalMidnight(year, month, day + 2, zone);
-    // A zone with no usable offset (no number, beyond a day) gives no day.
-    if (!(std::isfinite(midnight0) && std::isfinite(midnight2) && midnight0 < midnight1 && midnight1 < midnight2 &&
-          midnight2 - midnight0 < 3)) {
-        return std::nullopt;
-    }
+    d.sunrise = FirstCrossing(today.sun, true, today.midnight, today.nextMidnight);
+    d.nextSunrise = FirstCrossing(next.sun, true, next.midnight, next.nextMidnight);
+    d.startJdUt = d.sunrise ? *d.sunrise : today.midnight;
+    d.endJdUt = d.nextSunrise ? *d.nextSunrise : next.midnight;
+    d.sunset = FirstCrossing(today.sun, false, d.startJdUt, d.endJdUt);
+    if (!d.sunset) d.sunset = FirstCrossing(next.sun, false, d.startJdUt, d.endJdUt);
+    d.previousSunset = LastCrossing(today.sun, false, d.startJdUt - 1, d.startJdUt);
+    if (!d.previousSunset) d.previousSunset = LastCrossing(before, false, d.startJdUt - 1, d.startJdUt);
 
-    // The Sun from the noon before to the noon after (local midnights ± half
-    // a day), which holds every event asked for on most days; the rest of the
-    // next date, or the day before, is searched only when an event is missing.
-    std::vector<HorizonCrossing> sun = HorizonCrossings(RiseSetBody::Sun, place, midnight0 - 0.5, midnight1 + 0.5);
-    const auto extend = [&](double from, double to) {
-        const std::vector<HorizonCrossing> more = HorizonCrossings(RiseSetBody::Sun, place, from, to);
-        sun.insert(sun.end(), more.begin(), more.end());
-    };
-    d.sunrise = FirstCrossing(sun, true, midnight0, midnight1);
-    d.nextSunrise = FirstCrossing(sun, true, midnight1, midnight1 + 0.5);
-    if (!d.nextSunrise) {
-        extend(midnight1 + 0.5, midnight2);
-        d.nextSunrise = FirstCrossing(sun, true, midnight1, midnight2);
-    }
-    d.startJdUt = d.sunrise ? *d.sunrise : midnight0;
-    d.endJdUt = d.nextSunrise ? *d.nextSunrise : midnight1;
-    d.sunset = FirstCrossing(sun, false, d.startJdUt, d.endJdUt);
-    d.previousSunset = LastCrossing(sun, false, d.startJdUt - 1, d.startJdUt);
-    if (!d.previousSunset) {
-        extend(midnight0 - 1, midnight0 - 0.5);
-        d.previousSunset = LastCrossing(sun, false, d.startJdUt - 1, d.startJdUt);
-    }
-
-    const double noon = 0.5 * (midnight0 + midnight1);
+    const double noon = 0.5 * (today.midnight + today.nextMidnight);
     if (!d.sunrise && !d.sunset) {
         AddNote(d.note, "The Sun does not rise or set on this date (" + StaysText(RiseSetBody::Sun, place, noon) +
                             "); the day runs from midnight to midnight.");
@@ -270,11 +275,21 @@ std::optional<HinduDay> ComputeHinduDay(int year, int month, int day, const Obse
     } else if (!d.sunset) {
         AddNote(d.note, "The Sun does not set before the day ends.");
     }
-    if (d.sunrise && !d.nextSunrise) AddNote(d.note, "The Sun does not rise on the next date; the day ends at midnight.");
+    const std::optional<Civil> nextDate = CivilOf(*nextJd0);
+    if (*nextJd0 - jd0 > 1.5 && nextDate) {
+        const std::optional<Civil> skipped = CivilOf(jd0 + 1);
+        AddNote(d.note, "The next date" + (skipped ? ", " + DateText(*skipped) + "," : std::string()) +
+                            " is not on this clock (the zone skips it); the day runs to " +
+                            (d.nextSunrise ? "the sunrise of " : "the midnight that begins ") + DateText(*nextDate) +
+                            ".");
+    } else if (d.sunrise && !d.nextSunrise) {
+        AddNote(d.note, "The Sun does not rise on the next date; the day ends at midnight.");
+    }
 
-    const std::vector<HorizonCrossing> moon = HorizonCrossings(RiseSetBody::Moon, place, midnight0, midnight1);
-    d.moonrise = FirstCrossing(moon, true, midnight0, midnight1);
-    d.moonset = FirstCrossing(moon, false, midnight0, midnight1);
+    const std::vector<HorizonCrossing> moon =
+        HorizonCrossings(RiseSetBody::Moon, place, today.midnight, today.nextMidnight);
+    d.moonrise = FirstCrossing(moon, true, today.midnight, today.nextMidnight);
+    d.moonset = FirstCrossing(moon, false, today.midnight, today.nextMidnight);
     if (!d.moonrise && !d.moonset) {
         AddNote(d.note, "The Moon does not rise or set on this date (" + StaysText(RiseSetBody::Moon, place, noon) + ").");
     } else if (!d.moonrise) {
@@ -283,14 +298,10 @@ std::optional<HinduDay> ComputeHinduDay(int year, int month, int day, const Obse
         AddNote(d.note, "The Moon does not set on this date.");
     }
 
-    std::optional<ReportMinute> anchor;
-    if (anchorJdUt && *anchorJdUt >= d.startJdUt && *anchorJdUt < d.endJdUt) {
-        anchor = ReportMinuteAtOrAfter(*anchorJdUt - 0.5 / 86400, zone);
-    }
-    d.tithi = ElementsOver(d.startJdUt, d.endJdUt, zone, anchor, TithiAt);
-    d.nakshatra = ElementsOver(d.startJdUt, d.endJdUt, zone, anchor, NakshatraAt);
-    d.yoga = ElementsOver(d.startJdUt, d.endJdUt, zone, anchor, YogaAt);
-    d.karana = ElementsOver(d.startJdUt, d.endJdUt, zone, anchor, KaranaAt);
+    d.tithi = s.changes.Over(ElementKind::Tithi, d.startJdUt, d.endJdUt);
+    d.nakshatra = s.changes.Over(ElementKind::Nakshatra, d.startJdUt, d.endJdUt);
+    d.yoga = s.changes.Over(ElementKind::Yoga, d.startJdUt, d.endJdUt);
+    d.karana = s.changes.Over(ElementKind::Karana, d.startJdUt, d.endJdUt);
 
     const DayKalams kalams = KalamsOf(d.sunrise, d.sunset, d.previousSunset, d.vara);
     d.rahuKalam = kalams.rahuKalam;
@@ -306,6 +317,12 @@ std::optional<HinduDay> ComputeHinduDay(int year, int month, int day, const Obse
     return d;
 }
 
+std::optional<HinduDay> ComputeHinduDay(int year, int month, int day, const Observer& place, const DayZone& zone,
+                                        std::optional<double>) {
+    HinduDays days(place, zone);
+    return days.Day(year, month, day);
+}
+
 std::optional<HinduDay> HinduDayHolding(double jdUt, const Observer& place, const DayZone& zone) {
     if (!std::isfinite(jdUt)) return std::nullopt;
     const double offset = zone.OffsetHours(jdUt);
@@ -315,12 +332,21 @@ std::optional<HinduDay> HinduDayHolding(double jdUt, const Observer& place, cons
     const int y = static_cast<int>(local.year);
     const int m = static_cast<int>(local.month);
     const int dd = static_cast<int>(local.day);
-    std::optional<HinduDay> today = ComputeHinduDay(y, m, dd, place, zone, jdUt);
+    HinduDays days(place, zone);
+    std::optional<HinduDay> today = days.Day(y, m, dd);
     if (!today || jdUt >= today->startJdUt) return today;
-    CalendarMoment before;
-    if (!CalendarFromJulianDay(JulianDayFromDate(m, dd, y) - 0.5, before)) return std::nullopt;
-    return ComputeHinduDay(static_cast<int>(before.year), static_cast<int>(before.month), static_cast<int>(before.day),
-                           place, zone, jdUt);
+    // Before the date's sunrise: the day of the date before on the clock
+    // (the one before a skipped date), which ends at this date's sunrise.
+    for (int back = 1; back <= 3; ++back) {
+        CalendarMoment before;
+        if (!CalendarFromJulianDay(JulianDayFromDate(m, dd, y) - back + 0.5, before)) return std::nullopt;
+        const int by = static_cast<int>(before.year);
+        const int bm = static_cast<int>(before.month);
+        const int bd = static_cast<int>(before.day);
+        if (!DateOnClock(by, bm, bd, zone)) continue;
+        return days.Day(by, bm, bd);
+    }
+    return std::nullopt;
 }
 
 std::optional<Ishtakala> IshtakalaOf(double jdUt, double sunriseJdUt) {

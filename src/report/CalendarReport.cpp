@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -100,10 +101,11 @@ Json EventsJson(const CalendarSpan& span, const DayZone& zone, int year, int mon
     return observances;
 }
 
+// The clock rounded to the minute ("06:07" for 06:06:52), "--:--" for none.
 std::string Clock(const std::optional<double>& jdUt, const DayZone& zone) {
     if (!jdUt) return "--:--";
-    const std::string text = LocalTimeText(*jdUt, zone);
-    return text.size() >= 16 ? text.substr(11, 5) : "--:--";
+    const std::string text = LocalMinuteText(*jdUt, zone);
+    return text.size() == 16 ? text.substr(11, 5) : "--:--";
 }
 
 // Widths count columns, not bytes (names/TextColumns.h).
@@ -140,6 +142,15 @@ std::string MonthJson(int year, int month, const CalendarSpan& span, const DayZo
     j["sankrantis"] = sankrantis;
     j["moon_phases"] = phases;
     j["eclipses"] = EclipsesJson(EclipsesIn(span, zone, year, month), zone);
+    // Dates of the month without a day (a date the zone's clock skips), each
+    // with its reason; empty on almost every month.
+    Json troubles = Json::array();
+    for (const DateTrouble& trouble : span.troubles) {
+        if (trouble.date.year == year && trouble.date.month == month) {
+            troubles.push_back(Json{{"date", DateText(trouble.date)}, {"trouble", trouble.text}});
+        }
+    }
+    j["troubles"] = troubles;
     return j.dump() + "\n";
 }
 
@@ -158,19 +169,36 @@ std::string MonthText(int year, int month, const CalendarSpan& span, const DayZo
     out += Padded(word("Date"), 12) + Padded(word("Day"), 5) + Padded(word("Rise"), 7) + Padded(word("Set"), 7) +
            Padded(word("Tithi at sunrise"), 23) + Padded(word("Nakshatra at sunrise"), 22) + word("Observances") +
            "\n";
-    for (const HinduDay& day : span.days) {
-        if (day.year != year || day.month != month) continue;
-        const CalendarDate date{day.year, day.month, day.day};
+    // The dates in order: each computed day's line, and for a date without a
+    // day its reason in place of the values.
+    for (int d = 1; d <= DaysInMonth(year, month); ++d) {
+        const CalendarDate date{year, month, d};
+        const auto sameDate = [&date](const HinduDay& day) {
+            return CalendarDate{day.year, day.month, day.day} == date;
+        };
+        const auto found = std::find_if(span.days.begin(), span.days.end(), sameDate);
         const MonthCell* cell = CellOf(grid, date);
-        if (cell == nullptr) continue;
+        if (found == span.days.end() || cell == nullptr) {
+            for (const DateTrouble& trouble : span.troubles) {
+                if (trouble.date == date) {
+                    out += Padded(DateText(date), 12) + Padded(LocalizedWeekdayShort(WeekdayOf(date), language), 5) +
+                           trouble.text + "\n";
+                }
+            }
+            continue;
+        }
+        const HinduDay& day = *found;
         std::string notes;
         const auto add = [&notes](const std::string& text) { notes += (notes.empty() ? "" : "; ") + text; };
         for (const std::string& observance : cell->observances) add(observance);
+        // An event between midnight and sunrise belongs to this Hindu day but
+        // falls on the next date: it is given with that date.
         for (const MoonPhaseMoment& phase : MoonPhasesOn(ObservanceDayOf(day))) {
-            add(word(phase.phase == MoonPhase::Full ? "full moon" : "new moon") + " " + Clock(phase.moment, zone));
+            add(word(phase.phase == MoonPhase::Full ? "full moon" : "new moon") + " " +
+                ClockOnDate(phase.moment, zone, date));
         }
-        if (day.sankranti) add(cell->sankranti + " " + Clock(day.sankranti->jdUt, zone));
-        for (const Eclipse& e : day.eclipses) add(EclipseBoxText(e) + " " + Clock(e.localGreatestJdUt, zone));
+        if (day.sankranti) add(cell->sankranti + " " + ClockOnDate(day.sankranti->jdUt, zone, date));
+        for (const Eclipse& e : day.eclipses) add(EclipseBoxText(e) + " " + ClockOnDate(e.localGreatestJdUt, zone, date));
         out += Padded(DateText(date), 12) + Padded(LocalizedWeekdayShort(WeekdayOf(date), language), 5) +
                Padded(Clock(day.sunrise, zone), 7) + Padded(Clock(day.sunset, zone), 7) +
                Padded(cell->tithi + " (" + cell->paksha + ")", 23) + Padded(cell->nakshatra, 22) + notes;
@@ -194,6 +222,12 @@ std::string YearJson(int year, const CalendarSpan& span, const DayZone& zone, co
     j["sankrantis"] = sankrantis;
     j["moon_phases"] = phases;
     j["eclipses"] = EclipsesJson(EclipsesIn(span, zone, year, 0), zone);
+    // Dates without a day (a date the zone's clock skips), with the reason.
+    Json troubles = Json::array();
+    for (const DateTrouble& trouble : span.troubles) {
+        troubles.push_back(Json{{"date", DateText(trouble.date)}, {"trouble", trouble.text}});
+    }
+    j["troubles"] = troubles;
     return j.dump() + "\n";
 }
 

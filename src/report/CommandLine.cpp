@@ -1,10 +1,12 @@
 #include "report/CommandLine.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <set>
 #include <string_view>
 
+#include "astronomy/Calendar.h"
 #include "shared/LineText.h"
 
 namespace velmora {
@@ -38,6 +40,23 @@ std::optional<std::string> CheckDayMode(const std::vector<std::string_view>& giv
     }
     if (o.place.empty() && (o.lat.empty() || o.lon.empty() || o.zone.empty())) {
         return std::string("--day YYYY-MM-DD needs --place, or --lat, --lon and --zone [--dst]");
+    }
+    // The run of days stays inside the dates --day takes: a run past the last
+    // one is refused, as that date itself would be.
+    if (o.days > 1 && o.hinduDay.size() == 10) {
+        const auto number = [](std::string_view digits) {
+            int n = 0;
+            for (const char c : digits) n = n * 10 + (c - '0');
+            return n;
+        };
+        const std::string_view d = o.hinduDay;
+        const double first = JulianDayFromDate(number(d.substr(5, 2)), number(d.substr(8, 2)), number(d.substr(0, 4)));
+        const long long left = std::llround(JulianDayFromDate(12, 31, 2050) - first) + 1;
+        if (o.days > left) {
+            return "--days " + std::to_string(o.days) + " from " + o.hinduDay +
+                   " runs past 2050-12-31, the last date --day takes (at most " + std::to_string(left) +
+                   (left == 1 ? " day" : " days") + " from that date)";
+        }
     }
     line.mode = CommandLine::Mode::Day;
     return std::nullopt;

@@ -83,11 +83,12 @@ std::string_view VaraName(int vara) {
 
 std::string MasaText(int index) { return std::string(MasaNames[static_cast<std::size_t>(((index % 12) + 12) % 12)]); }
 
-// "2026-12-07 06:54:02 +05:30" from "2026-12-07T06:54:02+05:30".
+// "2026-12-07 06:54:02 +05:30" from "2026-12-07T06:54:02+05:30" (and
+// "… +05:21:10" for an offset with seconds).
 std::string Readable(const std::optional<double>& jdUt, const DayZone& zone, std::string_view missing) {
     if (!jdUt) return std::string(missing);
     std::string text = LocalTimeText(*jdUt, zone);
-    if (text.size() != 25) return std::string(missing);
+    if (text.size() < 25) return std::string(missing);  // 28 with an offset's seconds
     text[10] = ' ';
     text.insert(19, " ");
     return text;
@@ -201,6 +202,21 @@ std::string DayJsonLine(const HinduDay& day, const DayZone& zone, Language langu
     }
     j["eclipses"] = EclipsesJson(day.eclipses, zone);
     return j.dump() + "\n";
+}
+
+std::string DayTroubleJsonLine(const CivilDate& date, const std::string& trouble) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year % 10000, date.month % 100, date.day % 100);
+    Json j;
+    j["date"] = text;
+    j["trouble"] = trouble;
+    return j.dump() + "\n";
+}
+
+std::string DayTroubleText(const CivilDate& date, const std::string& trouble) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year % 10000, date.month % 100, date.day % 100);
+    return Caption("Day") + text + "\n" + Caption("Trouble") + trouble + "\n";
 }
 
 std::string DayText(const HinduDay& day, const DayZone& zone, Language language) {

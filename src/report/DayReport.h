@@ -48,4 +48,10 @@ std::string DayJsonLine(const HinduDay& day, const DayZone& zone, Language langu
 // One day as readable text, one value per line under a caption.
 std::string DayText(const HinduDay& day, const DayZone& zone, Language language = Language::English);
 
+// A date of a run of days that has no Hindu day (one the zone's clock skips),
+// in place of its day: {"date":"2011-12-30","trouble":"…"} on one line, or
+// the readable "Day" and "Trouble" lines.
+std::string DayTroubleJsonLine(const CivilDate& date, const std::string& trouble);
+std::string DayTroubleText(const CivilDate& date, const std::string& trouble);
+
 }  // namespace velmora

@@ -87,10 +87,28 @@ int RunDayMode(const velmora::FriendlyOptions& options) {
     for (const std::string& said : site.said) std::fprintf(stderr, "%s\n", said.c_str());
     std::string out;
     bool first = true;
-    for (const velmora::CivilDate& date : velmora::DatesFromOptions(options)) {
-        const std::optional<velmora::HinduDay> day =
-            velmora::ComputeHinduDay(date.year, date.month, date.day, site.observer, *site.zone);
-        if (!day) return Fail("no Hindu day for that date and place", velmora::kExitFailure);
+    const std::vector<velmora::CivilDate> dates = velmora::DatesFromOptions(options);
+    // The days together: each date's sunrise and each element change is
+    // searched once. A date without a day (one the zone's clock skips) says
+    // why in its place, and the others go on; a single such date fails.
+    velmora::HinduDays days(site.observer, *site.zone);
+    for (const velmora::CivilDate& date : dates) {
+        const std::optional<velmora::HinduDay> day = days.Day(date.year, date.month, date.day);
+        if (!day) {
+            const std::string trouble = days.Trouble(date.year, date.month, date.day);
+            if (dates.size() == 1) {
+                return Fail("no Hindu day for that date and place" + (trouble.empty() ? "" : ": " + trouble),
+                            velmora::kExitFailure);
+            }
+            if (options.json) {
+                out += velmora::DayTroubleJsonLine(date, trouble);
+            } else {
+                if (!first) out += '\n';
+                out += velmora::DayTroubleText(date, trouble);
+            }
+            first = false;
+            continue;
+        }
         if (options.json) {
             out += velmora::DayJsonLine(*day, *site.zone, options.language);
         } else {
@@ -127,7 +145,12 @@ int RunCalendarMode(const velmora::FriendlyOptions& options, bool wholeYear) {
     const int count = wholeYear ? (velmora::DaysInMonth(year, 2) == 29 ? 366 : 365) : velmora::DaysInMonth(year, month);
     const velmora::CalendarSpan span =
         velmora::ComputeCalendarSpan({year, wholeYear ? 1 : month, 1}, count, site.observer, *site.zone);
-    if (static_cast<int>(span.days.size()) != count) return Fail("no Hindu day for a date of that range and place", velmora::kExitFailure);
+    if (span.days.empty()) return Fail("no Hindu day for a date of that range and place", velmora::kExitFailure);
+    // A date without a day (one the zone's clock skips) is named on standard
+    // error; the month's text and JSON also carry it in its place.
+    for (const velmora::DateTrouble& trouble : span.troubles) {
+        std::fprintf(stderr, "velmora-report: note: %s\n", velmora::PrintableMessage(trouble.text).c_str());
+    }
     std::string out;
     if (wholeYear && !options.ics.empty()) {
 #ifdef VELMORA_HAVE_ICAL

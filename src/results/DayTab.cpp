@@ -25,7 +25,7 @@ constexpr std::array<std::string_view, 12> kMonthNames = {"January", "February",
 // "7.12.2026 06:54:02" (the spans' date order, to the second).
 std::string DateAndClock(double jdUt, const DayZone& zone) {
     const std::string iso = LocalTimeText(jdUt, zone);
-    if (iso.size() != 25) return {};
+    if (iso.size() < 25) return {};  // 28 with an offset's seconds
     const int day = std::stoi(iso.substr(8, 2));
     return std::to_string(day) + "." + iso.substr(5, 2) + "." + iso.substr(0, 4) + " " + iso.substr(11, 8);
 }
@@ -33,7 +33,7 @@ std::string DateAndClock(double jdUt, const DayZone& zone) {
 // "06:54:02".
 std::string Clock(double jdUt, const DayZone& zone) {
     const std::string iso = LocalTimeText(jdUt, zone);
-    return iso.size() == 25 ? iso.substr(11, 8) : std::string();
+    return iso.size() >= 25 ? iso.substr(11, 8) : std::string();
 }
 
 std::string Span(const std::optional<DaySpan>& span, const DayZone& zone, std::string_view none) {

@@ -180,9 +180,9 @@ TEST(DayEdges, DaysTheClocksChange) {
     EXPECT_EQ(LocalTimeText(*autumn->sunrise, zone).substr(19), "+01:00");
 }
 
-// A moment before sunrise belongs to the previous date's day; the anchor's
-// elements are the moment report's own for it; ishtakala counts 24-minute
-// ghatis from that day's sunrise.
+// A moment before sunrise belongs to the previous date's day, whose spans
+// are that date's own; ishtakala counts 24-minute ghatis from that day's
+// sunrise.
 TEST(DayEdges, AMomentBeforeSunriseBelongsToTheDayBefore) {
     const FixedZone ist(5.5);
     const double moment = Ut(2026, 12, 7, 0, 0, 0);  // 05:30 IST, before the 06:54 sunrise
@@ -201,10 +201,15 @@ TEST(DayEdges, AMomentBeforeSunriseBelongsToTheDayBefore) {
     EXPECT_FALSE(IshtakalaOf(*day->sunrise - kSecond, *day->sunrise));
     EXPECT_EQ(IshtakalaOf(*day->sunrise + 24 * 60 * kSecond + 1e-6, *day->sunrise)->ghatis, 1);
 
-    // The elements holding the anchor were searched from its minute.
-    bool anchored = false;
-    for (const DayElement& e : day->tithi) anchored = anchored || std::fabs(e.fromJdUt - moment) < 1e-6;
-    EXPECT_TRUE(anchored);
+    // The moment lies in one listed tithi, and the day's spans are the
+    // date's own whatever moment chose the day.
+    int holding = 0;
+    for (const DayElement& e : day->tithi) holding += e.startJdUt <= moment && moment < e.endJdUt ? 1 : 0;
+    EXPECT_EQ(holding, 1);
+    const std::optional<HinduDay> plain = ComputeHinduDay(2026, 12, 6, kPune, ist);
+    ASSERT_TRUE(plain);
+    ASSERT_EQ(plain->tithi.size(), day->tithi.size());
+    for (std::size_t i = 0; i < day->tithi.size(); ++i) EXPECT_EQ(plain->tithi[i].endJdUt, day->tithi[i].endJdUt);
     const std::optional<HinduDay> after = HinduDayHolding(Ut(2026, 12, 7, 2, 0, 0), kPune, ist);
     ASSERT_TRUE(after);
     EXPECT_EQ(after->day, 7);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -100,7 +101,25 @@ std::optional<ReportAtMinute> ReportForMinuteOf(double jdUt) {
     return ReportAtMinute{CalculatePanchang(w, date), PanchangTimeChain(w)};
 }
 
-// A day element's span as the report writes it, on the report's shown clock.
+// Minutes between two report texts "dd.MM.yyyy HH:mm  to dd.MM.yyyy HH:mm",
+// start to start and end to end (the larger); a large number when either does
+// not read.
+double MinutesApart(const std::string& a, const std::string& b) {
+    const auto read = [](const std::string& text, double out[2]) {
+        int d[2], mo[2], y[2], h[2], mi[2];
+        if (std::sscanf(text.c_str(), "%d.%d.%d %d:%d  to %d.%d.%d %d:%d", &d[0], &mo[0], &y[0], &h[0], &mi[0], &d[1],
+                        &mo[1], &y[1], &h[1], &mi[1]) != 10) {
+            return false;
+        }
+        for (int i = 0; i < 2; ++i) out[i] = JulianDayFromDate(mo[i], d[i], y[i]) * 1440 + h[i] * 60 + mi[i];
+        return true;
+    };
+    double x[2], y[2];
+    if (!read(a, x) || !read(b, y)) return 1e9;
+    return std::fmax(std::fabs(x[0] - y[0]), std::fabs(x[1] - y[1]));
+}
+
+// A day element's span as the report would write it, on the report's shown clock.
 std::string SpanText(const DayElement& e, const PanchangMoment& m) {
     return FormatJDTime(EphemerisFromUniversal(e.startJdUt) + m.shownTz / 24) + "  to " +
            FormatJDTime(EphemerisFromUniversal(e.endJdUt) + m.shownTz / 24);
@@ -108,10 +127,12 @@ std::string SpanText(const DayElement& e, const PanchangMoment& m) {
 
 }  // namespace
 
-// The moment's report for the minute each span was searched from gives that
-// very span: the same functions from the same moment. The text (to the
-// minute) comes through the report's own path.
-TEST(HinduDay, EverySpanIsTheMomentReportsSpan) {
+// The day's spans are the moment report's spans for a minute inside each
+// element, to the report's own precision: its searches stop within 0.001° of
+// a boundary (up to 14 s) and its texts are truncated to the minute, so they
+// agree within a minute; at a new moon the report takes the new-moon series,
+// which lies up to 2.5 minutes off the theories the day searches (3 minutes).
+TEST(HinduDay, EverySpanAgreesWithTheMomentReport) {
     const FixedZone ist(5.5);
     for (int d : {7, 8, 9, 20}) {
         const std::optional<HinduDay> day = ComputeHinduDay(2026, 12, d, kPune, ist);
@@ -122,23 +143,26 @@ TEST(HinduDay, EverySpanIsTheMomentReportsSpan) {
         ASSERT_FALSE(day->nakshatra.empty());
         EXPECT_LE(day->tithi.front().startJdUt, day->startJdUt);
         EXPECT_GE(day->tithi.back().endJdUt, day->endJdUt);
-        auto check = [&](const DayElement& e, std::string PanchangResult::*span) {
-            ASSERT_GE(e.fromJdUt, e.startJdUt);
-            ASSERT_LT(e.fromJdUt, e.endJdUt);
-            const std::optional<ReportAtMinute> at = ReportForMinuteOf(e.fromJdUt);
-            ASSERT_TRUE(at);
-            EXPECT_EQ(at->report.*span, SpanText(e, at->moment)) << e.name;
+        // A moment inside the element and the day.
+        const auto inside = [&](const DayElement& e) {
+            return 0.5 * (std::fmax(e.startJdUt, day->startJdUt) + std::fmin(e.endJdUt, day->endJdUt));
         };
-        for (const DayElement& e : day->tithi) check(e, &PanchangResult::CurrentTithiSpan);
-        for (const DayElement& e : day->karana) check(e, &PanchangResult::CurrentKaranaSpan);
-        for (const DayElement& e : day->yoga) check(e, &PanchangResult::CurrentYogaSpan);
+        auto check = [&](const DayElement& e, std::string PanchangResult::*span, bool newMoon) {
+            const std::optional<ReportAtMinute> at = ReportForMinuteOf(inside(e));
+            ASSERT_TRUE(at);
+            EXPECT_LE(MinutesApart(at->report.*span, SpanText(e, at->moment)), newMoon ? 3 : 1)
+                << e.name << ": " << at->report.*span << " / " << SpanText(e, at->moment);
+        };
+        for (const DayElement& e : day->tithi) check(e, &PanchangResult::CurrentTithiSpan, e.number == 30 || e.number == 1);
+        for (const DayElement& e : day->karana) check(e, &PanchangResult::CurrentKaranaSpan, e.number == 60 || e.number == 1);
+        for (const DayElement& e : day->yoga) check(e, &PanchangResult::CurrentYogaSpan, false);
         for (const DayElement& e : day->nakshatra) {
             // The report's mansion span lives in its own part of the result.
-            const std::optional<ReportAtMinute> at = ReportForMinuteOf(e.fromJdUt);
+            const std::optional<ReportAtMinute> at = ReportForMinuteOf(inside(e));
             ASSERT_TRUE(at);
             ASSERT_TRUE(at->report.Mansion.Pada);
             EXPECT_EQ(*at->report.Mansion.Pada / 4 + 1, e.number);
-            EXPECT_EQ(at->report.Mansion.MansionSpan, SpanText(e, at->moment));
+            EXPECT_LE(MinutesApart(at->report.Mansion.MansionSpan, SpanText(e, at->moment)), 1) << e.name;
         }
     }
 }
