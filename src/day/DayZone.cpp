@@ -75,7 +75,9 @@ double LocalMidnight(int year, int month, int day, const DayZone& zone) {
 bool DateOnClock(int year, int month, int day, const DayZone& zone) {
     const double begins = LocalMidnight(year, month, day, zone);
     const double ends = LocalMidnight(year, month, day + 1, zone);
-    return std::isfinite(begins) && std::isfinite(ends) && begins < ends;
+    // A skipped date begins and ends at the jump, give or take the
+    // millisecond its moment is found to: any date on a clock is hours long.
+    return std::isfinite(begins) && std::isfinite(ends) && ends - begins > 1.0 / 24;
 }
 
 std::string LocalTimeText(double jdUt, double offsetHours) {

@@ -173,8 +173,10 @@ struct HinduDays::State {
             } else {
                 date.midnight = date.nextMidnight = std::numeric_limits<double>::quiet_NaN();
             }
+            // As DateOnClock: a skipped date is a moment long (to the
+            // millisecond its jump is found to), a date on the clock hours.
             date.onClock = std::isfinite(date.midnight) && std::isfinite(date.nextMidnight) &&
-                           date.midnight < date.nextMidnight && date.nextMidnight - date.midnight < 3;
+                           date.nextMidnight - date.midnight > 1.0 / 24 && date.nextMidnight - date.midnight < 3;
         }
         if (withSun && !date.searched) {
             date.searched = true;
@@ -229,7 +231,8 @@ std::string HinduDays::Trouble(int year, int month, int day) {
 bool HinduDays::Skipped(int year, int month, int day) {
     if (year < 1000 || year > 3000 || !GregorianWeekday(year, month, day)) return false;
     const State::SolarDate& date = state_->DateAt(JulianDayFromDate(month, day, year), false);
-    return std::isfinite(date.midnight) && std::isfinite(date.nextMidnight) && !(date.midnight < date.nextMidnight);
+    return std::isfinite(date.midnight) && std::isfinite(date.nextMidnight) &&
+           !(date.nextMidnight - date.midnight > 1.0 / 24);
 }
 
 std::optional<HinduDay> HinduDays::Day(int year, int month, int day) {
