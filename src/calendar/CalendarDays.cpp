@@ -167,7 +167,7 @@ MonthGrid BuildMonthGrid(int year, int month, const Observer& place, const DayZo
     return MonthGridOf(year, month, span, zone);
 }
 
-std::string ClockOnDate(double jdUt, const DayZone& zone, const CalendarDate& date) {
+std::string ClockTextOnDate(double jdUt, const DayZone& zone, const CalendarDate& date) {
     static constexpr const char* months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     const std::string text = LocalMinuteText(jdUt, zone);  // "2026-05-17T01:31"

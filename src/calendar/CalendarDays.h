@@ -54,7 +54,7 @@ OffsetAt OffsetOf(const DayZone& zone);
 // A moment's clock time for a date's line or cell, rounded to the minute:
 // "01:31" when it falls on that date, "17 May 01:31" when on another (an
 // event after midnight belongs to the Hindu day of the date before).
-std::string ClockOnDate(double jdUt, const DayZone& zone, const CalendarDate& date);
+std::string ClockTextOnDate(double jdUt, const DayZone& zone, const CalendarDate& date);
 
 // "Adhika Jyeshtha", "Vaishakha".
 std::string MasaText(const LunarMonth& masa);

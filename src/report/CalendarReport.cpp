@@ -195,10 +195,12 @@ std::string MonthText(int year, int month, const CalendarSpan& span, const DayZo
         // falls on the next date: it is given with that date.
         for (const MoonPhaseMoment& phase : MoonPhasesOn(ObservanceDayOf(day))) {
             add(word(phase.phase == MoonPhase::Full ? "full moon" : "new moon") + " " +
-                ClockOnDate(phase.moment, zone, date));
+                ClockTextOnDate(phase.moment, zone, date));
         }
-        if (day.sankranti) add(cell->sankranti + " " + ClockOnDate(day.sankranti->jdUt, zone, date));
-        for (const Eclipse& e : day.eclipses) add(EclipseBoxText(e) + " " + ClockOnDate(e.localGreatestJdUt, zone, date));
+        if (day.sankranti) add(cell->sankranti + " " + ClockTextOnDate(day.sankranti->jdUt, zone, date));
+        for (const Eclipse& e : day.eclipses) {
+            add(EclipseBoxText(e) + " " + ClockTextOnDate(e.localGreatestJdUt, zone, date));
+        }
         out += Padded(DateText(date), 12) + Padded(LocalizedWeekdayShort(WeekdayOf(date), language), 5) +
                Padded(Clock(day.sunrise, zone), 7) + Padded(Clock(day.sunset, zone), 7) +
                Padded(cell->tithi + " (" + cell->paksha + ")", 23) + Padded(cell->nakshatra, 22) + notes;

@@ -150,8 +150,8 @@ TEST(DayClock, OffsetSecondsAndRoundedMinutes) {
     EXPECT_EQ(LocalMinuteText(std::nan(""), FixedZone(5.5)), "");
     // A month's line: the clock of its own date, or the date with it.
     const FixedZone ist(5.5);
-    EXPECT_EQ(ClockOnDate(Ut(2026, 5, 16, 20, 1, 0), ist, {2026, 5, 16}), "17 May 01:31");
-    EXPECT_EQ(ClockOnDate(Ut(2026, 5, 16, 10, 1, 0), ist, {2026, 5, 16}), "15:31");
+    EXPECT_EQ(ClockTextOnDate(Ut(2026, 5, 16, 20, 1, 0), ist, {2026, 5, 16}), "17 May 01:31");
+    EXPECT_EQ(ClockTextOnDate(Ut(2026, 5, 16, 10, 1, 0), ist, {2026, 5, 16}), "15:31");
 }
 
 }  // namespace
