@@ -148,6 +148,13 @@ TEST(DayClock, OffsetSecondsAndRoundedMinutes) {
     };
     for (const Row& row : rows) EXPECT_EQ(LocalMinuteText(row.jdUt, FixedZone(row.offset)), row.minute) << row.minute;
     EXPECT_EQ(LocalMinuteText(std::nan(""), FixedZone(5.5)), "");
+    // The month grid's cells round the same way (swetest: Pune's typed
+    // coordinates rise at 00:36:56.3 UT on 2 May 2026 and set at 13:26:47.6
+    // UT on 3 May).
+    const MonthGrid may = BuildMonthGrid(2026, 5, Observer{18.516667, 73.85, 0}, FixedZone(5.5));
+    ASSERT_NE(CellOf(may, {2026, 5, 2}), nullptr);
+    EXPECT_EQ(CellOf(may, {2026, 5, 2})->sunrise, "06:07");
+    EXPECT_EQ(CellOf(may, {2026, 5, 3})->sunset, "18:57");
     // A month's line: the clock of its own date, or the date with it.
     const FixedZone ist(5.5);
     EXPECT_EQ(ClockTextOnDate(Ut(2026, 5, 16, 20, 1, 0), ist, {2026, 5, 16}), "17 May 01:31");
