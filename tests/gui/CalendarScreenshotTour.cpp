@@ -15,24 +15,19 @@
 using namespace velmora;
 using namespace velmora::test;
 
-TEST(CalendarScreenshotTour, DISABLED_MonthOfTheAdhikaJyeshtha) {
+namespace {
+
+// Opens the month of `date` at the place, photographs the window into
+// VELMORA_SCREENSHOT_DIR under `name` and closes it.
+void Photograph(const CalendarDate& date, const CalendarPlace& place, const QString& name) {
     const QString out = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
-    const QString name = qEnvironmentVariable("VELMORA_SCREENSHOT_NAME", QStringLiteral("calendar-month.png"));
     ASSERT_FALSE(out.isEmpty()) << "set VELMORA_SCREENSHOT_DIR";
     CalculationState state;
     RecordingMessageBoxes messages;
     RecordingUrlOpener urls;
     ProgramEnd end([] {});
     WindowServices services{state, messages, urls, end};
-    CalendarPlace pune;
-    pune.label = "Pune, Maharashtra, India";
-    pune.city = "Pune";
-    pune.state = "Maharashtra";
-    pune.country = "India";
-    pune.latitude = 18.51957;
-    pune.longitude = 73.85535;
-    pune.zoneId = "Asia/Kolkata";
-    frmCalendar* window = OpenCalendarWindow(services, {2026, 5, 26}, pune, {});
+    frmCalendar* window = OpenCalendarWindow(services, date, place, {});
     window->move(window->screen()->availableGeometry().topLeft());
     for (int i = 0; i < 20; ++i) {
         QCoreApplication::processEvents();
@@ -49,4 +44,33 @@ TEST(CalendarScreenshotTour, DISABLED_MonthOfTheAdhikaJyeshtha) {
               0);
     window->close();
     ProcessDeferredDeletes();
+}
+
+}  // namespace
+
+TEST(CalendarScreenshotTour, DISABLED_MonthOfTheAdhikaJyeshtha) {
+    CalendarPlace pune;
+    pune.label = "Pune, Maharashtra, India";
+    pune.city = "Pune";
+    pune.state = "Maharashtra";
+    pune.country = "India";
+    pune.latitude = 18.51957;
+    pune.longitude = 73.85535;
+    pune.zoneId = "Asia/Kolkata";
+    Photograph({2026, 5, 26}, pune,
+               qEnvironmentVariable("VELMORA_SCREENSHOT_NAME", QStringLiteral("calendar-month.png")));
+}
+
+// March 2026 at New Delhi: the total lunar eclipse of the 3rd in its box.
+TEST(CalendarScreenshotTour, DISABLED_MonthWithALunarEclipse) {
+    CalendarPlace delhi;
+    delhi.label = "New Delhi, Delhi, India";
+    delhi.city = "New Delhi";
+    delhi.state = "Delhi";
+    delhi.country = "India";
+    delhi.latitude = 28.63576;
+    delhi.longitude = 77.22445;
+    delhi.zoneId = "Asia/Kolkata";
+    Photograph({2026, 3, 3}, delhi,
+               qEnvironmentVariable("VELMORA_SCREENSHOT_ECLIPSE_NAME", QStringLiteral("calendar-eclipse.png")));
 }

@@ -31,7 +31,8 @@ void Pick(ProgramFixture& p, const char* list, const char* text) {
 }
 
 // New Delhi, 15 August 1987, zone 5:30, at the given clock time.
-frmDisplay* DelhiAt(ProgramFixture& p, const char* hour, const char* minute) {
+frmDisplay* DelhiAt(ProgramFixture& p, const char* hour, const char* minute, const char* month = "August",
+                    const char* date = "15", const char* year = "1987") {
     for (const char* box : {"txtName", "txtMCity", "txtLatD", "txtLatM", "txtLonD", "txtLonM", "txtZoneHour",
                             "txtZoneMinute"}) {
         p.Child<QLineEdit>(box)->clear();
@@ -44,9 +45,9 @@ frmDisplay* DelhiAt(ProgramFixture& p, const char* hour, const char* minute) {
     QTest::keyClicks(p.Child<QLineEdit>("txtLonM"), "13");
     QTest::keyClicks(p.Child<QLineEdit>("txtZoneHour"), "5");
     QTest::keyClicks(p.Child<QLineEdit>("txtZoneMinute"), "30");
-    Pick(p, "cboMonth", "August");
-    Pick(p, "cboDate", "15");
-    Pick(p, "cboYear", "1987");
+    Pick(p, "cboMonth", month);
+    Pick(p, "cboDate", date);
+    Pick(p, "cboYear", year);
     Pick(p, "cboHH", hour);
     Pick(p, "cboMM", minute);
     QTest::mouseClick(p.Child<QRadioButton>("optLat0"), Qt::LeftButton);
@@ -99,6 +100,7 @@ TEST(DayTab, SixthTabShowsTheDayOfTheWorkedExample) {
     EXPECT_EQ(Shown(results, "lblLunarMonth"), "Shravana (amanta), Bhadrapada (purnimanta), Krishna paksha");
     EXPECT_EQ(Shown(results, "lblYears"), "Shaka 1909, Vikram 2044");
     EXPECT_FALSE(results->findChild<QLabel*>(QStringLiteral("lblDayNote"))->isVisibleTo(results));
+    EXPECT_FALSE(results->findChild<QLabel*>(QStringLiteral("lblEclipse"))->isVisibleTo(results));
 
     // The report carries the same values in a "Day" section after the five.
     const Report report = results->CurrentReport();
@@ -137,4 +139,25 @@ TEST(DayTab, ReachedFromTheKeyboard) {
     for (int i = 0; i < 5; ++i) QTest::keyClick(tabs->tabBar(), Qt::Key_Right);
     EXPECT_EQ(tabs->currentIndex(), 5);
     EXPECT_EQ(tabs->tabText(tabs->currentIndex()), "Day");
+}
+
+// 3 March 2026, 18:00 at New Delhi: the day of the total lunar eclipse, which
+// rises over India in its partial phase (NASA: umbra left at 13:17:10 UT, i.e.
+// 18:47 IST); the eclipse's row shows, and goes again for a day without one.
+TEST(DayTab, EclipseRowOnTheDayOfTheLunarEclipse) {
+    ProgramFixture p;
+    frmDisplay* results = DelhiAt(p, "18", "0", "March", "3", "2026");
+    ASSERT_NE(results, nullptr);
+    results->Tabs()->setCurrentIndex(5);
+    const QString eclipse = Shown(results, "lblEclipse");
+    EXPECT_TRUE(eclipse.startsWith("Total lunar eclipse (Chandra Grahan), visible in part: partial eclipse ends 18:47:"))
+        << eclipse.toStdString();
+    EXPECT_TRUE(results->findChild<QLabel*>(QStringLiteral("lblEclipse"))->isVisibleTo(results));
+    bool reported = false;
+    const Report report = results->CurrentReport();
+    ASSERT_EQ(report.elements.size(), 6u);
+    for (const ReportField& f : report.elements[5].below) {
+        reported = reported || (f.caption == "Eclipse" && f.value == eclipse.toStdString());
+    }
+    EXPECT_TRUE(reported) << "the report's Day section carries the eclipse";
 }
