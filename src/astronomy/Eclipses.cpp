@@ -66,7 +66,9 @@ public:
 
     Sky At(double jdTt) const {
         double x = (jdTt - first_) / kStep;
-        if (!std::isfinite(x)) x = 0;
+        // Outside the track (never asked for) the end polynomials carry on;
+        // a moment that is no number gets the first node's.
+        x = std::isfinite(x) ? std::clamp(x, -1.0, kNodes + 1.0) : 0;
         const int j = std::clamp(static_cast<int>(std::floor(x)), 1, kNodes - 3);
         const double u = x - j;  // between nodes j and j + 1, nodes j - 1 .. j + 2 used
         const double w[4] = {-u * (u - 1) * (u - 2) / 6, (u + 1) * (u - 1) * (u - 2) / 2,

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "astronomy/Calendar.h"
+
 namespace velmora {
 
 namespace {
@@ -109,6 +111,29 @@ std::string EclipsesLine(const std::vector<Eclipse>& eclipses, const DayZone& zo
     std::string line;
     for (const Eclipse& e : eclipses) line += (line.empty() ? "" : "; ") + EclipseSummary(e, zone);
     return line;
+}
+
+std::vector<Eclipse> EclipsesOfYear(int year, const Observer& place, const DayZone& zone) {
+    std::vector<Eclipse> found;
+    // A day either side of the year: the zone's clock differs from UT by
+    // less than that.
+    const double first = JulianDayFromDate(1, 1, year) - 1;
+    const double last = JulianDayFromDate(1, 1, year + 1) + 1;
+    for (const Eclipse& e : EclipsesBetween(first, last, place)) {
+        const std::string local = LocalTimeText(e.localGreatestJdUt, zone);
+        if (local.size() >= 4 && local.substr(0, 4) == std::to_string(year)) found.push_back(e);
+    }
+    return found;
+}
+
+std::string EclipsesTable(const std::vector<Eclipse>& eclipses, const DayZone& zone) {
+    if (eclipses.empty()) return "Eclipses: none\n";
+    std::string out = "Eclipses\n";
+    for (const Eclipse& e : eclipses) {
+        const std::string local = LocalTimeText(e.localGreatestJdUt, zone);
+        out += (local.size() >= 10 ? local.substr(0, 10) : std::string("?")) + "  " + EclipseSummary(e, zone) + "\n";
+    }
+    return out;
 }
 
 CalendarEvent EclipseEvent(const Eclipse& e, const DayZone& zone, const std::string& placeKey) {

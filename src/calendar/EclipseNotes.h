@@ -42,6 +42,14 @@ std::string EclipseSummary(const Eclipse& e, const DayZone& zone);
 // The summaries of a day's eclipses joined by "; " (empty for none).
 std::string EclipsesLine(const std::vector<Eclipse>& eclipses, const DayZone& zone);
 
+// The eclipses of a civil year at a place, those whose greatest moment at the
+// place falls in the year on the zone's clock, in order.
+std::vector<Eclipse> EclipsesOfYear(int year, const Observer& place, const DayZone& zone);
+
+// The eclipses as a readable table under the heading "Eclipses": one line
+// each with its local date, title and summary. "Eclipses: none" for none.
+std::string EclipsesTable(const std::vector<Eclipse>& eclipses, const DayZone& zone);
+
 // The eclipse as a timed calendar event at its greatest moment at the place,
 // with a stable identifier for the place and the lines above as its
 // description.

@@ -3,6 +3,7 @@
 // the sutak, and nothing on the days around.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "calendar/CalendarDays.h"
@@ -93,4 +94,24 @@ TEST(DayEclipses, MonthBoxesAtNewDelhi) {
         }
     }
     EXPECT_EQ(shown, 3);
+}
+
+// The year's list for a festivals table: the four eclipses of 2026 seen from
+// London on its winter clock, dated by the clock, the lunar eclipse of 3
+// March not seen (the Moon is below the horizon there).
+TEST(DayEclipses, YearTableAtLondon) {
+    const FixedZone gmt(0);
+    const std::vector<Eclipse> year = EclipsesOfYear(2026, kLondon, gmt);
+    ASSERT_EQ(year.size(), 4u);
+    const std::string table = EclipsesTable(year, gmt);
+    EXPECT_TRUE(Contains(table, "2026-02-17  Annular solar eclipse (Surya Grahan), not visible from here (outside"))
+        << table;
+    EXPECT_TRUE(Contains(table, "2026-03-03  Total lunar eclipse (Chandra Grahan), not visible from here (below"))
+        << table;
+    EXPECT_TRUE(Contains(table, "2026-08-12  Partial solar eclipse (Surya Grahan), visible: partial eclipse begins 17:17:"))
+        << table;
+    EXPECT_TRUE(Contains(table, "2026-08-28  Partial lunar eclipse (Chandra Grahan), visible in part"))
+        << table;
+    EXPECT_EQ(EclipsesTable({}, gmt), "Eclipses: none\n");
+    EXPECT_TRUE(EclipsesOfYear(2026, Observer{std::nan(""), 0, 0}, gmt).empty());
 }
