@@ -57,11 +57,28 @@ std::string MasaText(const LunarMonth& masa) {
     return text;
 }
 
+std::string ObservanceText(const ObservanceEntry& entry, const std::optional<LunarMonth>& masa) {
+    std::string text(ObservanceName(entry.observance));
+    const bool ekadashi =
+        entry.observance == Observance::ShuklaEkadashi || entry.observance == Observance::KrishnaEkadashi;
+    if (ekadashi && masa) {
+        const std::string name = EkadashiNameOf(masa->amanta, entry.observance == Observance::ShuklaEkadashi, masa->adhika);
+        if (!name.empty()) text += " (" + name + ")";
+    }
+    return text;
+}
+
 CalendarSpan ComputeCalendarSpan(const CalendarDate& first, int count, const Observer& place, const DayZone& zone) {
     CalendarSpan span;
     std::vector<ObservanceDay> observanceDays;
+    std::vector<HinduDay> festivalDays;  // the days asked for with a few either side
     bool haveContext = false;
     HinduDays hinduDays(place, zone);
+    // A few days either side of the run for the festivals' rules.
+    for (int back = FestivalContextDays; back >= 1; --back) {
+        const CalendarDate date = AddDays(first, -back);
+        if (std::optional<HinduDay> day = hinduDays.Day(date.year, date.month, date.day)) festivalDays.push_back(*day);
+    }
     // The day before the first (before a date the clock skips, the one
     // before that): whether the first date's tithi held the sunrise before.
     for (int back = 1; back <= 3; ++back) {
@@ -76,6 +93,7 @@ CalendarSpan ComputeCalendarSpan(const CalendarDate& first, int count, const Obs
     for (int i = 0; i < count; ++i) {
         const CalendarDate date = AddDays(first, i);
         const std::optional<HinduDay> day = hinduDays.Day(date.year, date.month, date.day);
+        if (day) festivalDays.push_back(*day);
         if (!day) {
             span.troubles.push_back({date, hinduDays.Trouble(date.year, date.month, date.day)});
             // A date the clock skips lies between two days that meet: the run
@@ -97,6 +115,11 @@ CalendarSpan ComputeCalendarSpan(const CalendarDate& first, int count, const Obs
     }
     const auto found = ObservancesOf(observanceDays, haveContext);
     span.observances.insert(span.observances.end(), found.begin(), found.end());
+    for (int i = count; i < count + FestivalContextDays; ++i) {
+        const CalendarDate date = AddDays(first, i);
+        if (std::optional<HinduDay> day = hinduDays.Day(date.year, date.month, date.day)) festivalDays.push_back(*day);
+    }
+    if (count > 0) span.festivals = FestivalsBetween(festivalDays, first, AddDays(first, count - 1), zone);
     return span;
 }
 
@@ -148,10 +171,21 @@ MonthGrid MonthGridOf(int year, int month, const CalendarSpan& span, const DayZo
         for (auto& week : grid.weeks) {
             for (MonthCell& cell : week) {
                 if (!cell.inMonth || cell.date != entry.date) continue;
-                std::string text(ObservanceName(entry.observance));
+                std::optional<LunarMonth> masa;
+                for (const HinduDay& day : span.days) {
+                    if (CalendarDate{day.year, day.month, day.day} == entry.date) masa = day.masa;
+                }
+                std::string text = ObservanceText(entry, masa);
                 if (entry.how == TithiOnDay::Kshaya) text += " (kshaya)";
                 if (!entry.kept) text += " (2nd day)";
                 cell.observances.push_back(text);
+            }
+        }
+    }
+    for (const FestivalDay& festival : span.festivals) {
+        for (auto& week : grid.weeks) {
+            for (MonthCell& cell : week) {
+                if (cell.inMonth && cell.date == festival.date) cell.festivals.emplace_back(festival.name);
             }
         }
     }

@@ -9,6 +9,7 @@
 #include "calendar/Observances.h"
 #include "day/DayZone.h"
 #include "day/HinduDay.h"
+#include "festivals/Festivals.h"
 
 // A run of Hindu days at one place, with the observances, sankrantis and new
 // and full moons read off them: what the month grid, the calendar file and the
@@ -32,13 +33,15 @@ struct CalendarSpan {
     std::vector<ObservanceEntry> observances;  // in date order; kept == false for a second sunrise
     std::vector<SankrantiEvent> sankrantis;    // the sidereal Sun entering a sign during one of the days
     std::vector<MoonPhaseMoment> phases;       // new and full moons during the days
+    std::vector<FestivalDay> festivals;        // the festivals dated in the days asked for, in date order
 };
 
 // The Hindu days of `count` dates from `first` (the day before is computed
-// too, to tell whether the first date's tithi held the sunrise before),
-// computed together (HinduDays). A date without a day is listed in
-// `troubles` and the rest go on; a date the clock skips does not break the
-// run of days (the day before it ends where the day after it begins).
+// too, to tell whether the first date's tithi held the sunrise before, and a
+// few days either side for the festivals' rules), computed together
+// (HinduDays). A date without a day is listed in `troubles` and the rest go
+// on; a date the clock skips does not break the run of days (the day before
+// it ends where the day after it begins).
 CalendarSpan ComputeCalendarSpan(const CalendarDate& first, int count, const Observer& place, const DayZone& zone);
 
 // The month grid of a month from its days (`span` must hold the month's days).
@@ -58,5 +61,10 @@ std::string ClockTextOnDate(double jdUt, const DayZone& zone, const CalendarDate
 
 // "Adhika Jyeshtha", "Vaishakha".
 std::string MasaText(const LunarMonth& masa);
+
+// An observance as the month shows it: "Shukla Ekadashi (Kamada Ekadashi)"
+// for an Ekadashi, whose name comes from the lunar month (`masa`, of the day
+// it is kept on), the observance's name otherwise.
+std::string ObservanceText(const ObservanceEntry& entry, const std::optional<LunarMonth>& masa);
 
 }  // namespace velmora

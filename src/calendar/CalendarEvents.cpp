@@ -185,6 +185,11 @@ std::vector<CalendarEvent> ObservanceEvents(const std::vector<ObservanceEntry>& 
                             " at " + EventTimeText(phase.moment, offset) + ".";
         events.push_back(std::move(event));
     }
+    SortEvents(events);
+    return events;
+}
+
+void SortEvents(std::vector<CalendarEvent>& events) {
     const auto startOf = [](const CalendarEvent& event) {
         return event.allDay ? UtcTime{event.date.year, event.date.month, event.date.day, 0, 0, 0} : event.moment;
     };
@@ -193,7 +198,8 @@ std::vector<CalendarEvent> ObservanceEvents(const std::vector<ObservanceEntry>& 
         const UtcTime second = startOf(b);
         return std::tie(first, a.uid) < std::tie(second, b.uid);
     });
-    return events;
 }
+
+std::string EventUid(const std::string& base, const std::string& placeKey) { return WithPlace(base, placeKey); }
 
 }  // namespace velmora

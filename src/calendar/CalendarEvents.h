@@ -81,6 +81,14 @@ std::string EventTimeText(double jd, const OffsetAt& offset);
 // "New Delhi, India" gives "new-delhi-india".
 std::string Slug(const std::string& text);
 
+// Sorts events by their start (an all-day event starts at the day's
+// midnight), then by identifier.
+void SortEvents(std::vector<CalendarEvent>& events);
+
+// The identifier of an event: `base` with the place's key and the program's
+// domain.
+std::string EventUid(const std::string& base, const std::string& placeKey);
+
 // The events of a year: the kept observance days, the sankrantis and the new
 // and full moons, sorted by their start and then by identifier. `placeKey`
 // makes the identifiers of one place differ from another's.

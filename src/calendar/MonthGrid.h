@@ -22,6 +22,7 @@ struct MonthCell {
     std::string paksha;       // "Shukla" or "Krishna"
     std::string nakshatra;    // at sunrise
     std::optional<MoonPhase> moon;  // a new or full moon falls in this day (sunrise to sunrise)
+    std::vector<std::string> festivals;    // the festivals of this date, by name
     std::vector<std::string> observances;  // short titles of the observances kept this day
     std::string sankranti;    // "Makara Sankranti" when the Sun enters a sign this day
     std::vector<std::string> eclipses;  // "Chandra Grahan 18:47" when an eclipse is greatest this day

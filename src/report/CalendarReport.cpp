@@ -41,9 +41,27 @@ Json Moment(double jdUt, const DayZone& zone) {
     return text.empty() ? Json(nullptr) : Json(text);
 }
 
-Json ObservanceJson(const ObservanceEntry& entry, const DayZone& zone, Language language) {
+Json FestivalJson(const FestivalDay& f) {
+    return Json{{"key", std::string(f.key)}, {"name", std::string(f.name)}, {"date", DateText(f.date)},
+                {"rule", f.rule}};
+}
+
+Json FestivalsOf(std::span<const FestivalDay> festivals) {
+    Json list = Json::array();
+    for (const FestivalDay& f : festivals) list.push_back(FestivalJson(f));
+    return list;
+}
+
+std::optional<LunarMonth> MasaOn(const CalendarSpan& span, const CalendarDate& date) {
+    for (const HinduDay& day : span.days) {
+        if (CalendarDate{day.year, day.month, day.day} == date) return day.masa;
+    }
+    return std::nullopt;
+}
+
+Json ObservanceJson(const ObservanceEntry& entry, const DayZone& zone, const CalendarSpan& span, Language language) {
     const int number = entry.tithi.number;
-    return Json{{"date", DateText(entry.date)},
+    Json j = Json{{"date", DateText(entry.date)},
                 {"observance", std::string(ObservanceName(entry.observance))},
                 {"title", LocalizedCalendarText(ObservanceTitle(entry.observance), language)},
                 {"tithi",
@@ -54,6 +72,13 @@ Json ObservanceJson(const ObservanceEntry& entry, const DayZone& zone, Language 
                       {"end", Moment(entry.tithi.end, zone)}}},
                 {"rule", entry.how == TithiOnDay::Kshaya ? "kshaya" : "sunrise"},
                 {"kept", entry.kept}};
+    if (entry.observance == Observance::ShuklaEkadashi || entry.observance == Observance::KrishnaEkadashi) {
+        if (const std::optional<LunarMonth> masa = MasaOn(span, entry.date)) {
+            j["ekadashi_name"] = EkadashiNameOf(masa->amanta, entry.observance == Observance::ShuklaEkadashi,
+                                                masa->adhika);
+        }
+    }
+    return j;
 }
 
 // The eclipses of the span's days whose local date lies in the year (and the
@@ -78,7 +103,7 @@ Json EventsJson(const CalendarSpan& span, const DayZone& zone, int year, int mon
     Json observances = Json::array();
     for (const ObservanceEntry& entry : span.observances) {
         if (entry.date.year == year && (month == 0 || entry.date.month == month)) {
-            observances.push_back(ObservanceJson(entry, zone, language));
+            observances.push_back(ObservanceJson(entry, zone, span, language));
         }
     }
     sankrantis = Json::array();
@@ -134,7 +159,7 @@ std::string MonthJson(int year, int month, const CalendarSpan& span, const DayZo
     Json days = Json::array();
     for (const HinduDay& day : span.days) {
         if (day.year != year || day.month != month) continue;
-        days.push_back(Json::parse(DayJsonLine(day, zone, language)));
+        days.push_back(Json::parse(DayJsonLine(day, zone, language, span.festivals)));
     }
     j["days"] = days;
     Json sankrantis, phases;
@@ -151,6 +176,11 @@ std::string MonthJson(int year, int month, const CalendarSpan& span, const DayZo
         }
     }
     j["troubles"] = troubles;
+    std::vector<FestivalDay> festivals;
+    for (const FestivalDay& f : span.festivals) {
+        if (f.date.year == year && f.date.month == month) festivals.push_back(f);
+    }
+    j["festivals"] = FestivalsOf(festivals);
     return j.dump() + "\n";
 }
 
@@ -190,6 +220,7 @@ std::string MonthText(int year, int month, const CalendarSpan& span, const DayZo
         const HinduDay& day = *found;
         std::string notes;
         const auto add = [&notes](const std::string& text) { notes += (notes.empty() ? "" : "; ") + text; };
+        for (const std::string& festival : cell->festivals) add(festival);
         for (const std::string& observance : cell->observances) add(observance);
         // An event between midnight and sunrise belongs to this Hindu day but
         // falls on the next date: it is given with that date.
@@ -230,6 +261,11 @@ std::string YearJson(int year, const CalendarSpan& span, const DayZone& zone, co
         troubles.push_back(Json{{"date", DateText(trouble.date)}, {"trouble", trouble.text}});
     }
     j["troubles"] = troubles;
+    std::vector<FestivalDay> festivals;
+    for (const FestivalDay& f : span.festivals) {
+        if (f.date.year == year) festivals.push_back(f);
+    }
+    j["festivals"] = FestivalsOf(festivals);
     return j.dump() + "\n";
 }
 
@@ -250,7 +286,47 @@ CalendarFeed YearFeed(int year, const CalendarSpan& span, const DayZone& zone, c
     }
     feed.events = ObservanceEvents(observances, span.sankrantis, span.phases, Slug(placeLabel), OffsetOf(zone));
     for (const Eclipse& e : EclipsesIn(span, zone, year, 0)) feed.events.push_back(EclipseEvent(e, zone, Slug(placeLabel)));
+    for (const FestivalDay& f : span.festivals) {
+        if (f.date.year != year) continue;
+        CalendarEvent event;
+        event.allDay = true;
+        event.date = f.date;
+        event.summary = std::string(f.name);
+        event.category = "Festival";
+        char day[16];
+        std::snprintf(day, sizeof day, "%04d%02d%02d", f.date.year, f.date.month, f.date.day);
+        event.uid = EventUid(std::string(day) + "-festival-" + std::string(f.key), Slug(placeLabel));
+        event.description = std::string(f.name) + ". " + f.rule + ".";
+        feed.events.push_back(std::move(event));
+    }
+    SortEvents(feed.events);
     return LocalizedFeed(std::move(feed), language);
+}
+
+std::string FestivalListJson(std::span<const FestivalDay> festivals) { return FestivalsOf(festivals).dump(); }
+
+std::string FestivalsJson(int year, std::span<const FestivalDay> festivals, const Observer& place,
+                          const DayZone& zone, const std::string& placeLabel) {
+    Json j;
+    j["year"] = year;
+    j["place"] = placeLabel;
+    j["latitude"] = std::round(place.latitude * 1e4) / 1e4;
+    j["longitude"] = std::round(place.longitude * 1e4) / 1e4;
+    j["zone"] = zone.Name();
+    j["festivals"] = FestivalsOf(festivals);
+    return j.dump() + "\n";
+}
+
+std::string FestivalsText(int year, std::span<const FestivalDay> festivals, const DayZone& zone,
+                          const std::string& placeLabel) {
+    static constexpr const char* weekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    std::string out = "Festivals " + std::to_string(year) + " – " + placeLabel + " (" + zone.Name() + ")\n\n";
+    out += Padded("Date", 12) + Padded("Day", 5) + Padded("Festival", 38) + "Rule\n";
+    for (const FestivalDay& f : festivals) {
+        out += Padded(DateText(f.date), 12) + Padded(weekdays[WeekdayOf(f.date)], 5) +
+               Padded(std::string(f.name), 38) + f.rule + "\n";
+    }
+    return out;
 }
 
 }  // namespace velmora

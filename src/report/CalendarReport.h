@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "calendar/CalendarDays.h"
@@ -14,7 +15,7 @@ namespace velmora {
 
 // The month as one JSON object (with a newline): month, latitude, longitude,
 // zone, lunar_months, years, days (each shaped like the --day --json object),
-// observances, sankrantis, moon_phases.
+// observances, sankrantis, moon_phases, festivals ({"key","name","date","rule"}).
 // The "name" and "title" values follow `language`; keys and every other value do not.
 std::string MonthJson(int year, int month, const CalendarSpan& span, const DayZone& zone,
                       Language language = Language::English);
@@ -23,8 +24,8 @@ std::string MonthJson(int year, int month, const CalendarSpan& span, const DayZo
 std::string MonthText(int year, int month, const CalendarSpan& span, const DayZone& zone,
                       const std::string& placeLabel, Language language = Language::English);
 
-// The year's observances, sankrantis and new and full moons as one JSON
-// object (with a newline).
+// The year's observances, sankrantis, new and full moons and festivals
+// ({"key","name","date","rule"}) as one JSON object (with a newline).
 std::string YearJson(int year, const CalendarSpan& span, const DayZone& zone, const std::string& placeLabel,
                      Language language = Language::English);
 
@@ -32,5 +33,15 @@ std::string YearJson(int year, const CalendarSpan& span, const DayZone& zone, co
 // its letters and digits keep one place's identifiers apart from another's.
 CalendarFeed YearFeed(int year, const CalendarSpan& span, const DayZone& zone, const std::string& placeLabel,
                       Language language = Language::English);
+
+// The festivals as JSON objects {"key","name","date","rule"}, in order.
+std::string FestivalListJson(std::span<const FestivalDay> festivals);
+
+// The --festivals YYYY mode: the year's festivals as one JSON object (year,
+// place, latitude, longitude, zone, festivals), or as a readable table.
+std::string FestivalsJson(int year, std::span<const FestivalDay> festivals, const Observer& place,
+                          const DayZone& zone, const std::string& placeLabel);
+std::string FestivalsText(int year, std::span<const FestivalDay> festivals, const DayZone& zone,
+                          const std::string& placeLabel);
 
 }  // namespace velmora

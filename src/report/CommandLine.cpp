@@ -78,6 +78,26 @@ bool IsToolOption(std::string_view arg) {
 // options ask for neither.
 std::optional<std::string> CheckCalendarModes(const std::vector<std::string_view>& given, CommandLine& line) {
     const FriendlyOptions& o = line.options;
+    if (!o.festivals.empty()) {
+        for (const std::string_view name : given) {
+            if (name != "festivals" && name != "json" && name != "place" && name != "lat" && name != "lon" &&
+                name != "zone" && name != "dst") {
+                std::string what = "--";
+                what.append(name).append(" does not go with --festivals YYYY (it takes --place, or --lat, --lon, "
+                                         "--zone and --dst, and --json)");
+                return what;
+            }
+        }
+        const bool typed = !o.lat.empty() || !o.lon.empty() || !o.zone.empty() || o.dst;
+        if (!o.place.empty() && typed) {
+            return std::string("--festivals YYYY takes either --place or --lat, --lon and --zone [--dst], not both");
+        }
+        if (o.place.empty() && (o.lat.empty() || o.lon.empty() || o.zone.empty())) {
+            return std::string("--festivals YYYY needs --place, or --lat, --lon and --zone [--dst]");
+        }
+        line.mode = CommandLine::Mode::Festivals;
+        return std::nullopt;
+    }
     const bool month = !o.calendarMonth.empty();
     const bool year = !o.ics.empty() || (o.json && !o.chart && !o.year.empty() && o.hinduDay.empty() && !month);
     if (!month && !year) return std::nullopt;
@@ -207,6 +227,7 @@ std::string UsageText() {
         "                      [--days N] [--json]\n"
         "       velmora-report --month YYYY-MM {--place TEXT | --lat L --lon L --zone H:MM [--dst]} [--json]\n"
         "       velmora-report --year YYYY {--place TEXT | ...} {--ics FILE | --json}\n"
+        "       velmora-report --festivals YYYY {--place TEXT | ...} [--json]\n"
         "\n"
         "Computes the panchang (vara, nakshatra, tithi, yoga, karana) and the ayanamsa of one moment\n"
         "and place, like the Velmora window, and prints them as text.\n"

@@ -20,7 +20,7 @@ enum ExitStatus : int {
 };
 
 struct CommandLine {
-    enum class Mode { Readable, JsonLines, Help, Version, Day, Month, Year };
+    enum class Mode { Readable, JsonLines, Help, Version, Day, Month, Year, Festivals };
     Mode mode = Mode::Readable;
     std::string file;  // --jsonl: the file to read; empty or "-" for standard input
     FriendlyOptions options;

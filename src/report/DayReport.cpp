@@ -157,7 +157,8 @@ std::vector<CivilDate> DatesFromOptions(const FriendlyOptions& o) {
     return dates;
 }
 
-std::string DayJsonLine(const HinduDay& day, const DayZone& zone, Language language) {
+std::string DayJsonLine(const HinduDay& day, const DayZone& zone, Language language,
+                        std::span<const FestivalDay> festivals) {
     Json j;
     j["date"] = DateText(day);
     j["latitude"] = Rounded(day.place.latitude);
@@ -201,6 +202,13 @@ std::string DayJsonLine(const HinduDay& day, const DayZone& zone, Language langu
         j["sankranti"] = nullptr;
     }
     j["eclipses"] = EclipsesJson(day.eclipses, zone);
+    Json kept = Json::array();
+    for (const FestivalDay& f : festivals) {
+        if (f.date == CalendarDate{day.year, day.month, day.day}) {
+            kept.push_back(Json{{"key", std::string(f.key)}, {"name", std::string(f.name)}});
+        }
+    }
+    j["festivals"] = kept;
     return j.dump() + "\n";
 }
 
@@ -219,7 +227,8 @@ std::string DayTroubleText(const CivilDate& date, const std::string& trouble) {
     return Caption("Day") + text + "\n" + Caption("Trouble") + trouble + "\n";
 }
 
-std::string DayText(const HinduDay& day, const DayZone& zone, Language language) {
+std::string DayText(const HinduDay& day, const DayZone& zone, Language language,
+                    std::span<const FestivalDay> festivals) {
     std::string out;
     const auto word = [language](std::string_view english) {
         return std::string(LocalName(NameTable::Words, english, language));
@@ -302,6 +311,12 @@ std::string DayText(const HinduDay& day, const DayZone& zone, Language language)
             line(first ? "Eclipse" : "", text);
             first = false;
         }
+    }
+    bool firstFestival = true;
+    for (const FestivalDay& f : festivals) {
+        if (f.date != CalendarDate{day.year, day.month, day.day}) continue;
+        line(firstFestival ? word("Festivals") : "", std::string(f.name) + " – " + f.rule);
+        firstFestival = false;
     }
     return out;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "day/HinduDay.h"
 #include "names/Language.h"
+#include "festivals/Festivals.h"
 #include "places/Place.h"
 #include "report/FriendlyReport.h"
 
@@ -42,11 +44,14 @@ std::vector<CivilDate> DatesFromOptions(const FriendlyOptions& options);
 // (lists of spans), rahu_kalam, yamaganda, gulika_kalam, abhijit_muhurta,
 // brahma_muhurta (spans or null), masa, shaka_year, vikram_year, sankranti,
 // eclipses (a list, EclipseJson.h; empty on most days).
+// festivals (a list of {"key","name"}: those of `festivals` dated this day).
 // The "name" values follow `language`; keys and every other value do not.
-std::string DayJsonLine(const HinduDay& day, const DayZone& zone, Language language = Language::English);
+std::string DayJsonLine(const HinduDay& day, const DayZone& zone, Language language = Language::English,
+                        std::span<const FestivalDay> festivals = {});
 
 // One day as readable text, one value per line under a caption.
-std::string DayText(const HinduDay& day, const DayZone& zone, Language language = Language::English);
+std::string DayText(const HinduDay& day, const DayZone& zone, Language language = Language::English,
+                    std::span<const FestivalDay> festivals = {});
 
 // A date of a run of days that has no Hindu day (one the zone's clock skips),
 // in place of its day: {"date":"2011-12-30","trouble":"…"} on one line, or

@@ -174,6 +174,14 @@ Wrong TakeYear(std::string_view v, FriendlyOptions& o) {
     return std::nullopt;
 }
 
+Wrong TakeFestivals(std::string_view v, FriendlyOptions& o) {
+    if (!Digits(v, 4, 4) || Number(v) < FirstYear || Number(v) > LastYear) {
+        return std::string("a year from 1901 to 2050");
+    }
+    o.festivals = v;
+    return std::nullopt;
+}
+
 Wrong TakeTime(std::string_view v, FriendlyOptions& o) {
     const auto t = HoursMinutes(v);
     if (!t || t->first > 23 || t->second > 59) {
@@ -297,6 +305,10 @@ constexpr FriendlyOption kOptions[] = {
      TakeYear},
     {"ics", "FILE", "With --year YYYY: write the year's observances as an iCalendar file (RFC 5545) to FILE.",
      TakeIcs},
+    {"festivals", "YYYY",
+     "The year's festivals, each with its date and the rule that gives it, for --place or --lat, --lon and "
+     "--zone [--dst]; with --json as one JSON object.",
+     TakeFestivals},
     {"time", "HH:MM", "The local clock time, 0:00 to 23:59.", TakeTime},
     {"city", "CITY", "The city.", [](std::string_view v, FriendlyOptions& o) { return TakeText(v, o.city); }},
     {"state", "STATE", "The state.", [](std::string_view v, FriendlyOptions& o) { return TakeText(v, o.state); }},

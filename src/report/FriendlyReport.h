@@ -48,6 +48,8 @@ struct FriendlyOptions {
     // node instead of the mean one (--node true).
     bool chart = false;
     bool trueNode = false;
+    // --festivals YYYY: the year's festivals, readable or with --json.
+    std::string festivals;      // YYYY, 1901..2050
 };
 
 // One option of the readable mode. Every option is written here once: the

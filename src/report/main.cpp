@@ -92,6 +92,23 @@ int RunDayMode(const velmora::FriendlyOptions& options) {
     // searched once. A date without a day (one the zone's clock skips) says
     // why in its place, and the others go on; a single such date fails.
     velmora::HinduDays days(site.observer, *site.zone);
+    // The festivals of the dates, from the days asked for and the few either
+    // side that the festivals' rules compare them with.
+    std::vector<velmora::FestivalDay> festivals;
+    if (!dates.empty()) {
+        const velmora::CalendarDate from{dates.front().year, dates.front().month, dates.front().day};
+        const velmora::CalendarDate to{dates.back().year, dates.back().month, dates.back().day};
+        std::vector<velmora::HinduDay> around;
+        const auto number = [](const velmora::CalendarDate& d) { return d.year * 10000 + d.month * 100 + d.day; };
+        const velmora::CalendarDate last = velmora::AddDays(to, velmora::FestivalContextDays);
+        for (velmora::CalendarDate date = velmora::AddDays(from, -velmora::FestivalContextDays);
+             number(date) <= number(last); date = velmora::AddDays(date, 1)) {
+            if (std::optional<velmora::HinduDay> day = days.Day(date.year, date.month, date.day)) {
+                around.push_back(std::move(*day));
+            }
+        }
+        festivals = velmora::FestivalsBetween(around, from, to, *site.zone);
+    }
     for (const velmora::CivilDate& date : dates) {
         const std::optional<velmora::HinduDay> day = days.Day(date.year, date.month, date.day);
         if (!day) {
@@ -110,10 +127,10 @@ int RunDayMode(const velmora::FriendlyOptions& options) {
             continue;
         }
         if (options.json) {
-            out += velmora::DayJsonLine(*day, *site.zone, options.language);
+            out += velmora::DayJsonLine(*day, *site.zone, options.language, festivals);
         } else {
             if (!first) out += '\n';
-            out += velmora::DayText(*day, *site.zone, options.language);
+            out += velmora::DayText(*day, *site.zone, options.language, festivals);
         }
         first = false;
     }
@@ -121,22 +138,29 @@ int RunDayMode(const velmora::FriendlyOptions& options) {
     return velmora::kExitResults;
 }
 
+// The place and zone of the calendar modes, as for the Hindu day of their
+// first date (YYYY-MM-DD); the place taken is said on standard error.
+velmora::DaySite SiteOn(const velmora::FriendlyOptions& options, const std::string& firstDate) {
+    velmora::FriendlyOptions dayOptions = options;
+    dayOptions.hinduDay = firstDate;
+    std::unique_ptr<velmora::PlaceDirectory> places;
+    if (!options.place.empty()) places = velmora::OpenPlaceDirectory();
+    velmora::DaySite site = velmora::DaySiteFromOptions(dayOptions, places.get());
+    if (!site.failure.empty()) return site;
+    velmora::ClearUpperVectorState();  // after the gazetteer and the zone database, see VectorState.h
+    for (const std::string& said : site.said) std::fprintf(stderr, "%s\n", said.c_str());
+    return site;
+}
+
 // --month YYYY-MM and --year YYYY (--ics FILE | --json): the days of a month
 // with their observances, or the year's observances.
 int RunCalendarMode(const velmora::FriendlyOptions& options, bool wholeYear) {
     const int year = std::stoi(wholeYear ? options.year : options.calendarMonth.substr(0, 4));
     const int month = wholeYear ? 0 : std::stoi(options.calendarMonth.substr(5, 2));
-    // The place and zone as for the Hindu day of the first date asked for.
-    velmora::FriendlyOptions dayOptions = options;
     char first[16];
     std::snprintf(first, sizeof first, "%04d-%02d-01", year, wholeYear ? 1 : month);
-    dayOptions.hinduDay = first;
-    std::unique_ptr<velmora::PlaceDirectory> places;
-    if (!options.place.empty()) places = velmora::OpenPlaceDirectory();
-    const velmora::DaySite site = velmora::DaySiteFromOptions(dayOptions, places.get());
+    const velmora::DaySite site = SiteOn(options, first);
     if (!site.failure.empty()) return Fail(site.failure, site.status);
-    velmora::ClearUpperVectorState();  // after the gazetteer and the zone database, see VectorState.h
-    for (const std::string& said : site.said) std::fprintf(stderr, "%s\n", said.c_str());
     // The place as asked for; typed coordinates name their zone too, so that
     // the calendar file of another zone has identifiers of its own.
     const std::string label = options.place.empty() ? options.lat + " " + options.lon : options.place;
@@ -172,6 +196,20 @@ int RunCalendarMode(const velmora::FriendlyOptions& options, bool wholeYear) {
     return velmora::kExitResults;
 }
 
+// --festivals YYYY: the year's festivals, readable or as one JSON object.
+int RunFestivalsMode(const velmora::FriendlyOptions& options) {
+    const int year = std::stoi(options.festivals);
+    const velmora::DaySite site = SiteOn(options, options.festivals + "-01-01");
+    if (!site.failure.empty()) return Fail(site.failure, site.status);
+    const std::string label = options.place.empty() ? options.lat + " " + options.lon : options.place;
+    const std::vector<velmora::FestivalDay> festivals = velmora::FestivalsOfYear(year, site.observer, *site.zone);
+    const std::string out = options.json
+                                ? velmora::FestivalsJson(year, festivals, site.observer, *site.zone, label)
+                                : velmora::FestivalsText(year, festivals, *site.zone, label);
+    if (!WriteAll(out)) return Fail(WriteFailure(), velmora::kExitFailure);
+    return velmora::kExitResults;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -202,6 +240,8 @@ int main(int argc, char** argv) {
             return RunCalendarMode(line.options, false);
         case velmora::CommandLine::Mode::Year:
             return RunCalendarMode(line.options, true);
+        case velmora::CommandLine::Mode::Festivals:
+            return RunFestivalsMode(line.options);
         case velmora::CommandLine::Mode::Readable:
             break;
     }

@@ -68,11 +68,12 @@ TEST(CalendarReportTool, YearCalendarFileReadsBackWithPythonIcalendarTheSameEver
                              "      all(e.decoded('DTSTART').utcoffset().total_seconds()==0 for e in timed),\n"
                              "      sorted(x for x in s if 'Grahan' in x))\n";
     const std::string counted = Output("/usr/bin/python3 '" + reader + "' '" + first + "'");
-    // 13 full and 12 new moons, 12 sankrantis, 24 Ekadashis, 4 eclipses; the
+    // 13 full and 12 new moons, 12 sankrantis (and the all-day festival of Makar
+    // Sankranti), 24 Ekadashis, 4 eclipses; the
     // moons, sankrantis and eclipses timed in UTC, everything else all-day.
     // Of 2026's eclipses New Delhi sees only the lunar one of 3 March.
     EXPECT_EQ(counted,
-              "25 12 24 True True 41 True ['Annular solar eclipse (Surya Grahan) – not visible here', "
+              "25 13 24 True True 41 True ['Annular solar eclipse (Surya Grahan) – not visible here', "
               "'Partial lunar eclipse (Chandra Grahan) – not visible here', 'Partial solar eclipse (Surya Grahan) "
               "– not visible here', 'Total lunar eclipse (Chandra Grahan)']\n");
     std::filesystem::remove_all(Scratch("").parent_path());
