@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "calendar/CalendarDays.h"
+#include "festivals/Festivals.h"
 #include "places/lookup/ZoneClock.h"
 
 using namespace velmora;
@@ -33,5 +34,27 @@ void BM_MonthGridZoneClock(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_MonthGridZoneClock)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+const Observer kNewDelhi{28.6139, 77.2090, 0};
+
+// The festivals of a year: the year's Hindu days (and three either side),
+// then the rules over them.
+void BM_FestivalsOfYear(benchmark::State& bench) {
+    const FixedZone india(5.5);
+    for (auto _ : bench) benchmark::DoNotOptimize(FestivalsOfYear(2026, kNewDelhi, india));
+}
+BENCHMARK(BM_FestivalsOfYear)->Unit(benchmark::kMillisecond);
+
+// The rules alone, over a year of days computed once.
+void BM_FestivalRulesOverAYear(benchmark::State& bench) {
+    const FixedZone india(5.5);
+    const std::vector<HinduDay> days = FestivalDaysOfYear(2026, kNewDelhi, india);
+    for (auto _ : bench) benchmark::DoNotOptimize(FestivalsBetween(days, {2026, 1, 1}, {2026, 12, 31}, india));
+}
+BENCHMARK(BM_FestivalRulesOverAYear)->Unit(benchmark::kMillisecond);
 
 }  // namespace

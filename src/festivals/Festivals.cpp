@@ -403,6 +403,18 @@ std::vector<HinduDay> FestivalDaysOfYear(int year, const Observer& place, const 
     return days;
 }
 
+std::vector<FestivalDay> FestivalsOn(const CalendarDate& date, const Observer& place, const DayZone& zone) {
+    std::vector<HinduDay> days;
+    for (int i = -FestivalContextDays; i <= FestivalContextDays; ++i) {
+        const CalendarDate d = AddDays(date, i);
+        if (d.year < 1001 || d.year > 2999) return {};
+        if (std::optional<HinduDay> day = ComputeHinduDay(d.year, d.month, d.day, place, zone)) {
+            days.push_back(std::move(*day));
+        }
+    }
+    return FestivalsBetween(days, date, date, zone);
+}
+
 std::vector<FestivalDay> FestivalsOfYear(int year, const Observer& place, const DayZone& zone) {
     const std::vector<HinduDay> days = FestivalDaysOfYear(year, place, zone);
     return FestivalsBetween(days, {year, 1, 1}, {year, 12, 31}, zone);

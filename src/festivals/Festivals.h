@@ -34,6 +34,10 @@ std::vector<FestivalDay> FestivalsBetween(const std::vector<HinduDay>& days, con
 std::vector<HinduDay> FestivalDaysOfYear(int year, const Observer& place, const DayZone& zone);
 std::vector<FestivalDay> FestivalsOfYear(int year, const Observer& place, const DayZone& zone);
 
+// The festivals of one date at a place (the days either side computed for
+// the rules).
+std::vector<FestivalDay> FestivalsOn(const CalendarDate& date, const Observer& place, const DayZone& zone);
+
 // The number of days either side of a range that FestivalsBetween wants.
 inline constexpr int FestivalContextDays = 3;
 

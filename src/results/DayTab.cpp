@@ -9,6 +9,7 @@
 #include "day/DayTables.h"
 #include "day/HinduDay.h"
 #include "engine/Engine.h"
+#include "festivals/Festivals.h"
 #include "panchang/PanchangReport.h"
 #include "panchang/PanchangTables.h"
 #include "panchang/Vara.h"
@@ -110,8 +111,13 @@ std::optional<DayTabValues> DayTabValuesOf(const BirthRecord& birth) {
                 (day->masa->kshaya ? ", kshaya" : "");
         v[13] = "Shaka " + std::to_string(day->masa->shakaYear) + ", Vikram " + std::to_string(day->masa->vikramYear);
     }
-    v[14] = day->note;
-    v[15] = EclipsesLine(day->eclipses, zone);
+    std::string festivals;
+    for (const FestivalDay& f : FestivalsOn({day->year, day->month, day->day}, day->place, zone)) {
+        festivals += (festivals.empty() ? "" : "; ") + std::string(f.name);
+    }
+    v[14] = festivals;
+    v[15] = day->note;
+    v[16] = EclipsesLine(day->eclipses, zone);
     return v;
 }
 
@@ -125,8 +131,9 @@ DayTabValues DayTabSizingValues() {
     for (std::size_t i = 7; i <= 11; ++i) v[i] = "23:59:59 to 23:59:59";
     v[12] = "Adhika Margashirsha (amanta), Adhika Margashirsha (purnimanta), Krishna paksha";
     v[13] = "Shaka 1972, Vikram 2107";
-    v[14] = "The Sun does not rise on the next date; the day ends at midnight.";
-    v[15] = "Total lunar eclipse (Chandra Grahan), visible in part: penumbral eclipse begins 23:59:59 … partial "
+    v[14] = "Kartika Purnima (Guru Nanak Jayanti); Naraka Chaturdashi";
+    v[15] = "The Sun does not rise on the next date; the day ends at midnight.";
+    v[16] = "Total lunar eclipse (Chandra Grahan), visible in part: penumbral eclipse begins 23:59:59 … partial "
             "eclipse ends 23:59:59; greatest 23:59:59; sutak from 23:59:59";
     return v;
 }

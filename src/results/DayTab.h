@@ -11,8 +11,8 @@
 // Hindu day that holds the entered moment (the previous date's day when the
 // moment comes before that date's sunrise, and the tab says so), its sunrise,
 // sunset, moonrise and moonset, the ishtakala of the moment, the kalams and
-// muhurtas, the lunar month and the years, and an eclipse whose greatest
-// moment falls in the day.
+// muhurtas, the lunar month and the years, the day's festivals, and an
+// eclipse whose greatest moment falls in the day.
 //
 // Design: computed from the run's birth record alone (the entered date, time,
 // place and zone, daylight saving included), with the day's core functions
@@ -26,7 +26,7 @@ struct DayTabRow {
     std::string_view caption;
 };
 
-inline constexpr std::array<DayTabRow, 16> DayTabRows = {{
+inline constexpr std::array<DayTabRow, 17> DayTabRows = {{
     {"lblHinduDay", "Hindu Day"},
     {"lblSunrise", "Sunrise"},
     {"lblSunset", "Sunset"},
@@ -41,6 +41,7 @@ inline constexpr std::array<DayTabRow, 16> DayTabRows = {{
     {"lblBrahmaMuhurta", "Brahma Muhurta"},
     {"lblLunarMonth", "Lunar Month"},
     {"lblYears", "Years"},
+    {"lblFestivals", "Festivals"},  // empty on a day without one
     {"lblDayNote", "Note"},  // empty when there is nothing to say
     {"lblEclipse", "Eclipse"},  // empty on a day without one
 }};

@@ -291,3 +291,36 @@ TEST(FestivalsEdges, NoDaysOrAPolarPlaceGiveNoCrashAndNoFestivalOutOfRange) {
 
 }  // namespace
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+TEST(FestivalsMonth, October2026AndNovember2026AtNewDelhiShowTheirFestivalsInTheirBoxes) {
+    // Dates as published for New Delhi (the central government's list for
+    // 2026: Dussehra 20 October, Diwali 8 November, Bhai Dooj 11 November).
+    static const FixedZone india(5.5);
+    struct Case {
+        int month, day;
+        std::string_view name;
+    };
+    const Case cases[] = {{10, 11, "Navaratri begins"},    {10, 20, "Dussehra"},
+                          {10, 29, "Karwa Chauth"},        {11, 6, "Dhanteras"},
+                          {11, 8, "Diwali (Lakshmi Puja)"}, {11, 10, "Govardhan Puja"},
+                          {11, 11, "Bhai Dooj"}};
+    const MonthGrid october = BuildMonthGrid(2026, 10, kNewDelhi, india);
+    const MonthGrid november = BuildMonthGrid(2026, 11, kNewDelhi, india);
+    for (const Case& c : cases) {
+        const MonthCell* cell = CellOf(c.month == 10 ? october : november, {2026, c.month, c.day});
+        ASSERT_NE(cell, nullptr);
+        bool found = false;
+        for (const std::string& name : cell->festivals) found = found || name == c.name;
+        EXPECT_TRUE(found) << c.name << " on " << c.month << "/" << c.day;
+    }
+    // The Ekadashi of a box carries its name.
+    const MonthCell* ekadashi = CellOf(october, {2026, 10, 22});
+    ASSERT_NE(ekadashi, nullptr);
+    EXPECT_EQ(ekadashi->observances, std::vector<std::string>{"Shukla Ekadashi (Papankusha Ekadashi)"});
+}
+
+}  // namespace
+}  // namespace velmora

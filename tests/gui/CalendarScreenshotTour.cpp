@@ -74,3 +74,19 @@ TEST(CalendarScreenshotTour, DISABLED_MonthWithALunarEclipse) {
     Photograph({2026, 3, 3}, delhi,
                qEnvironmentVariable("VELMORA_SCREENSHOT_ECLIPSE_NAME", QStringLiteral("calendar-eclipse.png")));
 }
+
+// October 2026 (Navaratri, Dussehra, Karwa Chauth) and November 2026
+// (Dhanteras, Diwali, Govardhan Puja, Bhai Dooj) at New Delhi.
+TEST(CalendarScreenshotTour, DISABLED_FestivalMonthsAtNewDelhi) {
+    const QString suffix = qEnvironmentVariable("VELMORA_SCREENSHOT_SUFFIX");
+    CalendarPlace delhi;
+    delhi.label = "New Delhi, Delhi, India";
+    delhi.city = "New Delhi";
+    delhi.state = "Delhi";
+    delhi.country = "India";
+    delhi.latitude = 28.63576;
+    delhi.longitude = 77.22445;
+    delhi.zoneId = "Asia/Kolkata";
+    Photograph({2026, 10, 20}, delhi, QStringLiteral("calendar-festivals-2026-10%1.png").arg(suffix));
+    Photograph({2026, 11, 8}, delhi, QStringLiteral("calendar-festivals-2026-11%1.png").arg(suffix));
+}

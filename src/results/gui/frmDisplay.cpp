@@ -365,7 +365,8 @@ QWidget* frmDisplay::BuildWindow() {
             const std::string caption(r.caption);
             // The day and the note are sentences; times and spans stay on one line.
             const bool sentence = r.control == "lblHinduDay" || r.control == "lblDayNote" ||
-                                  r.control == "lblLunarMonth" || r.control == "lblEclipse";
+                                  r.control == "lblLunarMonth" || r.control == "lblEclipse" ||
+                                  r.control == "lblFestivals";
             // A time or span never wraps and is as wide as its widest value,
             // so that a query does not move the window's columns.
             QLabel* value = sentence ? Value(control.c_str(), frame)
@@ -472,9 +473,12 @@ void frmDisplay::ShowDay(const DayTabValues& values) {
                                                static_cast<qsizetype>(DayTabRows[i].control.size()));
         if (auto* label = findChild<QLabel*>(name)) label->setText(QString::fromStdString(values[i]));
     }
-    // The note's and the eclipse's rows take room only when there is something to say.
+    // The festivals', the note's and the eclipse's rows take room only when there is something to say.
     for (std::size_t i = 0; i < DayTabRows.size(); ++i) {
-        if (DayTabRows[i].control != "lblDayNote" && DayTabRows[i].control != "lblEclipse") continue;
+        if (DayTabRows[i].control != "lblDayNote" && DayTabRows[i].control != "lblEclipse" &&
+            DayTabRows[i].control != "lblFestivals") {
+            continue;
+        }
         const std::string control(DayTabRows[i].control);
         const bool shown = !values[i].empty();
         if (auto* label = findChild<QLabel*>(QString::fromStdString(control))) label->setVisible(shown);

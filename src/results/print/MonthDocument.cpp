@@ -98,6 +98,7 @@ void PaintCell(const MonthCell& cell, QPainter& painter, const QRectF& rect, boo
     const QFont body = FontOfHeight(small);
     const QFont bodyBold = FontOfHeight(small, true);
     const QFont tiny = FontOfHeight(small * 0.9);
+    const QFont tinyBold = FontOfHeight(small * 0.9, true);
 
     // The date, and the moon's mark at the right.
     const QFontMetricsF numberMetrics(number, painter.device());
@@ -120,8 +121,9 @@ void PaintCell(const MonthCell& cell, QPainter& painter, const QRectF& rect, boo
     }
 
     // What a small box has room for goes by importance: the tithi, the
-    // observances and sankranti, sunrise and sunset, then the nakshatra; it is
-    // drawn in reading order with sunrise and sunset at the bottom.
+    // festivals, the observances and sankranti, sunrise and sunset, then the
+    // nakshatra; it is drawn in reading order with sunrise and sunset at the
+    // bottom.
     struct Item {
         QString text;
         const QFont* font;
@@ -130,6 +132,9 @@ void PaintCell(const MonthCell& cell, QPainter& painter, const QRectF& rect, boo
     };
     std::vector<Item> wanted;
     wanted.push_back({Text(cell.tithi + " · " + cell.paksha), &bodyBold, Qt::black, false});
+    for (const std::string& festival : cell.festivals) {
+        wanted.push_back({Text(festival), &tinyBold, QColor(0x0b, 0x5d, 0x2a), false});
+    }
     for (const std::string& observance : cell.observances) {
         wanted.push_back({Text(observance), &tiny, QColor(0x9a, 0x1b, 0x1b), false});
     }
@@ -152,7 +157,7 @@ void PaintCell(const MonthCell& cell, QPainter& painter, const QRectF& rect, boo
         room -= height;
         shown[i] = true;
     }
-    // Reading order: tithi, nakshatra, observances, sankranti; the sun at the bottom.
+    // Reading order: tithi, nakshatra, festivals, observances, sankranti; the sun at the bottom.
     const auto draw = [&](std::size_t i) {
         if (shown[i]) Line(painter, box, wanted[i].text, *wanted[i].font, wanted[i].colour);
     };
