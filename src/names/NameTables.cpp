@@ -423,6 +423,75 @@ constexpr std::array<Row, 69> kWords = {{
     {"new-moon-line", "New moon (the Moon in line with the Sun)", "अमावस्या (चन्द्रमा सूर्य की सीध में)", "அமாவாசை (சந்திரன் சூரியனுடன் ஒரே கோட்டில்)"},
 }};
 
+// The festivals and the named Ekadashis, keyed and spelt in English as in
+// festivals/FestivalNames.h (a test keeps the two the same).
+constexpr std::array<Row, 64> kFestival = {{
+    {"makar-sankranti", "Makar Sankranti", "मकर संक्रान्ति", "மகர சங்கராந்தி"},
+    {"pongal", "Pongal", "पोंगल", "பொங்கல்"},
+    {"thaipusam", "Thaipusam", "थाईपूसम", "தைப்பூசம்"},
+    {"vasant-panchami", "Vasant Panchami", "वसन्त पंचमी", "வசந்த பஞ்சமி"},
+    {"guru-ravidas-jayanti", "Guru Ravidas Jayanti", "गुरु रविदास जयन्ती", "குரு ரவிதாஸ் ஜெயந்தி"},
+    {"maha-shivaratri", "Maha Shivaratri", "महाशिवरात्रि", "மகா சிவராத்திரி"},
+    {"holika-dahan", "Holika Dahan", "होलिका दहन", "ஹோலிகா தகனம்"},
+    {"holi", "Holi", "होली", "ஹோலி"},
+    {"ugadi", "Ugadi / Gudi Padwa", "उगादि / गुड़ी पड़वा", "உகாதி / குடி பட்வா"},
+    {"rama-navami", "Rama Navami", "राम नवमी", "ஸ்ரீ ராம நவமி"},
+    {"mahavir-jayanti", "Mahavir Jayanti", "महावीर जयन्ती", "மகாவீர் ஜெயந்தி"},
+    {"hanuman-jayanti", "Hanuman Jayanti", "हनुमान जयन्ती", "அனுமன் ஜெயந்தி"},
+    {"vaisakhi", "Vaisakhi", "वैसाखी", "வைசாகி"},
+    {"vishu", "Vishu", "विषु", "விஷு"},
+    {"puthandu", "Puthandu (Tamil New Year)", "पुथंडु (तमिल नववर्ष)", "தமிழ்ப் புத்தாண்டு"},
+    {"akshaya-tritiya", "Akshaya Tritiya", "अक्षय तृतीया", "அட்சய திருதியை"},
+    {"buddha-purnima", "Buddha Purnima", "बुद्ध पूर्णिमा", "புத்த பூர்ணிமா"},
+    {"rath-yatra", "Rath Yatra", "रथ यात्रा", "ரத யாத்திரை"},
+    {"guru-purnima", "Guru Purnima", "गुरु पूर्णिमा", "குரு பூர்ணிமா"},
+    {"nag-panchami", "Nag Panchami", "नाग पंचमी", "நாக பஞ்சமி"},
+    {"raksha-bandhan", "Raksha Bandhan", "रक्षा बन्धन", "ரக்ஷா பந்தன்"},
+    {"janmashtami", "Janmashtami", "जन्माष्टमी", "கிருஷ்ண ஜெயந்தி"},
+    {"ganesh-chaturthi", "Ganesh Chaturthi", "गणेश चतुर्थी", "விநாயகர் சதுர்த்தி"},
+    {"onam", "Onam", "ओणम", "ஓணம்"},
+    {"navaratri", "Navaratri begins", "नवरात्रि आरम्भ", "நவராத்திரி தொடக்கம்"},
+    {"durga-ashtami", "Durga Ashtami", "दुर्गा अष्टमी", "துர்காஷ்டமி"},
+    {"maha-navami", "Maha Navami", "महा नवमी", "மகா நவமி"},
+    {"dussehra", "Dussehra", "दशहरा", "விஜயதசமி"},
+    {"sharad-purnima", "Sharad Purnima", "शरद पूर्णिमा", "சரத் பூர்ணிமா"},
+    {"valmiki-jayanti", "Valmiki Jayanti", "वाल्मीकि जयन्ती", "வால்மீகி ஜெயந்தி"},
+    {"karwa-chauth", "Karwa Chauth", "करवा चौथ", "கர்வா சௌத்"},
+    {"dhanteras", "Dhanteras", "धनतेरस", "தன்தேரஸ்"},
+    {"naraka-chaturdashi", "Naraka Chaturdashi", "नरक चतुर्दशी", "நரக சதுர்த்தசி"},
+    {"diwali", "Diwali (Lakshmi Puja)", "दीपावली (लक्ष्मी पूजा)", "தீபாவளி (லட்சுமி பூஜை)"},
+    {"govardhan-puja", "Govardhan Puja", "गोवर्धन पूजा", "கோவர்த்தன பூஜை"},
+    {"bhai-dooj", "Bhai Dooj", "भाई दूज", "பாய் தூஜ்"},
+    {"chhath-puja", "Chhath Puja", "छठ पूजा", "சட் பூஜை"},
+    {"kartika-purnima", "Kartika Purnima (Guru Nanak Jayanti)", "कार्तिक पूर्णिमा (गुरु नानक जयन्ती)", "கார்த்திகை பௌர்ணமி (குரு நானக் ஜெயந்தி)"},
+    {"ekadashi-kamada", "Kamada Ekadashi", "कामदा एकादशी", "காமதா ஏகாதசி"},
+    {"ekadashi-varuthini", "Varuthini Ekadashi", "वरूथिनी एकादशी", "வருதினி ஏகாதசி"},
+    {"ekadashi-mohini", "Mohini Ekadashi", "मोहिनी एकादशी", "மோகினி ஏகாதசி"},
+    {"ekadashi-apara", "Apara Ekadashi", "अपरा एकादशी", "அபரா ஏகாதசி"},
+    {"ekadashi-nirjala", "Nirjala Ekadashi", "निर्जला एकादशी", "நிர்ஜலா ஏகாதசி"},
+    {"ekadashi-yogini", "Yogini Ekadashi", "योगिनी एकादशी", "யோகினி ஏகாதசி"},
+    {"ekadashi-devshayani", "Devshayani Ekadashi", "देवशयनी एकादशी", "தேவசயனி ஏகாதசி"},
+    {"ekadashi-kamika", "Kamika Ekadashi", "कामिका एकादशी", "காமிகா ஏகாதசி"},
+    {"ekadashi-shravana-putrada", "Shravana Putrada Ekadashi", "श्रावण पुत्रदा एकादशी", "சிராவண புத்ரதா ஏகாதசி"},
+    {"ekadashi-aja", "Aja Ekadashi", "अजा एकादशी", "அஜா ஏகாதசி"},
+    {"ekadashi-parsva", "Parsva Ekadashi", "पार्श्व एकादशी", "பார்சுவ ஏகாதசி"},
+    {"ekadashi-indira", "Indira Ekadashi", "इन्दिरा एकादशी", "இந்திரா ஏகாதசி"},
+    {"ekadashi-papankusha", "Papankusha Ekadashi", "पापांकुशा एकादशी", "பாபாங்குசா ஏகாதசி"},
+    {"ekadashi-rama", "Rama Ekadashi", "रमा एकादशी", "ரமா ஏகாதசி"},
+    {"ekadashi-prabodhini", "Prabodhini Ekadashi", "प्रबोधिनी एकादशी", "பிரபோதினி ஏகாதசி"},
+    {"ekadashi-utpanna", "Utpanna Ekadashi", "उत्पन्ना एकादशी", "உத்பன்னா ஏகாதசி"},
+    {"ekadashi-mokshada", "Mokshada Ekadashi", "मोक्षदा एकादशी", "மோட்சதா ஏகாதசி"},
+    {"ekadashi-saphala", "Saphala Ekadashi", "सफला एकादशी", "சபலா ஏகாதசி"},
+    {"ekadashi-pausha-putrada", "Pausha Putrada Ekadashi", "पौष पुत्रदा एकादशी", "பௌஷ புத்ரதா ஏகாதசி"},
+    {"ekadashi-shattila", "Shattila Ekadashi", "षट्तिला एकादशी", "ஷட்திலா ஏகாதசி"},
+    {"ekadashi-jaya", "Jaya Ekadashi", "जया एकादशी", "ஜெயா ஏகாதசி"},
+    {"ekadashi-vijaya", "Vijaya Ekadashi", "विजया एकादशी", "விஜயா ஏகாதசி"},
+    {"ekadashi-amalaki", "Amalaki Ekadashi", "आमलकी एकादशी", "ஆமலகி ஏகாதசி"},
+    {"ekadashi-papmochani", "Papmochani Ekadashi", "पापमोचनी एकादशी", "பாபமோசனி ஏகாதசி"},
+    {"ekadashi-padmini", "Padmini Ekadashi", "पद्मिनी एकादशी", "பத்மினி ஏகாதசி"},
+    {"ekadashi-parama", "Parama Ekadashi", "परमा एकादशी", "பரமா ஏகாதசி"},
+}};
+
 }  // namespace
 
 std::span<const NameRow> NameRows(NameTable table) {
@@ -447,6 +516,7 @@ std::span<const NameRow> NameRows(NameTable table) {
         case NameTable::CivilMonth: return kCivilMonth;
         case NameTable::TithiWords: return kTithiWords;
         case NameTable::Words: return kWords;
+        case NameTable::Festival: return kFestival;
     }
     return {};
 }

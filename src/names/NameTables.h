@@ -36,6 +36,7 @@ enum class NameTable {
     CivilMonth,           // 0 January .. 11 December
     TithiWords,           // the tithi tab's lords, groups, features and types
     Words,                // the words and phrases of the readable texts
+    Festival,             // keyed by the festival keys of festivals/FestivalNames.h, the same English
 };
 
 inline constexpr std::initializer_list<NameTable> AllNameTables = {
@@ -45,7 +46,7 @@ inline constexpr std::initializer_list<NameTable> AllNameTables = {
     NameTable::SignDisplay,    NameTable::TamilSolarMonth,     NameTable::MalayalamSolarMonth,
     NameTable::BengaliSolarMonth, NameTable::Observance,       NameTable::Kalam,
     NameTable::Graha,          NameTable::Planet,              NameTable::CivilMonth,
-    NameTable::TithiWords,     NameTable::Words};
+    NameTable::TithiWords,     NameTable::Words,               NameTable::Festival};
 
 // One name in every language. `key` is a stable identifier (never shown,
 // never translated).

@@ -41,14 +41,16 @@ Json Moment(double jdUt, const DayZone& zone) {
     return text.empty() ? Json(nullptr) : Json(text);
 }
 
-Json FestivalJson(const FestivalDay& f) {
-    return Json{{"key", std::string(f.key)}, {"name", std::string(f.name)}, {"date", DateText(f.date)},
+Json FestivalJson(const FestivalDay& f, Language language) {
+    return Json{{"key", std::string(f.key)},
+                {"name", std::string(LocalName(NameTable::Festival, f.name, language))},
+                {"date", DateText(f.date)},
                 {"rule", f.rule}};
 }
 
-Json FestivalsOf(std::span<const FestivalDay> festivals) {
+Json FestivalsOf(std::span<const FestivalDay> festivals, Language language = Language::English) {
     Json list = Json::array();
-    for (const FestivalDay& f : festivals) list.push_back(FestivalJson(f));
+    for (const FestivalDay& f : festivals) list.push_back(FestivalJson(f, language));
     return list;
 }
 
@@ -180,7 +182,7 @@ std::string MonthJson(int year, int month, const CalendarSpan& span, const DayZo
     for (const FestivalDay& f : span.festivals) {
         if (f.date.year == year && f.date.month == month) festivals.push_back(f);
     }
-    j["festivals"] = FestivalsOf(festivals);
+    j["festivals"] = FestivalsOf(festivals, language);
     return j.dump() + "\n";
 }
 
@@ -220,7 +222,7 @@ std::string MonthText(int year, int month, const CalendarSpan& span, const DayZo
         const HinduDay& day = *found;
         std::string notes;
         const auto add = [&notes](const std::string& text) { notes += (notes.empty() ? "" : "; ") + text; };
-        for (const std::string& festival : cell->festivals) add(festival);
+        for (const std::string& festival : cell->festivals) add(std::string(LocalName(NameTable::Festival, festival, language)));
         for (const std::string& observance : cell->observances) add(observance);
         // An event between midnight and sunrise belongs to this Hindu day but
         // falls on the next date: it is given with that date.
@@ -265,7 +267,7 @@ std::string YearJson(int year, const CalendarSpan& span, const DayZone& zone, co
     for (const FestivalDay& f : span.festivals) {
         if (f.date.year == year) festivals.push_back(f);
     }
-    j["festivals"] = FestivalsOf(festivals);
+    j["festivals"] = FestivalsOf(festivals, language);
     return j.dump() + "\n";
 }
 

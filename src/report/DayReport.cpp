@@ -205,7 +205,8 @@ std::string DayJsonLine(const HinduDay& day, const DayZone& zone, Language langu
     Json kept = Json::array();
     for (const FestivalDay& f : festivals) {
         if (f.date == CalendarDate{day.year, day.month, day.day}) {
-            kept.push_back(Json{{"key", std::string(f.key)}, {"name", std::string(f.name)}});
+            kept.push_back(
+                Json{{"key", std::string(f.key)}, {"name", std::string(LocalName(NameTable::Festival, f.name, language))}});
         }
     }
     j["festivals"] = kept;
@@ -315,7 +316,9 @@ std::string DayText(const HinduDay& day, const DayZone& zone, Language language,
     bool firstFestival = true;
     for (const FestivalDay& f : festivals) {
         if (f.date != CalendarDate{day.year, day.month, day.day}) continue;
-        line(firstFestival ? word("Festivals") : "", std::string(f.name) + " – " + f.rule);
+        // The rule's words are English: other languages show the name alone.
+        const std::string name(LocalName(NameTable::Festival, f.name, language));
+        line(firstFestival ? word("Festivals") : "", language == Language::English ? name + " – " + f.rule : name);
         firstFestival = false;
     }
     return out;

@@ -324,3 +324,27 @@ TEST(FestivalsMonth, October2026AndNovember2026AtNewDelhiShowTheirFestivalsInThe
 
 }  // namespace
 }  // namespace velmora
+
+#include "names/NameTables.h"
+
+namespace velmora {
+namespace {
+
+TEST(FestivalsNames, EveryKeyHasItsHindiAndTamilNameUnderTheSameEnglish) {
+    const std::span<const NameRow> rows = NameRows(NameTable::Festival);
+    ASSERT_EQ(rows.size(), std::size(FestivalNames));
+    for (const FestivalName& name : FestivalNames) {
+        bool found = false;
+        for (const NameRow& row : rows) {
+            if (row.key != name.key) continue;
+            found = true;
+            EXPECT_EQ(row.en, name.name) << name.key;
+            EXPECT_FALSE(row.hi.empty()) << name.key;
+            EXPECT_FALSE(row.ta.empty()) << name.key;
+        }
+        EXPECT_TRUE(found) << name.key;
+    }
+}
+
+}  // namespace
+}  // namespace velmora
