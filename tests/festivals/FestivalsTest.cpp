@@ -168,11 +168,11 @@ TEST(FestivalsRules, NoFestivalInAdhikaJyeshtha2026) {
 }
 
 TEST(FestivalsRules, SankrantiBeforeAndAfterSunset) {
-    // The Sun enters Makara (Swiss Ephemeris, Lahiri): 14 January 2026 09:43
-    // UT, 15:13 at New Delhi, hours before sunset (17:48): that day. 14 January
-    // 2023 15:13 UT, 20:43 at New Delhi, after sunset: the next day, as the
-    // almanacs print it (D2023: 15 January). 14 January 2024 21:14 UT, 02:44
-    // on the 15th, in the night: the next day too.
+    // The Sun enters Makara (Swiss Ephemeris, Lahiri, found between two
+    // minutes): 14 January 2026 09:37 UT, 15:07 at New Delhi, hours before
+    // sunset: that day. 14 January 2023 15:15 UT, 20:45 at New Delhi, after
+    // sunset: the next day, as the almanacs print it (D2023: 15 January).
+    // 14 January 2024 21:13 UT, 02:43 on the 15th, in the night: the next day.
     struct Case {
         int year;
         std::string_view date;
@@ -187,7 +187,8 @@ TEST(FestivalsRules, SankrantiBeforeAndAfterSunset) {
             EXPECT_NE(f->rule.find(c.ruleHas), std::string::npos) << f->rule;
         }
     }
-    // Mesha: 14 April 2025 at 03:30 (New Delhi): Vaisakhi keeps the civil
+    // Mesha: 13 April 2025 21:51 UT, 03:21 on the 14th at New Delhi (Swiss
+    // Ephemeris, Lahiri): Vaisakhi keeps the civil
     // date, the 14th; Vishu and Puthandu the day whose daytime follows it.
     for (const std::string_view key : {"vaisakhi", "vishu", "puthandu"}) {
         ASSERT_NE(Find(2025, key), nullptr);
