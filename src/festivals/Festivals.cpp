@@ -147,8 +147,21 @@ private:
         return std::nullopt;
     }
 
-    const std::optional<LunarMonth>& MonthOf(const Span& span) {
+    // The lunar month of a tithi: that of the day it lies in, read at the
+    // day's sunrise, or of the next day when a new moon came between that
+    // sunrise and the tithi (its number is then below the sunrise's). Searched
+    // afresh only where the days do not tell.
+    std::optional<LunarMonth> MonthOf(const Span& span) {
         const double middle = 0.5 * (span.start + span.end);
+        if (const std::optional<std::size_t> i = DayHolding(middle)) {
+            const HinduDay& day = days_[*i];
+            const DayElement* atSunrise = nullptr;
+            for (const DayElement& t : day.tithi) {
+                if (t.startJdUt <= day.startJdUt && day.startJdUt < t.endJdUt) atSunrise = &t;
+            }
+            if (atSunrise && day.masa && atSunrise->number <= span.number) return day.masa;
+            if (atSunrise && HasNext(*i) && days_[*i + 1].masa) return days_[*i + 1].masa;
+        }
         auto found = months_.find(middle);
         if (found == months_.end()) found = months_.emplace(middle, LunarMonthAt(middle)).first;
         return found->second;
@@ -214,7 +227,7 @@ private:
     void AddTithiFestivals(const FestivalRule& rule, std::vector<FestivalDay>& out) {
         for (const Span& span : tithis_) {
             if (span.number != rule.tithi) continue;
-            const std::optional<LunarMonth>& month = MonthOf(span);
+            const std::optional<LunarMonth> month = MonthOf(span);
             if (!month || month->amanta != rule.masa || month->adhika) continue;
             const std::string tithi = TithiText(rule.tithi, rule.masa);
             const std::string kaala(KaalaName(rule.kaala));
@@ -394,23 +407,21 @@ std::vector<HinduDay> FestivalDaysOfYear(int year, const Observer& place, const 
     if (year < 1001 || year > 2999) return days;
     const CalendarDate first = AddDays({year, 1, 1}, -FestivalContextDays);
     const int count = (DaysInMonth(year, 2) == 29 ? 366 : 365) + 2 * FestivalContextDays;
+    HinduDays hinduDays(place, zone);  // the days together: each change searched once
     for (int i = 0; i < count; ++i) {
         const CalendarDate date = AddDays(first, i);
-        if (std::optional<HinduDay> day = ComputeHinduDay(date.year, date.month, date.day, place, zone)) {
-            days.push_back(std::move(*day));
-        }
+        if (std::optional<HinduDay> day = hinduDays.Day(date.year, date.month, date.day)) days.push_back(std::move(*day));
     }
     return days;
 }
 
 std::vector<FestivalDay> FestivalsOn(const CalendarDate& date, const Observer& place, const DayZone& zone) {
     std::vector<HinduDay> days;
+    HinduDays hinduDays(place, zone);
     for (int i = -FestivalContextDays; i <= FestivalContextDays; ++i) {
         const CalendarDate d = AddDays(date, i);
         if (d.year < 1001 || d.year > 2999) return {};
-        if (std::optional<HinduDay> day = ComputeHinduDay(d.year, d.month, d.day, place, zone)) {
-            days.push_back(std::move(*day));
-        }
+        if (std::optional<HinduDay> day = hinduDays.Day(d.year, d.month, d.day)) days.push_back(std::move(*day));
     }
     return FestivalsBetween(days, date, date, zone);
 }
