@@ -325,7 +325,8 @@ constexpr FriendlyOption kOptions[] = {
     {"pdf", "FILE", "Write the printed report, one page, as a PDF to FILE instead of the text (- for standard output).", TakePdf},
     {"chart", "",
      "The birth chart after the report: the grahas and the lagna (sidereal, Lahiri), their navamsas and the "
-     "Vimshottari dasha; with --json or --jsonl a \"chart\" object beside the results.",
+     "Vimshottari dasha; with --pdf a Chart page after the report; with --json or --jsonl a \"chart\" object "
+     "beside the results.",
      TakeChart},
     {"node", "mean|true", "With --chart: Rahu as the Moon's mean node (the default) or its true node.", TakeNode},
     {"paper", "A4|Letter", "The paper of --pdf (default: Letter where the locale measures in inches).",

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 
+#include "chart/ChartText.h"
 #include "results/DayTab.h"
 
 namespace velmora {
@@ -200,6 +201,7 @@ std::string ReportPlainText(const Report& r) {
         for (const ReportParagraph& p : s.paragraphs) AppendParagraph(out, p);
         for (const ReportField& f : s.below) AppendField(out, f);
     }
+    if (r.chart) out += "\n" + ChartPlainText(*r.chart);
     out += "\n" + r.footer + "\n";
     return out;
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "chart/Chart.h"
+#include "chart/ChartStyle.h"
 #include "results/ResultsPage.h"
 #include "shared/CalculationState.h"
 #include "shared/Version.h"
@@ -46,6 +49,11 @@ struct Report {
     ReportField ayanamsa;
     std::vector<ReportSection> elements;  // Vaar, Nakshatra, Tithi, Yoga, Karna, and Day (results/DayTab.h) when the run has one
     std::string footer;                   // the program's name and version
+    // The Chart page, when the window shows a chart: printed on a page of its
+    // own in this style, and added to the copied text. BuildReport leaves it
+    // empty, so the report tool's text and PDF stay as they were.
+    std::optional<BirthChart> chart;
+    ChartStyle chartStyle = ChartStyle::NorthIndian;
 };
 
 // The zone the calculation used, as a reader understands it: its size with the

@@ -123,7 +123,7 @@ TEST(ResultsWindow, LayoutAndDesignTexts) {
     EXPECT_EQ(window.findChild<QLabel*>("lblDay")->text(), "Sunday");
 
     QTabWidget* tabs = window.Tabs();
-    ASSERT_EQ(tabs->count(), 6);  // the five, then the Day tab (DayTabTest.cpp)
+    ASSERT_EQ(tabs->count(), 7);  // the five, then the Day tab (DayTabTest.cpp) and the Chart tab (ChartTabTest.cpp)
     const char* captions[] = {"Vaar", "Nakshatra", "Tithi", "Yoga", "Karna"};
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(tabs->tabText(i), captions[i]);

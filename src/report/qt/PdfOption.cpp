@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "chart/Chart.h"
 #include "report/CommandLine.h"
 #include "results/Report.h"
 #include "results/print/ReportDocument.h"
@@ -49,7 +50,9 @@ int WritePdfOption(const FriendlyOptions& options, const ResultsPage& page, cons
     const QPageSize paper = options.paper.empty()        ? DefaultReportPageSize()
                             : options.paper == "Letter" ? QPageSize(QPageSize::Letter)
                                                         : QPageSize(QPageSize::A4);
-    const Report report = BuildReport(page, birth);
+    Report report = BuildReport(page, birth);
+    // --chart: the Chart page after the report, as the window prints it.
+    if (options.chart) report.chart = ChartOf(birth, options.trueNode ? NodeKind::True : NodeKind::Mean);
     if (options.pdf == "-") {
         // Standard output: a pipe to another program, or a file the shell opened.
         const QByteArray pdf = ReportPdf(report, paper);

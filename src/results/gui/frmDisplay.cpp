@@ -34,6 +34,7 @@
 #include "links/gui/frmAbout.h"
 #include "panchang/PanchangTables.h"
 #include "results/DayTab.h"
+#include "results/gui/ChartTab.h"
 #include "results/gui/ReportActions.h"
 
 namespace velmora {
@@ -381,6 +382,12 @@ QWidget* frmDisplay::BuildWindow() {
         grid->setColumnStretch(1, 1);
         grid->setRowStretch(row, 1);
     }
+    {  // Chart: the rasi and navamsa charts, the positions and the dasha (results/gui/ChartTab.h).
+        QGroupBox* frame = AddTab(tabs_, "Chart", "fraChart");
+        auto* layout = new QVBoxLayout(frame);
+        chartTab_ = new ChartTab(frame);
+        layout->addWidget(chartTab_);
+    }
     columns->addWidget(tabs_, 3);
 
     auto* right = new QVBoxLayout();
@@ -465,6 +472,7 @@ void frmDisplay::SetPage(const ResultsPage& page) {
     if (auto* note = findChild<QLabel*>(QStringLiteral("lblNakshatraNote"))) note->setVisible(!note->text().isEmpty());
     // The Day tab from the run's birth record; empty before a run.
     ShowDay(DayTabValuesOf(birth_).value_or(DayTabValues{}));
+    chartTab_->ShowChart(birth_);
 }
 
 void frmDisplay::ShowDay(const DayTabValues& values) {
@@ -528,17 +536,22 @@ void frmDisplay::closeEvent(QCloseEvent* event) {
 
 void frmDisplay::mnuAbout_Click() { ShowAbout(services_.urls, this); }
 
-Report frmDisplay::CurrentReport() const { return BuildReport(Page(), birth_); }
+Report frmDisplay::CurrentReport() const {
+    Report report = BuildReport(Page(), birth_);
+    report.chart = chartTab_->Chart();
+    report.chartStyle = chartTab_->Style();
+    return report;
+}
 
 void frmDisplay::mnuPrint_Click() {
     const ResultsPage page = Page();
-    PrintReport(BuildReport(page, birth_), DefaultReportFileName(page, birth_), ReportDialogsOf(services_),
+    PrintReport(CurrentReport(), DefaultReportFileName(page, birth_), ReportDialogsOf(services_),
                 services_.messages, this);
 }
 
 void frmDisplay::mnuSavePdf_Click() {
     const ResultsPage page = Page();
-    SaveReportAsPdf(BuildReport(page, birth_), DefaultReportFileName(page, birth_), ReportDialogsOf(services_),
+    SaveReportAsPdf(CurrentReport(), DefaultReportFileName(page, birth_), ReportDialogsOf(services_),
                     services_.messages, this);
 }
 

@@ -15,9 +15,14 @@ class QShowEvent;
 class QTabWidget;
 
 namespace velmora {
+class ChartTab;
+}
 
-// The results window: six tabs (Vaar, Nakshatra, Tithi, Yoga, Karna, and Day,
-// the Hindu day of the moment, from the run's birth record), the
+namespace velmora {
+
+// The results window: seven tabs (Vaar, Nakshatra, Tithi, Yoga, Karna, Day,
+// the Hindu day of the moment, and Chart, the birth chart, both from the
+// run's birth record), the
 // echo of the input, the ayanamsa, navigation back to the input window or out
 // of the program. It has no logic beyond that; the run fills it from a
 // ResultsPage. Every value control carries its control name as objectName.
@@ -72,6 +77,7 @@ private:
     WindowServices& services_;
     std::function<void()> showInputWindow_;
     QTabWidget* tabs_ = nullptr;
+    ChartTab* chartTab_ = nullptr;
     bool goingBack_ = false;
     BirthRecord birth_;  // the birth record of the run that filled the window
 };

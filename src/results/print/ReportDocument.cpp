@@ -1,5 +1,7 @@
 #include "results/print/ReportDocument.h"
 
+#include "results/print/ChartPage.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
 #include <QFont>
@@ -291,6 +293,9 @@ void PaintReport(const Report& report, QPagedPaintDevice& device, QPainter& pain
     painter.translate(0, footerTop);
     footer.document->drawContents(&painter);
     painter.restore();
+
+    // The chart, when there is one, on a page of its own.
+    if (report.chart && device.newPage()) PaintChartPage(report, device, painter);
 }
 
 QByteArray ReportPdf(const Report& report, const QPageSize& pageSize) {
