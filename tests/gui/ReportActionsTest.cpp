@@ -92,7 +92,7 @@ protected:
     // The worked example's values, as the window shows them, in a PDF.
     void ExpectTheWorkedExample(const QString& path) const {
         ASSERT_TRUE(QFile::exists(path));
-        EXPECT_EQ(PdfPages(path.toStdString()), 1);
+        EXPECT_EQ(PdfPages(path.toStdString()), 2);  // the report, then the Chart page
         const std::string text = Squeezed(PdfText(path.toStdString()));
         for (const std::string& shown :
              {std::string("ASHA"), std::string("Shani Vara"), std::string("Bharani"), std::string("Saptami"),
@@ -205,7 +205,10 @@ TEST_F(ReportFromTheWindow, PrintToAFileOffersTheSaveAsPdfNameAndSaysAFailureInI
 }
 
 TEST_F(ReportFromTheWindow, CopyPutsTheReportOnTheClipboardUnlessTextIsSelected) {
-    const std::string expected = ReportPlainText(BuildReport(expectedPage, expectedState.birth));
+    // The report as the window shows it, the chart after the day.
+    Report shown = BuildReport(expectedPage, expectedState.birth);
+    shown.chart = ChartOf(expectedState.birth, NodeKind::Mean);
+    const std::string expected = ReportPlainText(shown);
     QApplication::clipboard()->clear();
     Trigger("mnuCopy");
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(), expected);

@@ -173,7 +173,7 @@ TEST(Keyboard, CtrlTabLeafsThroughTheResultsTabsFromAnywhere) {
     EXPECT_EQ(tabs->currentIndex(), 1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
-    EXPECT_EQ(tabs->currentIndex(), 5);  // round from the first to the last (the Day tab)
+    EXPECT_EQ(tabs->currentIndex(), tabs->count() - 1);  // round from the first to the last (the Chart tab)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(tabs->currentIndex(), 0);
     // From a text box inside a tab too.

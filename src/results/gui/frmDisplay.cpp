@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QScrollArea>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -383,10 +384,20 @@ QWidget* frmDisplay::BuildWindow() {
         grid->setRowStretch(row, 1);
     }
     {  // Chart: the rasi and navamsa charts, the positions and the dasha (results/gui/ChartTab.h).
+        // In a scroll area of its own: the charts take whatever room the
+        // window has, and never make the window larger than the other tabs do.
         QGroupBox* frame = AddTab(tabs_, "Chart", "fraChart");
         auto* layout = new QVBoxLayout(frame);
-        chartTab_ = new ChartTab(frame);
-        layout->addWidget(chartTab_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        auto* scroll = new QScrollArea(frame);
+        scroll->setObjectName(QStringLiteral("scrollChart"));
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setFocusPolicy(Qt::NoFocus);
+        chartTab_ = new ChartTab(scroll);
+        chartTab_->setMinimumSize(360, 420);
+        scroll->setWidget(chartTab_);
+        layout->addWidget(scroll);
     }
     columns->addWidget(tabs_, 3);
 
