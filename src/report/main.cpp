@@ -270,7 +270,10 @@ int main(int argc, char** argv) {
         out = velmora::ReadableReport(page, calculation.birth);
         if (line.options.chart) {
             if (const std::optional<velmora::BirthChart> chart = velmora::ChartOf(calculation.birth, node)) {
-                out += "\n" + velmora::ChartPlainText(*chart);
+                // Appended piece by piece: g++ 12 at -O3 misreads `"\n" + std::string&&`
+                // as an overlapping copy (-Werror=restrict) and stops the Release build.
+                out += '\n';
+                out += velmora::ChartPlainText(*chart);
             }
         }
     }
