@@ -157,7 +157,13 @@ MonthGrid MonthGridOf(int year, int month, const CalendarSpan& span, const DayZo
         }
         if (day.sankranti) cell->sankranti = SignName(day.sankranti->sign) + " Sankranti";
         for (const Eclipse& e : day.eclipses) {
-            cell->eclipses.push_back(EclipseBoxText(e) + (e.visible ? " " + ClockText(e.localGreatestJdUt, zone) : ""));
+            // Appended piece by piece (g++ 12 -O3 -Werror=restrict false alarm).
+            std::string text = EclipseBoxText(e);
+            if (e.visible) {
+                text += ' ';
+                text += ClockText(e.localGreatestJdUt, zone);
+            }
+            cell->eclipses.push_back(std::move(text));
         }
         if (day.masa) {
             cell->masa = MasaText(*day.masa);
@@ -210,7 +216,14 @@ std::string ClockTextOnDate(double jdUt, const DayZone& zone, const CalendarDate
     const int month = std::atoi(text.substr(5, 2).c_str());
     const int day = std::atoi(text.substr(8, 2).c_str());
     if (CalendarDate{year, month, day} == date || month < 1 || month > 12) return text.substr(11, 5);
-    return std::to_string(day) + " " + months[month - 1] + " " + text.substr(11, 5);
+    // Appended piece by piece: g++ 12 at -O3 misreads a chain of `+` on
+    // temporaries as an overlapping copy (-Werror=restrict).
+    std::string dated = std::to_string(day);
+    dated += ' ';
+    dated += months[month - 1];
+    dated += ' ';
+    dated += text.substr(11, 5);
+    return dated;
 }
 
 OffsetAt OffsetOf(const DayZone& zone) {
