@@ -12,6 +12,7 @@
 #include "gui/EndProgram.h"
 #include "gui/MessageBoxes.h"
 #include "gui/SingleInstance.h"
+#include "gui/Translation.h"
 #include "gui/WindowServices.h"
 #include "input/gui/frmMain.h"
 #include "links/PlaceLookup.h"
@@ -76,6 +77,11 @@ int main(int argc, char** argv) {
     // the results window opens must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(velmora::ProductIcon());
+    // The language of the user's locale (LANG=hi_IN.UTF-8 opens in Hindi);
+    // English for any other. The Language menu changes it while running.
+    if (velmora::LanguageSwitch* language = velmora::LanguageSwitch::Of()) {
+        language->Switch(velmora::LanguageOfEnvironment());
+    }
 
     // VELMORA_UNATTENDED: scripted runs (tests) get the messages on standard
     // error instead of boxes that would wait for a click.

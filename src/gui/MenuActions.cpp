@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <utility>
 
+#include "gui/Translation.h"
 #include "links/modHelp.h"
 
 namespace velmora {
@@ -18,19 +19,19 @@ QAction* AddMenuItem(QWidget* menuOrBar, const QString& caption, const QString& 
 }
 
 void AddLinkMenus(QMenuBar* bar, UrlOpener& urls, const QString& makeMoneyName, std::function<void()> about) {
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(UiText(QT_TRANSLATE_NOOP("Velmora", "&Help")));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    AddMenuItem(help, QStringLiteral("&Online Help"), QStringLiteral("mnuOnline"), [&urls] { OpenHelpPage(urls); });
-    AddMenuItem(help, QStringLiteral("&Visit Us Online"), QStringLiteral("mnuVisit"), [&urls] { OpenHomePage(urls); });
+    AddMenuItem(help, UiText(QT_TRANSLATE_NOOP("Velmora", "&Online Help")), QStringLiteral("mnuOnline"), [&urls] { OpenHelpPage(urls); });
+    AddMenuItem(help, UiText(QT_TRANSLATE_NOOP("Velmora", "&Visit Us Online")), QStringLiteral("mnuVisit"), [&urls] { OpenHomePage(urls); });
     help->addSeparator();
-    AddMenuItem(help, QStringLiteral("Check for Software &Update"), QStringLiteral("mnuUpdate"),
+    AddMenuItem(help, UiText(QT_TRANSLATE_NOOP("Velmora", "Check for Software &Update")), QStringLiteral("mnuUpdate"),
                 [&urls] { OpenDownloadPage(urls); });
     help->addSeparator();
-    AddMenuItem(help, QStringLiteral("&About Software"), QStringLiteral("mnuAbout"), std::move(about));
+    AddMenuItem(help, UiText(QT_TRANSLATE_NOOP("Velmora", "&About Software")), QStringLiteral("mnuAbout"), std::move(about));
 
-    AddMenuItem(bar, QStringLiteral("&Donate"), QStringLiteral("mnuDonate"), [&urls] { OpenDonatePage(urls); });
+    AddMenuItem(bar, UiText(QT_TRANSLATE_NOOP("Velmora", "&Donate")), QStringLiteral("mnuDonate"), [&urls] { OpenDonatePage(urls); });
     // Offered, and enabled: its page is a real one.
-    AddMenuItem(bar, QStringLiteral("Make Money &Online"), makeMoneyName, [&urls] { OpenFullBrandPage(urls); });
+    AddMenuItem(bar, UiText(QT_TRANSLATE_NOOP("Velmora", "Make Money &Online")), makeMoneyName, [&urls] { OpenFullBrandPage(urls); });
 }
 
 }  // namespace velmora

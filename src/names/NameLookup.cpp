@@ -22,6 +22,17 @@ bool MatchesAt(std::string_view text, std::size_t at, std::string_view name) {
     return true;
 }
 
+// The order in which the windows and the printed pages read a text of the
+// core: observances before tithis ("Shukla Ekadashi" is one name), mansions
+// before months (a lone "Shravana" is the mansion), the weekday lords as
+// planets ("Sun"), the words last.
+constexpr std::initializer_list<NameTable> kReadingOrder = {
+    NameTable::Texts,      NameTable::Observance,  NameTable::Nakshatra,       NameTable::Tithi,
+    NameTable::Yoga,       NameTable::Karana,      NameTable::Paksha,          NameTable::LunarMonth,
+    NameTable::SignDisplay, NameTable::Sign,       NameTable::Kalam,           NameTable::Planet,
+    NameTable::TithiWords, NameTable::Weekday,     NameTable::CivilMonth,      NameTable::TamilSolarMonth,
+    NameTable::Graha,      NameTable::Words};
+
 }  // namespace
 
 std::optional<std::string_view> NameAt(NameTable table, int index, Language language) {
@@ -71,6 +82,24 @@ std::string LocalizedText(std::string_view text, Language language, std::initial
         }
     }
     return out;
+}
+
+std::string LocalizedWhole(std::string_view text, Language language) {
+    if (language != Language::English && !text.empty()) {
+        for (const NameTable table : kReadingOrder) {
+            for (const NameRow& row : NameRows(table)) {
+                if (row.en == text) return std::string(row.In(language));
+            }
+        }
+        for (const NameRow& row : NameRows(NameTable::Paragraphs)) {
+            if (row.en == text) return std::string(row.In(language));
+        }
+    }
+    return std::string(text);
+}
+
+std::string LocalizedAny(std::string_view text, Language language) {
+    return LocalizedText(text, language, kReadingOrder);
 }
 
 }  // namespace velmora

@@ -517,6 +517,8 @@ std::span<const NameRow> NameRows(NameTable table) {
         case NameTable::TithiWords: return kTithiWords;
         case NameTable::Words: return kWords;
         case NameTable::Festival: return kFestival;
+        case NameTable::Texts: return WindowTextRows();
+        case NameTable::Paragraphs: return ParagraphRows();
     }
     return {};
 }

@@ -37,6 +37,8 @@ enum class NameTable {
     TithiWords,           // the tithi tab's lords, groups, features and types
     Words,                // the words and phrases of the readable texts
     Festival,             // keyed by the festival keys of festivals/FestivalNames.h, the same English
+    Texts,                // the captions, sentences and messages the core writes
+    Paragraphs,           // the results' paragraphs, each translated whole
 };
 
 inline constexpr std::initializer_list<NameTable> AllNameTables = {
@@ -46,7 +48,8 @@ inline constexpr std::initializer_list<NameTable> AllNameTables = {
     NameTable::SignDisplay,    NameTable::TamilSolarMonth,     NameTable::MalayalamSolarMonth,
     NameTable::BengaliSolarMonth, NameTable::Observance,       NameTable::Kalam,
     NameTable::Graha,          NameTable::Planet,              NameTable::CivilMonth,
-    NameTable::TithiWords,     NameTable::Words,               NameTable::Festival};
+    NameTable::TithiWords,     NameTable::Words,               NameTable::Festival,
+    NameTable::Texts,          NameTable::Paragraphs};
 
 // One name in every language. `key` is a stable identifier (never shown,
 // never translated).
@@ -84,5 +87,20 @@ std::string_view LocalName(NameTable table, std::string_view english, Language l
 // (Shravana: a month and a mansion) the earlier table in `tables` wins. For
 // English the text comes back unchanged.
 std::string LocalizedText(std::string_view text, Language language, std::initializer_list<NameTable> tables);
+
+// `text` with the names and words of every table replaced, in the order the
+// windows and the printed pages read them: observances before tithis
+// ("Shukla Ekadashi" is one name), mansions before months (a lone "Shravana"
+// is the mansion), the weekday lords as planets ("Sun"), the words last.
+std::string LocalizedAny(std::string_view text, Language language);
+
+// A paragraph in `language` when a table holds it whole; otherwise the text
+// unchanged (a paragraph is never translated word by word).
+std::string LocalizedWhole(std::string_view text, Language language);
+
+// The rows of the Texts table (TextTable.cpp) and of the Paragraphs table
+// (ParagraphTable.cpp).
+std::span<const NameRow> WindowTextRows();
+std::span<const NameRow> ParagraphRows();
 
 }  // namespace velmora

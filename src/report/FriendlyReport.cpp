@@ -6,6 +6,7 @@
 
 #include "places/Place.h"
 #include "results/Report.h"
+#include "results/ReportNames.h"
 #include "shared/LineText.h"
 
 namespace velmora {
@@ -404,8 +405,8 @@ std::optional<std::string> FormFromOptions(const FriendlyOptions& o, InputForm& 
 }
 
 // The same text the results window's Copy puts on the clipboard.
-std::string ReadableReport(const ResultsPage& page, const BirthRecord& birth) {
-    return ReportPlainText(BuildReport(page, birth));
+std::string ReadableReport(const ResultsPage& page, const BirthRecord& birth, Language language) {
+    return ReportPlainText(LocalizedReport(BuildReport(page, birth), language));
 }
 
 }  // namespace velmora

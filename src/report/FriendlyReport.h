@@ -80,6 +80,7 @@ std::optional<std::string> FormFromOptions(const FriendlyOptions& options, Input
 // The details (with the zone and daylight saving of the run's birth record),
 // the ayanamsa and the five tabs as plain text, one value per line under the
 // window's captions, paragraphs wrapped at 78 columns: the report's plain text.
-std::string ReadableReport(const ResultsPage& page, const BirthRecord& birth);
+// The captions and the almanac's names follow `language`.
+std::string ReadableReport(const ResultsPage& page, const BirthRecord& birth, Language language = Language::English);
 
 }  // namespace velmora

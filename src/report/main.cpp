@@ -267,7 +267,7 @@ int main(int argc, char** argv) {
     if (line.options.chart && line.options.json) {
         out = velmora::ResultsWithChartLine(page, velmora::ChartOf(calculation.birth, node)) + "\n";
     } else {
-        out = velmora::ReadableReport(page, calculation.birth);
+        out = velmora::ReadableReport(page, calculation.birth, line.options.language);
         if (line.options.chart) {
             if (const std::optional<velmora::BirthChart> chart = velmora::ChartOf(calculation.birth, node)) {
                 // Appended piece by piece: g++ 12 at -O3 misreads `"\n" + std::string&&`

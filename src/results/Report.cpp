@@ -189,9 +189,9 @@ Report BuildReport(const ResultsPage& p, const BirthRecord& birth) {
 
 std::string ReportPlainText(const Report& r) {
     std::string out;
-    AppendWrapped(out, "", "", r.kicker + " for " + r.name);
-    out += "\nYour Details\n";
-    AppendField(out, {"Name", r.name});
+    AppendWrapped(out, "", "", r.kicker + r.kickerJoin + r.name);
+    out += "\n" + r.detailsTitle + "\n";
+    AppendField(out, {r.nameCaption, r.name});
     for (const ReportField& f : r.details) AppendField(out, f);
     AppendField(out, r.ayanamsa);
     for (const ReportSection& s : r.elements) {

@@ -54,6 +54,9 @@ struct Report {
     // empty, so the report tool's text and PDF stay as they were.
     std::optional<BirthChart> chart;
     ChartStyle chartStyle = ChartStyle::NorthIndian;
+    std::string detailsTitle = "Your Details";  // the heading over `details`
+    std::string nameCaption = "Name";           // the plain text's caption of `name`
+    std::string kickerJoin = " for ";           // the plain text's "Panchang for NAME"
 };
 
 // The zone the calculation used, as a reader understands it: its size with the

@@ -127,11 +127,14 @@ TEST(InputWindow, FreshWindowState) {
 TEST(InputWindow, MenusInOrder) {
     ProgramFixture p;
     const QList<QAction*> top = p.window->menuBar()->actions();
-    ASSERT_EQ(top.size(), 4);
+    ASSERT_EQ(top.size(), 5);
     EXPECT_EQ(top[0]->text(), "&File");
     EXPECT_EQ(top[1]->text(), "&Help");
     EXPECT_EQ(top[2]->text(), "&Donate");
     EXPECT_EQ(top[3]->text(), "Make Money &Online");
+    // Our own addition after the seed's menus: each language in its own script.
+    EXPECT_EQ(top[4]->text(), "&Language");
+    EXPECT_EQ(Captions(top[4]->menu()), QStringList({"English", QString::fromUtf8("हिन्दी"), QString::fromUtf8("தமிழ்")}));
     EXPECT_EQ(Captions(top[0]->menu()),
               QStringList({"Get My Panchang Results", QString::fromUtf8("Month &Calendar\u2026"), "E&xit"}));
     EXPECT_EQ(Captions(top[1]->menu()), QStringList({"&Online Help", "&Visit Us Online", "-",

@@ -144,7 +144,7 @@ TEST(ResultsWindow, LayoutAndDesignTexts) {
 
     QStringList top;
     for (const QAction* a : window.menuBar()->actions()) top << a->text();
-    EXPECT_EQ(top, QStringList({"&File", "&Help", "&Donate", "Make Money &Online"}));
+    EXPECT_EQ(top, QStringList({"&File", "&Help", "&Donate", "Make Money &Online", "&Language"}));
     QStringList file;
     for (const QAction* a : window.findChild<QMenu*>("mnuFile")->actions()) {
         file << (a->isSeparator() ? QStringLiteral("-") : a->text());

@@ -115,6 +115,19 @@ TEST(NameTables, EnglishColumnIsTheProgramsSpelling) {
     for (const VaraRow& row : VaraTable) {
         EXPECT_NE(LocalName(NameTable::Words, row.lblAlternateName, Language::Tamil), row.lblAlternateName);
     }
+    // Every paragraph of the results is translated whole, in both languages.
+    std::vector<std::string_view> paragraphs;
+    for (const TithiRow& row : TithiTable) {
+        paragraphs.push_back(row.nature);
+        paragraphs.push_back(row.typeText);
+    }
+    for (std::size_t i = 0; i < 27; ++i) paragraphs.push_back(YogaTexts[i]);
+    for (const VaraRow& row : VaraTable) paragraphs.push_back(row.txtMoreAboutDayOfBirth);
+    for (const std::string_view text : paragraphs) {
+        for (const Language language : {Language::Hindi, Language::Tamil}) {
+            EXPECT_NE(LocalizedWhole(text, language), text) << LanguageCode(language) << ": " << text;
+        }
+    }
 }
 
 // Names as the almanacs print them (the issue's own examples among them).
@@ -192,6 +205,35 @@ TEST(NameTables, LocalizedText) {
         {"Mesha", Language::Hindi, {}, "Mesha"},
     };
     for (const Case& c : cases) EXPECT_EQ(LocalizedText(c.text, c.language, c.tables), c.expected) << c.text;
+}
+
+// The windows' and the printed page's reading of the core's texts: every
+// table in one pass, sentences by their phrases, paragraphs whole or not at
+// all.
+TEST(NameTables, LocalizedAnyAndWhole) {
+    struct Case {
+        std::string_view text;
+        Language language;
+        std::string_view any;
+        std::string_view whole;
+    };
+    const Case cases[] = {
+        {"Please Enter Name", Language::Tamil, "தயவுசெய்து பெயரை உள்ளிடவும்", "தயவுசெய்து பெயரை உள்ளிடவும்"},
+        {"Shukla Ekadashi", Language::Hindi, "शुक्ल एकादशी", "शुक्ल एकादशी"},
+        {"Shravana", Language::Tamil, "திருவோணம்", "திருவோணம்"},
+        {"Sun", Language::Hindi, "सूर्य", "सूर्य"},
+        {"Wednesday, 30 September 2050: the entered time is before sunrise on 31 December, so it belongs to the day before",
+         Language::Hindi,
+         "बुधवार, 30 सितंबर 2050: दिया गया समय सूर्योदय से पहले का है, 31 दिसंबर, इसलिए यह पिछले दिन का है",
+         "Wednesday, 30 September 2050: the entered time is before sunrise on 31 December, so it belongs to the day before"},
+        {"The yoga is Siddha which means something", Language::Tamil,
+         "The yoga is சித்தம் which means something", "The yoga is Siddha which means something"},
+        {"Shravana", Language::English, "Shravana", "Shravana"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(LocalizedAny(c.text, c.language), c.any) << c.text;
+        EXPECT_EQ(LocalizedWhole(c.text, c.language), c.whole) << c.text;
+    }
 }
 
 TEST(Language, CodesAndLocales) {

@@ -24,6 +24,7 @@
 #include "gui/MenuActions.h"
 #include "gui/ProgramTitle.h"
 #include "gui/ScreenFit.h"
+#include "gui/Translation.h"
 #include "results/gui/ReportActions.h"
 #include "results/print/MonthDocument.h"
 
@@ -56,7 +57,7 @@ MonthView::MonthView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("grdCalMonth"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Month"));
+    setAccessibleName(UiText(QT_TRANSLATE_NOOP("Velmora", "Month")));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -94,6 +95,7 @@ void MonthView::paintEvent(QPaintEvent*) {
     drawing.place = place_;
     drawing.selected = selected_;
     drawing.focused = hasFocus();
+    drawing.language = CurrentLanguage();
     PaintMonth(grid_, drawing, painter, Area());
 }
 
@@ -160,28 +162,29 @@ frmCalendar::frmCalendar(WindowServices& services, MonthSource source, OpenDay o
     setWindowTitle(QString::fromUtf8(WindowCaption));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(UiText(QT_TRANSLATE_NOOP("Velmora", "&File")));
     file->setObjectName(QStringLiteral("mnuCalFile"));
-    AddMenuItem(file, QStringLiteral("&Print…"), QStringLiteral("mnuCalPrint"), [this] { mnuPrint_Click(); })
+    AddMenuItem(file, UiText(QT_TRANSLATE_NOOP("Velmora", "&Print…")), QStringLiteral("mnuCalPrint"), [this] { mnuPrint_Click(); })
         ->setShortcut(QKeySequence::Print);
-    AddMenuItem(file, QStringLiteral("Save as P&DF…"), QStringLiteral("mnuCalSavePdf"), [this] { mnuSavePdf_Click(); })
+    AddMenuItem(file, UiText(QT_TRANSLATE_NOOP("Velmora", "Save as P&DF…")), QStringLiteral("mnuCalSavePdf"), [this] { mnuSavePdf_Click(); })
         ->setShortcut(QKeySequence::Save);
     file->addSeparator();
-    AddMenuItem(file, QStringLiteral("&Close"), QStringLiteral("mnuCalClose"), [this] { close(); })
+    AddMenuItem(file, UiText(QT_TRANSLATE_NOOP("Velmora", "&Close")), QStringLiteral("mnuCalClose"), [this] { close(); })
         ->setShortcut(QKeySequence::Close);
-    QMenu* go = menuBar()->addMenu(QStringLiteral("&Go"));
+    QMenu* go = menuBar()->addMenu(UiText(QT_TRANSLATE_NOOP("Velmora", "&Go")));
     go->setObjectName(QStringLiteral("mnuCalGo"));
-    AddMenuItem(go, QStringLiteral("&Previous Month"), QStringLiteral("mnuCalPrevMonth"), [this] { cmdPrevMonth_Click(); })
+    AddMenuItem(go, UiText(QT_TRANSLATE_NOOP("Velmora", "&Previous Month")), QStringLiteral("mnuCalPrevMonth"), [this] { cmdPrevMonth_Click(); })
         ->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
-    AddMenuItem(go, QStringLiteral("&Next Month"), QStringLiteral("mnuCalNextMonth"), [this] { cmdNextMonth_Click(); })
+    AddMenuItem(go, UiText(QT_TRANSLATE_NOOP("Velmora", "&Next Month")), QStringLiteral("mnuCalNextMonth"), [this] { cmdNextMonth_Click(); })
         ->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
-    AddMenuItem(go, QStringLiteral("Previous &Year"), QStringLiteral("mnuCalPrevYear"), [this] { cmdPrevYear_Click(); })
+    AddMenuItem(go, UiText(QT_TRANSLATE_NOOP("Velmora", "Previous &Year")), QStringLiteral("mnuCalPrevYear"), [this] { cmdPrevYear_Click(); })
         ->setShortcut(QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Left));
-    AddMenuItem(go, QStringLiteral("Next Y&ear"), QStringLiteral("mnuCalNextYear"), [this] { cmdNextYear_Click(); })
+    AddMenuItem(go, UiText(QT_TRANSLATE_NOOP("Velmora", "Next Y&ear")), QStringLiteral("mnuCalNextYear"), [this] { cmdNextYear_Click(); })
         ->setShortcut(QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Right));
-    AddMenuItem(go, QStringLiteral("&Open the Day"), QStringLiteral("mnuCalOpenDay"), [this] {
+    AddMenuItem(go, UiText(QT_TRANSLATE_NOOP("Velmora", "&Open the Day")), QStringLiteral("mnuCalOpenDay"), [this] {
         if (openDay_) openDay_(view_->Selected(), place_);
     });
+    AddLanguageMenu(menuBar());
 
     auto* content = new QWidget(this);
     auto* column = new QVBoxLayout(content);
@@ -190,10 +193,10 @@ frmCalendar::frmCalendar(WindowServices& services, MonthSource source, OpenDay o
 
     auto* bar = new QHBoxLayout;
     bar->setSpacing(4);
-    auto* placeLabel = new QLabel(QStringLiteral("P&lace:"), content);
+    auto* placeLabel = new QLabel(UiText(QT_TRANSLATE_NOOP("Velmora", "P&lace:")), content);
     placeBox_ = new QLineEdit(content);
     placeBox_->setObjectName(QStringLiteral("txtCalPlace"));
-    placeBox_->setPlaceholderText(QStringLiteral("City, state, country"));
+    placeBox_->setPlaceholderText(UiText(QT_TRANSLATE_NOOP("Velmora", "City, state, country")));
     placeBox_->setMinimumWidth(150);
     placeLabel->setBuddy(placeBox_);
     offeredModel_ = new QStandardItemModel(this);
@@ -219,17 +222,17 @@ frmCalendar::frmCalendar(WindowServices& services, MonthSource source, OpenDay o
         b->setAutoDefault(false);
         return b;
     };
-    auto* prevYear = button("cmdPrevYear", "«", "Previous year (Alt+Shift+Left)");
-    auto* prevMonth = button("cmdPrevMonth", "‹", "Previous month (Alt+Left)");
+    auto* prevYear = button("cmdPrevYear", "«", QT_TRANSLATE_NOOP("Velmora", "Previous year (Alt+Shift+Left)"));
+    auto* prevMonth = button("cmdPrevMonth", "‹", QT_TRANSLATE_NOOP("Velmora", "Previous month (Alt+Left)"));
     month_ = new QComboBox(content);
     month_->setObjectName(QStringLiteral("cboCalMonth"));
     for (const char* name : MonthNames) month_->addItem(QString::fromLatin1(name));
     year_ = new QSpinBox(content);
     year_->setObjectName(QStringLiteral("spnCalYear"));
     year_->setRange(FirstYear, LastYear);
-    year_->setAccessibleName(QStringLiteral("Year"));
-    auto* nextMonth = button("cmdNextMonth", "›", "Next month (Alt+Right)");
-    auto* nextYear = button("cmdNextYear", "»", "Next year (Alt+Shift+Right)");
+    year_->setAccessibleName(UiText(QT_TRANSLATE_NOOP("Velmora", "Year")));
+    auto* nextMonth = button("cmdNextMonth", "›", QT_TRANSLATE_NOOP("Velmora", "Next month (Alt+Right)"));
+    auto* nextYear = button("cmdNextYear", "»", QT_TRANSLATE_NOOP("Velmora", "Next year (Alt+Shift+Right)"));
     for (QPushButton* b : {prevYear, prevMonth, nextMonth, nextYear}) {
         b->setMaximumWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("MMM")) + 12);
     }
@@ -266,16 +269,16 @@ frmCalendar::frmCalendar(WindowServices& services, MonthSource source, OpenDay o
     // would make the window ask for more height than a laptop has).
     auto* hint = new ElidingLabel(20, content);
     hint->setObjectName(QStringLiteral("lblCalHint"));
-    hint->ShowText(QStringLiteral("Arrows: day and week · Page Up/Down: month · Ctrl+Page Up/Down: year · "
-                                  "Enter: open the day"));
+    hint->ShowText(UiText(QT_TRANSLATE_NOOP("Velmora", "Arrows: day and week · Page Up/Down: month · "
+                                                       "Ctrl+Page Up/Down: year · Enter: open the day")));
     hint->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     QFont small = hint->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     hint->setFont(small);
     hint_ = hint;
-    auto* print = button("cmdCalPrint", "&Print…", "Print the month");
-    auto* save = button("cmdCalSavePdf", "Save as P&DF…", "Save the month as PDF");
-    auto* closeButton = button("cmdCalClose", "&Close", "Close the calendar");
+    auto* print = button("cmdCalPrint", QT_TRANSLATE_NOOP("Velmora", "&Print…"), QT_TRANSLATE_NOOP("Velmora", "Print the month"));
+    auto* save = button("cmdCalSavePdf", QT_TRANSLATE_NOOP("Velmora", "Save as P&DF…"), QT_TRANSLATE_NOOP("Velmora", "Save the month as PDF"));
+    auto* closeButton = button("cmdCalClose", QT_TRANSLATE_NOOP("Velmora", "&Close"), QT_TRANSLATE_NOOP("Velmora", "Close the calendar"));
     connect(print, &QPushButton::clicked, this, [this] { mnuPrint_Click(); });
     connect(save, &QPushButton::clicked, this, [this] { mnuSavePdf_Click(); });
     connect(closeButton, &QPushButton::clicked, this, [this] { close(); });
@@ -384,7 +387,8 @@ void frmCalendar::txtCalPlace_Chosen() {
     const std::string typed = placeBox_->text().toStdString();
     if (typed == place_.label) return;
     if (services_.places == nullptr) {
-        services_.messages.Show("Places cannot be looked up in this build.", MessageIcon::Information);
+        services_.messages.Show(QT_TRANSLATE_NOOP("Velmora", "Places cannot be looked up in this build."),
+                                MessageIcon::Information);
         ShowPlaceText();
         return;
     }

@@ -24,6 +24,7 @@
 
 #include "calendar/gui/CalendarLauncher.h"
 #include "calendar/gui/frmCalendar.h"
+#include "gui/Translation.h"
 #include "input/CalculationDriver.h"
 #include "input/KeyFilters.h"
 #include "gui/BannerTexts.h"
@@ -119,14 +120,15 @@ frmMain::~frmMain() {
 }
 
 void frmMain::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(UiText(QT_TRANSLATE_NOOP("Velmora", "&File")));
     file->setObjectName(QStringLiteral("mnuFile"));
-    AddMenuItem(file, QStringLiteral("Get My Panchang Results"), QStringLiteral("mnuNext"), [this] { cmdRashi_Click(); });
-    AddMenuItem(file, QString::fromUtf8("Month &Calendar\u2026"), QStringLiteral("mnuCalendar"),
+    AddMenuItem(file, UiText(QT_TRANSLATE_NOOP("Velmora", "Get My Panchang Results")), QStringLiteral("mnuNext"), [this] { cmdRashi_Click(); });
+    AddMenuItem(file, UiText(QT_TRANSLATE_NOOP("Velmora", "Month &Calendar…")), QStringLiteral("mnuCalendar"),
                 [this] { mnuCalendar_Click(); });
-    AddMenuItem(file, QStringLiteral("E&xit"), QStringLiteral("mnuExit"), [this] { mnuExit_Click(); });
+    AddMenuItem(file, UiText(QT_TRANSLATE_NOOP("Velmora", "E&xit")), QStringLiteral("mnuExit"), [this] { mnuExit_Click(); });
 
     AddLinkMenus(menuBar(), services_.urls, QStringLiteral("mkmoney"), [this] { mnuAbout_Click(); });
+    AddLanguageMenu(menuBar());
 }
 
 QWidget* frmMain::BuildForm() {
@@ -159,7 +161,7 @@ QWidget* frmMain::BuildForm() {
     int row = 0;
 
     txtName_ = NewTextBox("txtName", 0, main);
-    grid->addWidget(Caption("Name", main), row, 0);
+    grid->addWidget(Caption(QT_TRANSLATE_NOOP("Velmora", "Name"), main), row, 0);
     grid->addWidget(txtName_, row++, 1);
 
     auto* dateRow = new QHBoxLayout();
@@ -170,7 +172,7 @@ QWidget* frmMain::BuildForm() {
     dateRow->addWidget(cboDate_);
     dateRow->addWidget(cboYear_);
     dateRow->addStretch(1);
-    grid->addWidget(Caption("Date of Query", main), row, 0);
+    grid->addWidget(Caption(QT_TRANSLATE_NOOP("Velmora", "Date of Query"), main), row, 0);
     grid->addLayout(dateRow, row++, 1);
 
     auto* timeRow = new QHBoxLayout();
@@ -180,24 +182,24 @@ QWidget* frmMain::BuildForm() {
     timeRow->addWidget(cboHH_);
     timeRow->addWidget(cboMM_);
     timeRow->addWidget(cboSS_);
-    auto* hint = Caption("HH:MM:SS", main);
+    auto* hint = Caption(QT_TRANSLATE_NOOP("Velmora", "HH:MM:SS"), main);
     hint->setForegroundRole(QPalette::PlaceholderText);
     timeRow->addWidget(hint);
     timeRow->addStretch(1);
-    grid->addWidget(Caption("Time of Query", main), row, 0);
+    grid->addWidget(Caption(QT_TRANSLATE_NOOP("Velmora", "Time of Query"), main), row, 0);
     grid->addLayout(timeRow, row++, 1);
 
     txtMCity_ = NewTextBox("txtMCity", 0, main);
     txtMState_ = NewTextBox("txtMState", 0, main);
     txtMCountry_ = NewTextBox("txtMCountry", 0, main);
-    grid->addWidget(Caption("City", main), row, 0);
+    grid->addWidget(Caption(QT_TRANSLATE_NOOP("Velmora", "City"), main), row, 0);
     grid->addWidget(txtMCity_, row++, 1);
-    grid->addWidget(Caption("State", main), row, 0);
+    grid->addWidget(Caption(QT_TRANSLATE_NOOP("Velmora", "State"), main), row, 0);
     grid->addWidget(txtMState_, row++, 1);
-    grid->addWidget(Caption("Country", main), row, 0);
+    grid->addWidget(Caption(QT_TRANSLATE_NOOP("Velmora", "Country"), main), row, 0);
     grid->addWidget(txtMCountry_, row++, 1);
 
-    cmdBrowser_ = new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), main);
+    cmdBrowser_ = new QPushButton(UiText(QT_TRANSLATE_NOOP("Velmora", "Click Here To Find Latitude && Longitude")), main);
     cmdBrowser_->setObjectName(QStringLiteral("cmdBrowser"));
     cmdBrowser_->setAutoDefault(true);
     connect(cmdBrowser_, &QPushButton::clicked, this, [this] { cmdBrowser_Click(); });
@@ -215,9 +217,9 @@ QWidget* frmMain::BuildForm() {
         auto* layout = new QGridLayout(frame);
         deg = NewTextBox(degName, degLength, frame);
         min = NewTextBox(minName, 2, frame);
-        layout->addWidget(Caption("Deg", frame), 0, 0);
+        layout->addWidget(Caption(QT_TRANSLATE_NOOP("Velmora", "Deg"), frame), 0, 0);
         layout->addWidget(deg, 0, 1);
-        layout->addWidget(Caption("Min", frame), 0, 2);
+        layout->addWidget(Caption(QT_TRANSLATE_NOOP("Velmora", "Min"), frame), 0, 2);
         layout->addWidget(min, 0, 3);
         layout->setColumnStretch(4, 1);
         auto* pairRow = new QHBoxLayout();
@@ -227,10 +229,10 @@ QWidget* frmMain::BuildForm() {
         coordinates->addWidget(frame, 1);
         return pair;
     };
-    optLat_ = coordinateFrame("fraLatitude", "Latitude", "txtLatD", 2, "txtLatM", txtLatD_, txtLatM_, "optLat",
-                              "North", "South");
-    optLong_ = coordinateFrame("fraLongitude", "Longitude", "txtLonD", 3, "txtLonM", txtLonD_, txtLonM_,
-                               "optLong", "East", "West");
+    optLat_ = coordinateFrame("fraLatitude", QT_TRANSLATE_NOOP("Velmora", "Latitude"), "txtLatD", 2, "txtLatM", txtLatD_, txtLatM_, "optLat",
+                              QT_TRANSLATE_NOOP("Velmora", "North"), QT_TRANSLATE_NOOP("Velmora", "South"));
+    optLong_ = coordinateFrame("fraLongitude", QT_TRANSLATE_NOOP("Velmora", "Longitude"), "txtLonD", 3, "txtLonM", txtLonD_, txtLonM_,
+                               "optLong", QT_TRANSLATE_NOOP("Velmora", "East"), QT_TRANSLATE_NOOP("Velmora", "West"));
     mainLayout->addLayout(coordinates);
 
     // The zone.
@@ -238,27 +240,27 @@ QWidget* frmMain::BuildForm() {
     fraZone->setObjectName(QStringLiteral("fraZone"));
     fraZone_ = fraZone;
     auto* zone = new QHBoxLayout(fraZone);
-    zone->addWidget(Caption("Zone", fraZone));
+    zone->addWidget(Caption(QT_TRANSLATE_NOOP("Velmora", "Zone"), fraZone));
     zone->addSpacing(8);
     txtZoneHour_ = NewTextBox("txtZoneHour", 3, fraZone);
     txtZoneMinute_ = NewTextBox("txtZoneMinute", 3, fraZone);
-    zone->addWidget(Caption("Hour", fraZone));
+    zone->addWidget(Caption(QT_TRANSLATE_NOOP("Velmora", "Hour"), fraZone));
     zone->addWidget(txtZoneHour_);
     zone->addSpacing(8);
-    zone->addWidget(Caption("Min", fraZone));
+    zone->addWidget(Caption(QT_TRANSLATE_NOOP("Velmora", "Min"), fraZone));
     zone->addWidget(txtZoneMinute_);
     zone->addSpacing(12);
-    chkDST_ = new TwoStateCheckBox(QStringLiteral("DST"), fraZone);
+    chkDST_ = new TwoStateCheckBox(UiText(QT_TRANSLATE_NOOP("Velmora", "DST")), fraZone);
     chkDST_->setObjectName(QStringLiteral("chkDST"));
     zone->addWidget(chkDST_);
     zone->addStretch(1);
-    lblTZHelp_ = new ClickLabel(QStringLiteral("TZ Help"), fraZone);
+    lblTZHelp_ = new ClickLabel(UiText(QT_TRANSLATE_NOOP("Velmora", "TZ Help")), fraZone);
     lblTZHelp_->setObjectName(QStringLiteral("lblTZHelp"));
     connect(lblTZHelp_, &ClickLabel::clicked, this, [this] { lblTZHelp_Click(); });
     zone->addWidget(lblTZHelp_);
     mainLayout->addWidget(fraZone);
 
-    cmdRashi_ = new QPushButton(QStringLiteral("Get My Panchang Results"), main);
+    cmdRashi_ = new QPushButton(UiText(QT_TRANSLATE_NOOP("Velmora", "Get My Panchang Results")), main);
     cmdRashi_->setObjectName(QStringLiteral("cmdRashi"));
     cmdRashi_->setAutoDefault(true);  // Enter on the button presses it
     cmdRashi_->setMinimumHeight(cmdRashi_->sizeHint().height() * 3 / 2);
@@ -415,7 +417,8 @@ void frmMain::OpenCalendarDay(const CalendarDate& date, const CalendarPlace& pla
     if (display_) {
         QTabWidget* tabs = display_->Tabs();
         for (int tab = 0; tab < tabs->count(); ++tab) {
-            if (tabs->tabText(tab).remove(QLatin1Char('&')) == QStringLiteral("Day")) tabs->setCurrentIndex(tab);
+            // By its frame, not its caption, which follows the language.
+            if (tabs->widget(tab)->findChild<QWidget*>(QStringLiteral("fraDay")) != nullptr) tabs->setCurrentIndex(tab);
         }
     }
 }

@@ -12,6 +12,7 @@
 #include "gui/ProgramFont.h"
 #include "gui/ScreenFit.h"
 #include "gui/ProgramTitle.h"
+#include "gui/Translation.h"
 #include "shared/Version.h"
 #include "links/UrlOpener.h"
 #include "links/gui/ProductPicture.h"
@@ -44,19 +45,21 @@ ClickLabel* MakeLink(const QString& name, const QString& text, QWidget* parent) 
 }  // namespace
 
 QString AboutParagraph() {
-    return QStringLiteral(
+    return UiText(QT_TRANSLATE_NOOP(
+        "Velmora",
         "Velmora is a ready to use Vedic almanac software. A Panchang is an ancient scientific Vedic "
         "calendar that helps you find the best time and date for auspicious activities. The word "
         "comes from Sanskrit, in which Panch means five and Ang means aspect: the five aspects are "
         "the weekday (vara), the lunar mansion (nakshatra), the lunar day (tithi), the joined motion "
         "of Sun and Moon (yoga) and the half lunar day (karana). A Panchang is made up of five parts "
-        "and is based on the lunar calendar.");
+        "and is based on the lunar calendar."));
 }
 
 QString CreditsText() {
-    return QStringLiteral("Version " VELMORA_VERSION ". Free software under the GNU General Public License, "
-                          "version 3 or later. Places offline from GeoNames (geonames.org), licensed under "
-                          "CC BY 4.0.");
+    return UiText(QT_TRANSLATE_NOOP("Velmora", "Version %1. Free software under the GNU General Public License, "
+                                               "version 3 or later. Places offline from GeoNames (geonames.org), "
+                                               "licensed under CC BY 4.0."))
+        .arg(QStringLiteral(VELMORA_VERSION));
 }
 
 frmAbout::frmAbout(UrlOpener& opener, QWidget* parent) : QDialog(parent), opener_(opener) {
@@ -86,22 +89,24 @@ frmAbout::frmAbout(UrlOpener& opener, QWidget* parent) : QDialog(parent), opener
     Line1->setFrameShadow(QFrame::Sunken);
 
     Label3 = MakeLabel(QStringLiteral("Label3"),
-                       QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                                      "money online. Get this software fully branded for your website."),
+                       UiText(QT_TRANSLATE_NOOP("Velmora",
+                                                "Home Business Opportunity. Start your own Internet business and "
+                                                "make money online. Get this software fully branded for your "
+                                                "website.")),
                        this);
 
-    auto* coBrand = MakeLink(QStringLiteral("lblCoBrand"), QStringLiteral("Click here for more details"), this);
+    auto* coBrand = MakeLink(QStringLiteral("lblCoBrand"), UiText(QT_TRANSLATE_NOOP("Velmora", "Click here for more details")), this);
     connect(coBrand, &ClickLabel::clicked, this, &frmAbout::lblCoBrand_Click);
     lblCoBrand = coBrand;
 
     auto* homePage = MakeLink(QStringLiteral("lblHomePage"),
-                              QStringLiteral("Click here to visit ") +
-                                  QString::fromUtf8(MakerSite.data(), static_cast<qsizetype>(MakerSite.size())),
+                              UiText(QT_TRANSLATE_NOOP("Velmora", "Click here to visit %1"))
+                                  .arg(QString::fromUtf8(MakerSite.data(), static_cast<qsizetype>(MakerSite.size()))),
                               this);
     connect(homePage, &ClickLabel::clicked, this, &frmAbout::lblHomePage_Click);
     lblHomePage = homePage;
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(UiText(QT_TRANSLATE_NOOP("Velmora", "OK")), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

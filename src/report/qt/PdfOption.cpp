@@ -17,6 +17,7 @@
 #include "results/print/ReportDocument.h"
 #include "results/print/SafeReplace.h"
 #include "shared/LineText.h"
+#include "results/ReportNames.h"
 
 namespace velmora {
 
@@ -50,7 +51,7 @@ int WritePdfOption(const FriendlyOptions& options, const ResultsPage& page, cons
     const QPageSize paper = options.paper.empty()        ? DefaultReportPageSize()
                             : options.paper == "Letter" ? QPageSize(QPageSize::Letter)
                                                         : QPageSize(QPageSize::A4);
-    Report report = BuildReport(page, birth);
+    Report report = LocalizedReport(BuildReport(page, birth), options.language);
     // --chart: the Chart page after the report, as the window prints it.
     if (options.chart) report.chart = ChartOf(birth, options.trueNode ? NodeKind::True : NodeKind::Mean);
     if (options.pdf == "-") {

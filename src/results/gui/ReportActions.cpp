@@ -15,7 +15,9 @@
 
 #include "gui/MessageBoxes.h"
 #include "gui/ScreenFit.h"
+#include "gui/Translation.h"
 #include "gui/WindowServices.h"
+#include "results/ReportNames.h"
 #include "results/print/MonthDocument.h"
 #include "results/print/ReportDocument.h"
 
@@ -40,8 +42,8 @@ QString SelectedText(QWidget* window) {
 }  // namespace
 
 std::unique_ptr<QFileDialog> NewSavePdfDialog(QWidget* parent, const QString& suggested) {
-    auto dialog = std::make_unique<QFileDialog>(parent, QStringLiteral("Save the Report as PDF"), suggested,
-                                                QStringLiteral("PDF files (*.pdf)"));
+    auto dialog = std::make_unique<QFileDialog>(parent, UiText(QT_TRANSLATE_NOOP("Velmora", "Save the Report as PDF")), suggested,
+                                                UiText(QT_TRANSLATE_NOOP("Velmora", "PDF files (*.pdf)")));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setDefaultSuffix(QStringLiteral("pdf"));
@@ -52,7 +54,7 @@ std::unique_ptr<QFileDialog> NewSavePdfDialog(QWidget* parent, const QString& su
 
 std::unique_ptr<QPrintDialog> NewPrintDialog(QPrinter& printer, QWidget* parent) {
     auto dialog = std::make_unique<QPrintDialog>(&printer, parent);
-    dialog->setWindowTitle(QStringLiteral("Print the Report"));
+    dialog->setWindowTitle(UiText(QT_TRANSLATE_NOOP("Velmora", "Print the Report")));
     // One page, no ranges to choose.
     dialog->setOption(QAbstractPrintDialog::PrintPageRange, false);
     FitDialogToScreen(dialog.get());
@@ -123,7 +125,7 @@ void PrintReport(const Report& report, const std::string& suggestedName, ReportD
     printer.setPageMargins(ReportPageMargins(), QPageLayout::Millimeter);
     QPainter painter;
     if (!BeginPrinting(printer, painter, suggestedName, "report", dialogs, messages, parent)) return;
-    PaintReport(report, printer, painter);
+    PaintReport(LocalizedReport(report, CurrentLanguage()), printer, painter);
     painter.end();
 }
 
@@ -131,7 +133,8 @@ void SaveReportAsPdf(const Report& report, const std::string& suggestedName, Rep
                      MessageBoxes& messages, QWidget* parent) {
     const std::optional<QString> path = ChoosePdfPath(suggestedName, dialogs, parent);
     if (!path) return;
-    const QString failure = SaveReportPdf(report, *path, DefaultReportPageSize(), /*fromWindow=*/true);
+    const QString failure =
+        SaveReportPdf(LocalizedReport(report, CurrentLanguage()), *path, DefaultReportPageSize(), /*fromWindow=*/true);
     if (!failure.isEmpty()) messages.Show(failure.toStdString(), MessageIcon::Critical);
 }
 
@@ -143,7 +146,7 @@ void PrintMonth(const MonthGrid& grid, const std::string& place, const std::stri
     printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
     QPainter painter;
     if (!BeginPrinting(printer, painter, suggestedName, "calendar", dialogs, messages, parent)) return;
-    PaintMonthPage(grid, place, printer, painter);
+    PaintMonthPage(grid, place, printer, painter, CurrentLanguage());
     painter.end();
 }
 
@@ -151,14 +154,15 @@ void SaveMonthAsPdf(const MonthGrid& grid, const std::string& place, const std::
                     ReportDialogs& dialogs, MessageBoxes& messages, QWidget* parent) {
     const std::optional<QString> path = ChoosePdfPath(suggestedName, dialogs, parent);
     if (!path) return;
-    const QString failure = SaveMonthPdf(grid, place, *path, DefaultReportPageSize());
+    const QString failure = SaveMonthPdf(grid, place, *path, DefaultReportPageSize(), CurrentLanguage());
     if (!failure.isEmpty()) messages.Show(failure.toStdString(), MessageIcon::Critical);
 }
 
 void CopyReport(const Report& report, QWidget* window) {
     const QString selected = SelectedText(window);
-    QApplication::clipboard()->setText(selected.isEmpty() ? QString::fromStdString(ReportPlainText(report))
-                                                          : selected);
+    QApplication::clipboard()->setText(
+        selected.isEmpty() ? QString::fromStdString(ReportPlainText(LocalizedReport(report, CurrentLanguage())))
+                           : selected);
 }
 
 }  // namespace velmora

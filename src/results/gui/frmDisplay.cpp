@@ -31,6 +31,7 @@
 #include "gui/ReadOnlyText.h"
 #include "gui/ScreenFit.h"
 #include "gui/TabSwitchKeys.h"
+#include "gui/Translation.h"
 #include "input/CalculationDriver.h"
 #include "links/gui/frmAbout.h"
 #include "panchang/PanchangTables.h"
@@ -78,6 +79,8 @@ QLabel* TypedValue(const char* name, QWidget* parent) {
     QLabel* label = Value(name, parent, false, new ElidingLabel(16, parent));
     // It draws its own shortened text, so a mouse selection would not show.
     label->setTextInteractionFlags(Qt::NoTextInteraction);
+    // What the user typed is shown as typed, in every language.
+    label->setProperty("velmoraKeepText", true);
     return label;
 }
 
@@ -198,20 +201,21 @@ ResultsPage frmDisplay::SizingPage() const {
 }
 
 void frmDisplay::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(UiText(QT_TRANSLATE_NOOP("Velmora", "&File")));
     file->setObjectName(QStringLiteral("mnuFile"));
-    AddMenuItem(file, QString::fromUtf8("&Print\u2026"), QStringLiteral("mnuPrint"), [this] { mnuPrint_Click(); })
+    AddMenuItem(file, UiText(QT_TRANSLATE_NOOP("Velmora", "&Print…")), QStringLiteral("mnuPrint"), [this] { mnuPrint_Click(); })
         ->setShortcut(QKeySequence::Print);
-    AddMenuItem(file, QString::fromUtf8("Save as P&DF\u2026"), QStringLiteral("mnuSavePdf"),
+    AddMenuItem(file, UiText(QT_TRANSLATE_NOOP("Velmora", "Save as P&DF…")), QStringLiteral("mnuSavePdf"),
                 [this] { mnuSavePdf_Click(); });
-    AddMenuItem(file, QStringLiteral("&Copy Report"), QStringLiteral("mnuCopy"), [this] { mnuCopy_Click(); })
+    AddMenuItem(file, UiText(QT_TRANSLATE_NOOP("Velmora", "&Copy Report")), QStringLiteral("mnuCopy"), [this] { mnuCopy_Click(); })
         ->setShortcut(QKeySequence::Copy);
     file->addSeparator();
-    AddMenuItem(file, QStringLiteral("&Back"), QStringLiteral("mnuBack"), [this] { cmdBack_Click(); });
+    AddMenuItem(file, UiText(QT_TRANSLATE_NOOP("Velmora", "&Back")), QStringLiteral("mnuBack"), [this] { cmdBack_Click(); });
     file->addSeparator();
-    AddMenuItem(file, QStringLiteral("E&xit"), QStringLiteral("mnuExit"), [this] { cmdExit_Click(); });
+    AddMenuItem(file, UiText(QT_TRANSLATE_NOOP("Velmora", "E&xit")), QStringLiteral("mnuExit"), [this] { cmdExit_Click(); });
 
     AddLinkMenus(menuBar(), services_.urls, QStringLiteral("mnuMakeMoney"), [this] { mnuAbout_Click(); });
+    AddLanguageMenu(menuBar());
 }
 
 void frmDisplay::SetCalendarOpener(std::function<void()> open) {
@@ -219,7 +223,7 @@ void frmDisplay::SetCalendarOpener(std::function<void()> open) {
     auto* back = findChild<QAction*>(QStringLiteral("mnuBack"));
     if (file == nullptr || back == nullptr || findChild<QAction*>(QStringLiteral("mnuCalendar")) != nullptr) return;
     // "&Copy Report" has C here; L keeps each access key of the menu its own.
-    auto* item = new QAction(QString::fromUtf8("Month Ca&lendar\u2026"), file);
+    auto* item = new QAction(UiText(QT_TRANSLATE_NOOP("Velmora", "Month Ca&lendar…")), file);
     item->setObjectName(QStringLiteral("mnuCalendar"));
     connect(item, &QAction::triggered, this, [open = std::move(open)] { open(); });
     file->insertAction(back, item);
@@ -256,28 +260,28 @@ QWidget* frmDisplay::BuildWindow() {
     tabs_->setObjectName(QStringLiteral("SSTab1"));
 
     {  // Vaar
-        QGroupBox* frame = AddTab(tabs_, "Vaar", "fraVaar");
+        QGroupBox* frame = AddTab(tabs_, QT_TRANSLATE_NOOP("Velmora", "Vaar"), "fraVaar");
         auto* grid = new QGridLayout(frame);
-        AddRow(grid, 0, "Day Of Birth", Value("lblDay", frame));
-        AddRow(grid, 1, "Alternate Name", Value("lblAlternateName", frame));
-        AddRow(grid, 2, "Lord", Value("lblLord", frame));
-        grid->addWidget(TextFrame("About Your Vaar", "txtMoreAboutDayOfBirth", 5, frame), 3, 0, 1, 2);
+        AddRow(grid, 0, QT_TRANSLATE_NOOP("Velmora", "Day Of Birth"), Value("lblDay", frame));
+        AddRow(grid, 1, QT_TRANSLATE_NOOP("Velmora", "Alternate Name"), Value("lblAlternateName", frame));
+        AddRow(grid, 2, QT_TRANSLATE_NOOP("Velmora", "Lord"), Value("lblLord", frame));
+        grid->addWidget(TextFrame(QT_TRANSLATE_NOOP("Velmora", "About Your Vaar"), "txtMoreAboutDayOfBirth", 5, frame), 3, 0, 1, 2);
         grid->setColumnStretch(1, 1);
         grid->setRowStretch(3, 1);
     }
     {  // Nakshatra
-        QGroupBox* frame = AddTab(tabs_, "Nakshatra", "fraNakshatra");
+        QGroupBox* frame = AddTab(tabs_, QT_TRANSLATE_NOOP("Velmora", "Nakshatra"), "fraNakshatra");
         auto* grid = new QGridLayout(frame);
-        AddRow(grid, 0, "Nakshatra", Value("lblNakshatra", frame));
-        AddRow(grid, 1, "Type", Value("lblType", frame));
-        AddRow(grid, 2, "Nakshatra Characterstic", Value("lblNakshatraCharacterstic", frame));
-        grid->addWidget(TextFrame("About Your Nakshatra", "txtMoreAboutNakshatra", 5, frame), 3, 0, 1, 2);
+        AddRow(grid, 0, QT_TRANSLATE_NOOP("Velmora", "Nakshatra"), Value("lblNakshatra", frame));
+        AddRow(grid, 1, QT_TRANSLATE_NOOP("Velmora", "Type"), Value("lblType", frame));
+        AddRow(grid, 2, QT_TRANSLATE_NOOP("Velmora", "Nakshatra Characterstic"), Value("lblNakshatraCharacterstic", frame));
+        grid->addWidget(TextFrame(QT_TRANSLATE_NOOP("Velmora", "About Your Nakshatra"), "txtMoreAboutNakshatra", 5, frame), 3, 0, 1, 2);
         // Below them, in a grid of their own so that the first rows keep
         // their columns: the span, the line when the name above is the
         // neighbouring mansion (shown only then), the pada with its
         // syllable, the signs.
         auto* below = new QGridLayout();
-        AddRow(below, 0, "Time", Value("lblNakshatraTime", frame, false));
+        AddRow(below, 0, QT_TRANSLATE_NOOP("Velmora", "Time"), Value("lblNakshatraTime", frame, false));
         QLabel* note = Value("lblNakshatraNote", frame);
         QFont plain = note->font();
         plain.setBold(false);
@@ -287,15 +291,15 @@ QWidget* frmDisplay::BuildWindow() {
         auto* padaRow = new QHBoxLayout();
         padaRow->setSpacing(12);
         padaRow->addWidget(ShortValue("lblPada", frame, "4"));
-        padaRow->addWidget(Caption("Syllable", frame));
+        padaRow->addWidget(Caption(QT_TRANSLATE_NOOP("Velmora", "Syllable"), frame));
         padaRow->addWidget(ShortValue("lblSyllable", frame, "Chha"));
         padaRow->addStretch(1);
-        below->addWidget(Caption("Pada", frame), 2, 0);
+        below->addWidget(Caption(QT_TRANSLATE_NOOP("Velmora", "Pada"), frame), 2, 0);
         below->addLayout(padaRow, 2, 1);
-        AddRow(below, 3, "Pada Time", Value("lblPadaTime", frame, false));
-        AddRow(below, 4, "Moon Sign", Value("lblMoonSign", frame, false));
-        AddRow(below, 5, "Moon Sign Time", Value("lblMoonSignTime", frame, false));
-        AddRow(below, 6, "Sun Sign", Value("lblSunSign", frame, false));
+        AddRow(below, 3, QT_TRANSLATE_NOOP("Velmora", "Pada Time"), Value("lblPadaTime", frame, false));
+        AddRow(below, 4, QT_TRANSLATE_NOOP("Velmora", "Moon Sign"), Value("lblMoonSign", frame, false));
+        AddRow(below, 5, QT_TRANSLATE_NOOP("Velmora", "Moon Sign Time"), Value("lblMoonSignTime", frame, false));
+        AddRow(below, 6, QT_TRANSLATE_NOOP("Velmora", "Sun Sign"), Value("lblSunSign", frame, false));
         below->setColumnStretch(1, 1);
         grid->addLayout(below, 4, 0, 1, 2);
         grid->setColumnStretch(1, 1);
@@ -303,11 +307,11 @@ QWidget* frmDisplay::BuildWindow() {
     }
     {  // Tithi: a heading row of four captions with their values beneath,
        // then the captions of the label array lblLabel beside their values.
-        QGroupBox* frame = AddTab(tabs_, "Tithi", "fraTithi");
+        QGroupBox* frame = AddTab(tabs_, QT_TRANSLATE_NOOP("Velmora", "Tithi"), "fraTithi");
         auto* layout = new QVBoxLayout(frame);
         auto* heading = new QGridLayout();
         const char* headings[4][2] = {
-            {"Tithi", "lblTithi"}, {"Lord", "lblTithiLord"}, {"Number", "lblNumber"}, {"Phase", "lblPhase"}};
+            {QT_TRANSLATE_NOOP("Velmora", "Tithi"), "lblTithi"}, {QT_TRANSLATE_NOOP("Velmora", "Lord"), "lblTithiLord"}, {QT_TRANSLATE_NOOP("Velmora", "Number"), "lblNumber"}, {QT_TRANSLATE_NOOP("Velmora", "Phase"), "lblPhase"}};
         for (int i = 0; i < 4; ++i) {
             heading->addWidget(Caption(headings[i][0], frame), 0, i);
             heading->addWidget(Value(headings[i][1], frame), 1, i);
@@ -321,18 +325,18 @@ QWidget* frmDisplay::BuildWindow() {
             label->setObjectName(QStringLiteral("lblLabel_%1").arg(index));
             return label;
         };
-        grid->addWidget(arrayCaption("Tithi Group", 1), 0, 0);
+        grid->addWidget(arrayCaption(QT_TRANSLATE_NOOP("Velmora", "Tithi Group"), 1), 0, 0);
         grid->addWidget(Value("lblGroup", frame), 0, 1);
-        grid->addWidget(arrayCaption("Tithi Features", 2), 1, 0);
+        grid->addWidget(arrayCaption(QT_TRANSLATE_NOOP("Velmora", "Tithi Features"), 2), 1, 0);
         grid->addWidget(Value("lblFeature", frame), 1, 1);
-        grid->addWidget(arrayCaption("Tithi Type", 3), 2, 0);
+        grid->addWidget(arrayCaption(QT_TRANSLATE_NOOP("Velmora", "Tithi Type"), 3), 2, 0);
         grid->addWidget(Value("lblTtype", frame), 2, 1);
         grid->addWidget(TextBox("txtType", 4, frame), 3, 1);
         // At the top of its row like every other caption, not in the middle
         // of the text box's height.
-        grid->addWidget(arrayCaption("Nature", 0), 4, 0, Qt::AlignLeft | Qt::AlignTop);
+        grid->addWidget(arrayCaption(QT_TRANSLATE_NOOP("Velmora", "Nature"), 0), 4, 0, Qt::AlignLeft | Qt::AlignTop);
         grid->addWidget(TextBox("txtTithiDesc", 3, frame), 4, 1);
-        AddRow(grid, 5, "Time", Value("lblTithiTime", frame, false));
+        AddRow(grid, 5, QT_TRANSLATE_NOOP("Velmora", "Time"), Value("lblTithiTime", frame, false));
         grid->setColumnStretch(1, 1);
         // Room the window has to spare goes to the two text boxes, the type's
         // text first, so that neither scrolls where there is room.
@@ -341,24 +345,24 @@ QWidget* frmDisplay::BuildWindow() {
         layout->addLayout(grid, 1);
     }
     {  // Yoga
-        QGroupBox* frame = AddTab(tabs_, "Yoga", "fraYoga");
+        QGroupBox* frame = AddTab(tabs_, QT_TRANSLATE_NOOP("Velmora", "Yoga"), "fraYoga");
         auto* grid = new QGridLayout(frame);
-        AddRow(grid, 0, "Yoga", Value("lblYoga", frame));
-        AddRow(grid, 1, "Time", Value("lblYogaTime", frame, false));
-        grid->addWidget(TextFrame("About Your Yoga", "txtYogaDesc", 5, frame), 2, 0, 1, 2);
+        AddRow(grid, 0, QT_TRANSLATE_NOOP("Velmora", "Yoga"), Value("lblYoga", frame));
+        AddRow(grid, 1, QT_TRANSLATE_NOOP("Velmora", "Time"), Value("lblYogaTime", frame, false));
+        grid->addWidget(TextFrame(QT_TRANSLATE_NOOP("Velmora", "About Your Yoga"), "txtYogaDesc", 5, frame), 2, 0, 1, 2);
         grid->setColumnStretch(1, 1);
         grid->setRowStretch(2, 1);
     }
     {  // Karna
-        QGroupBox* frame = AddTab(tabs_, "Karna", "fraKarna");
+        QGroupBox* frame = AddTab(tabs_, QT_TRANSLATE_NOOP("Velmora", "Karna"), "fraKarna");
         auto* grid = new QGridLayout(frame);
-        AddRow(grid, 0, "Karna :-", Value("lblKarna", frame));
-        AddRow(grid, 1, "Time :-", Value("lblKarnaTime", frame, false));
+        AddRow(grid, 0, QT_TRANSLATE_NOOP("Velmora", "Karna :-"), Value("lblKarna", frame));
+        AddRow(grid, 1, QT_TRANSLATE_NOOP("Velmora", "Time :-"), Value("lblKarnaTime", frame, false));
         grid->setColumnStretch(1, 1);
         grid->setRowStretch(2, 1);
     }
     {  // Day: the Hindu day that holds the moment (results/DayTab.h).
-        QGroupBox* frame = AddTab(tabs_, "Day", "fraDay");
+        QGroupBox* frame = AddTab(tabs_, QT_TRANSLATE_NOOP("Velmora", "Day"), "fraDay");
         auto* grid = new QGridLayout(frame);
         int row = 0;
         const DayTabValues widest = DayTabSizingValues();
@@ -403,23 +407,23 @@ QWidget* frmDisplay::BuildWindow() {
 
     auto* right = new QVBoxLayout();
     {
-        QGroupBox* details = Frame("Your Details", "fraDetails", box);
+        QGroupBox* details = Frame(QT_TRANSLATE_NOOP("Velmora", "Your Details"), "fraDetails", box);
         auto* grid = new QGridLayout(details);
         // Dates, times and coordinates are short and never wrap.
         grid->addWidget(TypedValue("lblName", details), 0, 0, 1, 2);
-        AddRow(grid, 1, "Date of Query:", ShortValue("lblDOB", details, "September/30/2050"));
-        AddRow(grid, 2, "Time of Query:", ShortValue("lblTOB", details, "23:59"));
-        AddRow(grid, 3, "Longitude:", ShortValue("lblLongitude", details, "179° 59' W"));
-        AddRow(grid, 4, "Latitude:", ShortValue("lblLatitude", details, "89° 59' S"));
-        AddRow(grid, 5, "City:", TypedValue("lblCity", details));
-        AddRow(grid, 6, "State:", TypedValue("lblState", details));
-        AddRow(grid, 7, "Country:", TypedValue("lblCountry", details));
+        AddRow(grid, 1, QT_TRANSLATE_NOOP("Velmora", "Date of Query:"), ShortValue("lblDOB", details, "September/30/2050"));
+        AddRow(grid, 2, QT_TRANSLATE_NOOP("Velmora", "Time of Query:"), ShortValue("lblTOB", details, "23:59"));
+        AddRow(grid, 3, QT_TRANSLATE_NOOP("Velmora", "Longitude:"), ShortValue("lblLongitude", details, "179° 59' W"));
+        AddRow(grid, 4, QT_TRANSLATE_NOOP("Velmora", "Latitude:"), ShortValue("lblLatitude", details, "89° 59' S"));
+        AddRow(grid, 5, QT_TRANSLATE_NOOP("Velmora", "City:"), TypedValue("lblCity", details));
+        AddRow(grid, 6, QT_TRANSLATE_NOOP("Velmora", "State:"), TypedValue("lblState", details));
+        AddRow(grid, 7, QT_TRANSLATE_NOOP("Velmora", "Country:"), TypedValue("lblCountry", details));
         grid->setColumnStretch(1, 1);
         right->addWidget(details);
 
         QGroupBox* ayanamsa = Frame("", "fraAyanamsa", box);
         auto* row = new QHBoxLayout(ayanamsa);
-        row->addWidget(Caption("Ayanamsa", ayanamsa));
+        row->addWidget(Caption(QT_TRANSLATE_NOOP("Velmora", "Ayanamsa"), ayanamsa));
         row->addWidget(ShortValue("lblAyanamsa", ayanamsa, "-23° 59' 59\""), 1);
         right->addWidget(ayanamsa);
         right->addStretch(1);
@@ -429,11 +433,11 @@ QWidget* frmDisplay::BuildWindow() {
     outer->addWidget(box, 1);
 
     auto* buttons = new QHBoxLayout();
-    auto* exit = new QPushButton(QStringLiteral("&Exit"), central);
+    auto* exit = new QPushButton(UiText(QT_TRANSLATE_NOOP("Velmora", "&Exit")), central);
     exit->setObjectName(QStringLiteral("cmdExit"));
     exit->setAutoDefault(true);
     connect(exit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
-    auto* back = new QPushButton(QStringLiteral("&Back"), central);
+    auto* back = new QPushButton(UiText(QT_TRANSLATE_NOOP("Velmora", "&Back")), central);
     back->setObjectName(QStringLiteral("cmdBack"));
     back->setAutoDefault(true);
     connect(back, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
@@ -505,6 +509,8 @@ void frmDisplay::ShowDay(const DayTabValues& values) {
             caption->setVisible(shown);
         }
     }
+    // The new values in the language in force.
+    RetranslateTree(this);
 }
 
 ResultsPage frmDisplay::Page() const {
@@ -513,9 +519,10 @@ ResultsPage frmDisplay::Page() const {
         const QString name = QString::fromUtf8(control.name.data(), static_cast<qsizetype>(control.name.size()));
         std::string& text = page.*(control.text);
         if (control.isTextBox) {
-            if (auto* box = findChild<QPlainTextEdit*>(name)) text = box->toPlainText().toStdString();
+            // The page holds the program's own English, whatever the language shown.
+            if (auto* box = findChild<QPlainTextEdit*>(name)) text = SourceText(box, box->toPlainText()).toStdString();
         } else if (auto* label = findChild<QLabel*>(name)) {
-            text = label->text().toStdString();
+            text = SourceText(label, label->text()).toStdString();
         }
     }
     return page;

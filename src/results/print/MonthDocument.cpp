@@ -1,5 +1,10 @@
 #include "results/print/MonthDocument.h"
 
+#include "calendar/CalendarNames.h"
+#include "names/NameTables.h"
+
+#include <QCoreApplication>
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QFile>
@@ -175,9 +180,21 @@ void PaintCell(const MonthCell& cell, QPainter& painter, const QRectF& rect, boo
     }
 }
 
+// The page's foot line: how to read a date's box. The windows' translations
+// hold it (the report tool, which has none, prints the month in English).
+QString Legend(Language language) {
+    static constexpr const char* english =
+        QT_TRANSLATE_NOOP("Velmora", "Tithi and nakshatra at sunrise · ○ full moon, ● new moon · ↑ sunrise, ↓ sunset · %1");
+    return language == Language::English ? QString::fromUtf8(english)
+                                         : QCoreApplication::translate("Velmora", english);
+}
+
 }  // namespace
 
-void PaintMonth(const MonthGrid& grid, const MonthDrawing& drawing, QPainter& painter, const QRectF& area) {
+void PaintMonth(const MonthGrid& englishGrid, const MonthDrawing& drawing, QPainter& painter, const QRectF& area) {
+    // The names in the drawing's language; the layout does not depend on them.
+    const MonthGrid grid = LocalizedGrid(englishGrid, drawing.language);
+    const QString monthTitle = Text(LocalizedMonthTitle(grid.year, grid.month, drawing.language));
     const Layout layout = LayOut(grid, area);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -187,10 +204,10 @@ void PaintMonth(const MonthGrid& grid, const MonthDrawing& drawing, QPainter& pa
     const QFont titleFont = FontOfHeight(layout.title.height() * 0.62, true);
     painter.setFont(titleFont);
     painter.setPen(Qt::black);
-    painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, Text(MonthTitle(grid.year, grid.month)));
+    painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, monthTitle);
     const QFont placeFont = FontOfHeight(layout.title.height() * 0.42);
     const QFontMetricsF titleMetrics(titleFont, painter.device());
-    const double titleWidth = titleMetrics.horizontalAdvance(Text(MonthTitle(grid.year, grid.month)));
+    const double titleWidth = titleMetrics.horizontalAdvance(monthTitle);
     QRectF placeBox(title.left() + titleWidth + title.height() * 0.6, title.top(),
                     std::max(title.width() - titleWidth - title.height() * 0.6, 0.0), title.height());
     Line(painter, placeBox, Text(drawing.place), placeFont, QColor(0x30, 0x30, 0x30), Qt::AlignRight);
@@ -204,7 +221,8 @@ void PaintMonth(const MonthGrid& grid, const MonthDrawing& drawing, QPainter& pa
     for (int column = 0; column < 7; ++column) {
         QRectF box(layout.weekdays.left() + column * layout.cellWidth, layout.weekdays.top(), layout.cellWidth,
                    layout.weekdays.height());
-        Line(painter, box, QString::fromLatin1(WeekdayNames[column]), weekdayFont,
+        Line(painter, box, Text(std::string(LocalName(NameTable::Weekday, WeekdayNames[column], drawing.language))),
+             weekdayFont,
              column == 0 ? QColor(0xa0, 0x20, 0x20) : Qt::black, Qt::AlignHCenter);
     }
     for (std::size_t row = 0; row < grid.weeks.size(); ++row) {
@@ -246,23 +264,24 @@ std::optional<CalendarDate> MonthDateAt(const MonthGrid& grid, const QRectF& are
     return cell.date;
 }
 
-void PaintMonthPage(const MonthGrid& grid, const std::string& place, QPagedPaintDevice& device, QPainter& painter) {
+void PaintMonthPage(const MonthGrid& grid, const std::string& place, QPagedPaintDevice& device, QPainter& painter,
+                    Language language) {
     const QRectF area = device.pageLayout().paintRectPixels(device.logicalDpiY());
     MonthDrawing drawing;
     drawing.place = place;
+    drawing.language = language;
     // paintRectPixels is in page coordinates; the painter starts at the paint rectangle's corner.
     // A line at the foot says how to read the page.
     const double foot = area.height() * 0.03;
     PaintMonth(grid, drawing, painter, QRectF(0, 0, area.width(), area.height() - foot * 1.4));
     QRectF legend(0, area.height() - foot, area.width(), foot);
     Line(painter, legend,
-         QStringLiteral("Tithi and nakshatra at sunrise \u00B7 \u25CB full moon, \u25CF new moon \u00B7 "
-                        "\u2191 sunrise, \u2193 sunset \u00B7 %1")
-             .arg(Text(std::string(ProgramNameAndVersion))),
+         Legend(language).arg(Text(std::string(ProgramNameAndVersion))),
          FontOfHeight(foot * 0.7), QColor(0x50, 0x50, 0x50));
 }
 
-QString SaveMonthPdf(const MonthGrid& grid, const std::string& place, const QString& path, const QPageSize& pageSize) {
+QString SaveMonthPdf(const MonthGrid& grid, const std::string& place, const QString& path, const QPageSize& pageSize,
+                     Language language) {
     const QString shown = QFileInfo(path).absoluteFilePath();
     auto failure = [&shown](const QString& reason) {
         return QStringLiteral("The calendar could not be saved as \u201C%1\u201D: %2.").arg(shown, reason);
@@ -278,12 +297,12 @@ QString SaveMonthPdf(const MonthGrid& grid, const std::string& place, const QStr
         writer.setPageOrientation(QPageLayout::Landscape);
         writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
         writer.setResolution(300);
-        writer.setTitle(Text(MonthTitle(grid.year, grid.month) + " – " + place));
+        writer.setTitle(Text(LocalizedMonthTitle(grid.year, grid.month, language) + " – " + place));
         writer.setCreator(QString::fromUtf8(ProgramNameAndVersion.data(),
                                             static_cast<qsizetype>(ProgramNameAndVersion.size())));
         QPainter painter;
         if (!painter.begin(&writer)) return failure(QStringLiteral("the PDF could not be started"));
-        PaintMonthPage(grid, place, writer, painter);
+        PaintMonthPage(grid, place, writer, painter, language);
         painter.end();
     }
     // Saved from the window, which cannot wait for a pipe's reader.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "calendar/MonthGrid.h"
+#include "names/Language.h"
 
 class QPainter;
 class QPagedPaintDevice;
@@ -20,6 +21,7 @@ struct MonthDrawing {
     std::string place;                  // "Pune, Maharashtra, India · Asia/Kolkata"
     std::optional<CalendarDate> selected;  // the date with the keyboard's focus
     bool focused = false;               // draw the focus frame round the selected date
+    Language language = Language::English;  // of the names and words drawn
 };
 
 // Draws the title, the lunar months and years, the weekday names and the
@@ -34,11 +36,13 @@ QRectF MonthCellRect(const MonthGrid& grid, const CalendarDate& date, const QRec
 std::optional<CalendarDate> MonthDateAt(const MonthGrid& grid, const QRectF& area, QPointF point);
 
 // The month on one landscape page of `device`.
-void PaintMonthPage(const MonthGrid& grid, const std::string& place, QPagedPaintDevice& device, QPainter& painter);
+void PaintMonthPage(const MonthGrid& grid, const std::string& place, QPagedPaintDevice& device, QPainter& painter,
+                    Language language = Language::English);
 
 // Writes the month as a one-page landscape PDF of `pageSize` at `path`,
 // completely or not at all. Returns an empty text, or a message that names the
 // file and the reason.
-QString SaveMonthPdf(const MonthGrid& grid, const std::string& place, const QString& path, const QPageSize& pageSize);
+QString SaveMonthPdf(const MonthGrid& grid, const std::string& place, const QString& path, const QPageSize& pageSize,
+                     Language language = Language::English);
 
 }  // namespace velmora

@@ -215,7 +215,7 @@ QString ReportHtml(const Report& r, double s) {
     html += Rule(1.2 * s, kAccent);
 
     // "Your Details" and the ayanamsa: two columns of caption and value.
-    html += Band("Your Details", s);
+    html += Band(r.detailsTitle, s);
     std::vector<ReportField> details = r.details;
     details.push_back(r.ayanamsa);
     const std::size_t rows = (details.size() + 1) / 2;

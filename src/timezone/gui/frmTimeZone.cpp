@@ -13,6 +13,7 @@
 #include "gui/ProgramFont.h"
 #include "gui/ScreenFit.h"
 #include "gui/ProgramTitle.h"
+#include "gui/Translation.h"
 #include "timezone/TimeZones.h"
 
 namespace velmora {
@@ -38,7 +39,7 @@ frmTimeZone::frmTimeZone(QLineEdit* zoneHour, QLineEdit* zoneMinute, QWidget* pa
     // Enter and Space on the list choose as a double-click does.
     lstTimeZone->installEventFilter(this);
 
-    cmdQuit = new QPushButton(QStringLiteral("&Quit"), this);
+    cmdQuit = new QPushButton(UiText(QT_TRANSLATE_NOOP("Velmora", "&Quit")), this);
     cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
     cmdQuit->setAutoDefault(false);
     connect(cmdQuit, &QPushButton::clicked, this, &frmTimeZone::cmdQuit_Click);
