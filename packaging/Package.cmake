@@ -67,7 +67,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VELMORA_HOMEPAGE})
 # The libraries' packages from dpkg-shlibdeps, over the binaries themselves;
 # beside them only the data read at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgeonames-common, tzdata")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgeonames-common, tzdata, fonts-noto-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

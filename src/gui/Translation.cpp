@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -18,6 +19,7 @@
 
 #include <optional>
 
+#include "gui/ScreenFit.h"
 #include "names/NameTables.h"
 
 namespace velmora {
@@ -173,9 +175,18 @@ LanguageSwitch::LanguageSwitch(QObject* parent) : QObject(parent) {
 }
 
 bool LanguageSwitch::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show && current_ != Language::English) {
-        if (auto* widget = qobject_cast<QWidget*>(watched); widget != nullptr && widget->isWindow()) {
-            RetranslateTree(widget);
+    if (event->type() != QEvent::Show) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || !widget->isWindow()) return false;
+    if (current_ != Language::English) RetranslateTree(widget);
+    // Sized again for the other language's words (a Tamil caption is often
+    // twice the English): at its first showing in another language, and after
+    // a switch made while it was hidden.
+    if (auto* main = qobject_cast<QMainWindow*>(widget)) {
+        const QVariant fitted = main->property("velmoraFitted");
+        if ((current_ != Language::English || fitted.isValid()) && !fitted.toBool()) {
+            main->setProperty("velmoraFitted", true);
+            FitToScreen(main);
         }
     }
     return false;
@@ -203,7 +214,14 @@ bool LanguageSwitch::Switch(Language language) {
     translator_ = std::move(next);
     if (translator_) QCoreApplication::installTranslator(translator_.get());
     current_ = language;
-    for (QWidget* window : QApplication::topLevelWidgets()) RetranslateTree(window);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        RetranslateTree(window);
+        if (auto* main = qobject_cast<QMainWindow*>(window)) {
+            // A hidden window is sized when it is shown again.
+            main->setProperty("velmoraFitted", main->isVisible());
+            if (main->isVisible()) FitToScreen(main);
+        }
+    }
     // What is painted rather than set as a text (the month's grid) is drawn
     // again in the new language.
     for (QWidget* widget : QApplication::allWidgets()) widget->update();

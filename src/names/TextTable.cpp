@@ -11,7 +11,7 @@ namespace velmora {
 
 namespace {
 
-constexpr std::array<NameRow, 80> kTexts = {{
+constexpr std::array<NameRow, 81> kTexts = {{
     // The report's and the results window's captions.
     {"cap-panchang", "Panchang", "पंचांग", "பஞ்சாங்கம்"},
     {"cap-your-details", "Your Details", "आपका विवरण", "உங்கள் விவரங்கள்"},
@@ -62,6 +62,7 @@ constexpr std::array<NameRow, 80> kTexts = {{
     {"cap-abhijit-muhurta", "Abhijit Muhurta", "अभिजित मुहूर्त", "அபிஜித் முகூர்த்தம்"},
     {"cap-brahma-muhurta", "Brahma Muhurta", "ब्रह्म मुहूर्त", "பிரம்ம முகூர்த்தம்"},
     {"cap-lunar-month", "Lunar Month", "चान्द्र मास", "சந்திர மாதம்"},
+    {"cap-eclipse", "Eclipse", "ग्रहण", "கிரகணம்"},
     {"day-not-rise-next",
      "The Sun does not rise on the next date; the day ends at midnight.",
      "अगली तारीख को सूर्योदय नहीं होता; दिन आधी रात को समाप्त होता है।",
