@@ -3,8 +3,12 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "astronomy/Sun.h"
+#include "astronomy/TransitionSearch.h"
 #include "calendar/EclipseNotes.h"
 #include "day/DayTables.h"
+#include "day/SolarCalendars.h"
+#include "panchang/MoonMansion.h"
 
 namespace velmora {
 
@@ -48,6 +52,18 @@ ObservanceDay ObservanceDayOf(const HinduDay& day) {
     for (const DayElement& tithi : day.tithi) result.tithis.push_back({tithi.number, tithi.startJdUt, tithi.endJdUt});
     return result;
 }
+
+namespace {
+
+// The Moon's sidereal sign at a moment (UT), on the panchang's own Moon and
+// ayanamsa; -1 when it is no number.
+int MoonSignAt(double jdUt) {
+    const double jde = EphemerisFromUniversal(jdUt);
+    const SiderealMoonSpans spans(SunMoonAt(jde), NegativeAyanamsa(jde));
+    return SignIndexOf(spans.Longitude()).value_or(-1);
+}
+
+}  // namespace
 
 std::string MasaText(const LunarMonth& masa) {
     if (masa.amanta < 0 || masa.amanta >= static_cast<int>(MasaNames.size())) return {};
@@ -130,6 +146,7 @@ MonthGrid MonthGridOf(int year, int month, const CalendarSpan& span, const DayZo
     grid.weeks = MonthLayout(year, month);
     std::vector<std::string> months;
     std::vector<std::string> years;
+    std::optional<SolarMonthCache> solar;  // the month's days share their sankrantis
     for (const HinduDay& day : span.days) {
         if (day.year != year || day.month != month) continue;
         MonthCell* cell = nullptr;
@@ -147,6 +164,15 @@ MonthGrid MonthGridOf(int year, int month, const CalendarSpan& span, const DayZo
         }
         if (const DayElement* nakshatra = InForceAt(day.nakshatra, day.startJdUt)) {
             cell->nakshatra = std::string(nakshatra->name);
+            cell->nakshatraNumber = nakshatra->number;
+        }
+        cell->moonSign = MoonSignAt(day.startJdUt);
+        if (!solar) solar.emplace(day.place, zone);
+        for (const SolarCalendar c : {SolarCalendar::Tamil, SolarCalendar::Malayalam, SolarCalendar::Bengali}) {
+            if (const std::optional<SolarDate> d = solar->DateOf(c, day.year, day.month, day.day)) {
+                cell->solar[static_cast<std::size_t>(c)] = std::string(SolarMonthName(c, d->sign)) + " " +
+                                                           std::to_string(d->day);
+            }
         }
         if (day.sunrise) cell->sunrise = ClockText(*day.sunrise, zone);
         if (day.sunset) cell->sunset = ClockText(*day.sunset, zone);

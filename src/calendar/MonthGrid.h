@@ -29,6 +29,9 @@ struct MonthCell {
     std::string sunrise;      // "06:58" local clock; empty when the Sun does not rise
     std::string sunset;       // "17:24"
     std::string masa;         // the amanta month at sunrise, "Adhika Jyeshtha"
+    std::array<std::string, 3> solar;  // the Tamil, Malayalam and Bengali dates, "Karthigai 21"
+    int nakshatraNumber = 0;  // 1..27 at sunrise (0: unknown)
+    int moonSign = -1;        // the Moon's sidereal sign at sunrise, 0 = Mesha (-1: unknown)
 };
 
 struct MonthGrid {

@@ -283,6 +283,29 @@ constexpr std::array<Row, 9> kGraha = {{
     {"ketu", "Ketu", "केतु", "கேது"},
 }};
 
+// The choghadiyas and the Gowri panchangam's parts, in the order of
+// day/GoodHoursTables.h (the English column is its spelling).
+constexpr std::array<Row, 7> kChoghadiya = {{
+    {"choghadiya-udveg", "Udveg", "उद्वेग", "உத்வேகம்"},
+    {"choghadiya-char", "Char", "चर", "சரம்"},
+    {"choghadiya-labh", "Labh", "लाभ", "லாபம்"},
+    {"choghadiya-amrit", "Amrit", "अमृत", "அமிர்தம்"},
+    {"choghadiya-kaal", "Kaal", "काल", "காலம்"},
+    {"choghadiya-shubh", "Shubh", "शुभ", "சுபம்"},
+    {"choghadiya-rog", "Rog", "रोग", "ரோகம்"},
+}};
+
+constexpr std::array<Row, 8> kGowri = {{
+    {"gowri-uthi", "Uthi", "उत्ति", "உத்தி"},
+    {"gowri-amirtham", "Amirtham", "अमृतम्", "அமிர்தம்"},
+    {"gowri-rogam", "Rogam", "रोगम्", "ரோகம்"},
+    {"gowri-labam", "Labam", "लाभम्", "லாபம்"},
+    {"gowri-dhanam", "Dhanam", "धनम्", "தனம்"},
+    {"gowri-sugam", "Sugam", "सुखम्", "சுகம்"},
+    {"gowri-soram", "Soram", "चोरम्", "சோரம்"},
+    {"gowri-visham", "Visham", "विषम्", "விஷம்"},
+}};
+
 // The weekday lords as the Vaar tab writes them, Sunday first.
 constexpr std::array<Row, 7> kPlanet = {{
     {"sun", "Sun", "सूर्य", "சூரியன்"},
@@ -519,6 +542,8 @@ std::span<const NameRow> NameRows(NameTable table) {
         case NameTable::Festival: return kFestival;
         case NameTable::Texts: return WindowTextRows();
         case NameTable::Paragraphs: return ParagraphRows();
+        case NameTable::Choghadiya: return kChoghadiya;
+        case NameTable::Gowri: return kGowri;
     }
     return {};
 }

@@ -39,6 +39,8 @@ enum class NameTable {
     Festival,             // keyed by the festival keys of festivals/FestivalNames.h, the same English
     Texts,                // the captions, sentences and messages the core writes
     Paragraphs,           // the results' paragraphs, each translated whole
+    Choghadiya,           // ChoghadiyaNames' order: 0 Udveg .. 6 Rog (day/GoodHoursTables.h)
+    Gowri,                // GowriNames' order: 0 Uthi .. 7 Visham
 };
 
 inline constexpr std::initializer_list<NameTable> AllNameTables = {
@@ -49,7 +51,8 @@ inline constexpr std::initializer_list<NameTable> AllNameTables = {
     NameTable::BengaliSolarMonth, NameTable::Observance,       NameTable::Kalam,
     NameTable::Graha,          NameTable::Planet,              NameTable::CivilMonth,
     NameTable::TithiWords,     NameTable::Words,               NameTable::Festival,
-    NameTable::Texts,          NameTable::Paragraphs};
+    NameTable::Texts,          NameTable::Paragraphs,
+    NameTable::Choghadiya,     NameTable::Gowri};
 
 // One name in every language. `key` is a stable identifier (never shown,
 // never translated).

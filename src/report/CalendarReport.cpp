@@ -159,9 +159,11 @@ std::string MonthJson(int year, int month, const CalendarSpan& span, const DayZo
     j["lunar_months"] = months;
     j["years"] = grid.years;
     Json days = Json::array();
+    std::optional<SolarMonthCache> solar;  // the month's days share their sankrantis
     for (const HinduDay& day : span.days) {
         if (day.year != year || day.month != month) continue;
-        days.push_back(Json::parse(DayJsonLine(day, zone, language, span.festivals)));
+        if (!solar) solar.emplace(day.place, zone);
+        days.push_back(Json::parse(DayJsonLine(day, zone, language, span.festivals, &*solar)));
     }
     j["days"] = days;
     Json sankrantis, phases;

@@ -15,6 +15,7 @@
 #include "places/lookup/ZoneClock.h"
 #include "panchang/PanchangTables.h"
 #include "report/CommandLine.h"
+#include "report/DayInFullReport.h"
 
 #include "calendar/EclipseNotes.h"
 #include "report/EclipseJson.h"
@@ -158,7 +159,7 @@ std::vector<CivilDate> DatesFromOptions(const FriendlyOptions& o) {
 }
 
 std::string DayJsonLine(const HinduDay& day, const DayZone& zone, Language language,
-                        std::span<const FestivalDay> festivals) {
+                        std::span<const FestivalDay> festivals, SolarMonthCache* solar) {
     Json j;
     j["date"] = DateText(day);
     j["latitude"] = Rounded(day.place.latitude);
@@ -210,6 +211,7 @@ std::string DayJsonLine(const HinduDay& day, const DayZone& zone, Language langu
         }
     }
     j["festivals"] = kept;
+    AddDayInFullJson(j, ComputeDayInFull(day, zone, solar), zone, language);
     return j.dump() + "\n";
 }
 
@@ -229,7 +231,7 @@ std::string DayTroubleText(const CivilDate& date, const std::string& trouble) {
 }
 
 std::string DayText(const HinduDay& day, const DayZone& zone, Language language,
-                    std::span<const FestivalDay> festivals) {
+                    std::span<const FestivalDay> festivals, SolarMonthCache* solar) {
     std::string out;
     const auto word = [language](std::string_view english) {
         return std::string(LocalName(NameTable::Words, english, language));
@@ -321,6 +323,7 @@ std::string DayText(const HinduDay& day, const DayZone& zone, Language language,
         line(firstFestival ? word("Festivals") : "", language == Language::English ? name + " – " + f.rule : name);
         firstFestival = false;
     }
+    out += DayInFullText(ComputeDayInFull(day, zone, solar), zone);
     return out;
 }
 

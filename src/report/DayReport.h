@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "day/HinduDay.h"
+#include "day/SolarCalendars.h"
 #include "names/Language.h"
 #include "festivals/Festivals.h"
 #include "places/Place.h"
@@ -44,14 +45,16 @@ std::vector<CivilDate> DatesFromOptions(const FriendlyOptions& options);
 // (lists of spans), rahu_kalam, yamaganda, gulika_kalam, abhijit_muhurta,
 // brahma_muhurta (spans or null), masa, shaka_year, vikram_year, sankranti,
 // eclipses (a list, EclipseJson.h; empty on most days).
-// festivals (a list of {"key","name"}: those of `festivals` dated this day).
+// festivals (a list of {"key","name"}: those of `festivals` dated this day),
+// then the day in full (report/DayInFullReport.h). Days of one place and zone
+// may share a SolarMonthCache for that place and zone.
 // The "name" values follow `language`; keys and every other value do not.
 std::string DayJsonLine(const HinduDay& day, const DayZone& zone, Language language = Language::English,
-                        std::span<const FestivalDay> festivals = {});
+                        std::span<const FestivalDay> festivals = {}, SolarMonthCache* solar = nullptr);
 
 // One day as readable text, one value per line under a caption.
 std::string DayText(const HinduDay& day, const DayZone& zone, Language language = Language::English,
-                    std::span<const FestivalDay> festivals = {});
+                    std::span<const FestivalDay> festivals = {}, SolarMonthCache* solar = nullptr);
 
 // A date of a run of days that has no Hindu day (one the zone's clock skips),
 // in place of its day: {"date":"2011-12-30","trouble":"…"} on one line, or

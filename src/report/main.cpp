@@ -92,6 +92,7 @@ int RunDayMode(const velmora::FriendlyOptions& options) {
     // searched once. A date without a day (one the zone's clock skips) says
     // why in its place, and the others go on; a single such date fails.
     velmora::HinduDays days(site.observer, *site.zone);
+    velmora::SolarMonthCache solar(site.observer, *site.zone);  // the days share their sankrantis
     // The festivals of the dates, from the days asked for and the few either
     // side that the festivals' rules compare them with.
     std::vector<velmora::FestivalDay> festivals;
@@ -127,10 +128,10 @@ int RunDayMode(const velmora::FriendlyOptions& options) {
             continue;
         }
         if (options.json) {
-            out += velmora::DayJsonLine(*day, *site.zone, options.language, festivals);
+            out += velmora::DayJsonLine(*day, *site.zone, options.language, festivals, &solar);
         } else {
             if (!first) out += '\n';
-            out += velmora::DayText(*day, *site.zone, options.language, festivals);
+            out += velmora::DayText(*day, *site.zone, options.language, festivals, &solar);
         }
         first = false;
     }

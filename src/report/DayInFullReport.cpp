@@ -1,0 +1,197 @@
+#include "report/DayInFullReport.h"
+
+#include "day/GoodHoursTables.h"
+#include "engine/Engine.h"
+#include "day/YearName.h"
+#include "names/NameTables.h"
+
+namespace velmora {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json Moment(double jdUt, const DayZone& zone) {
+    const std::string text = LocalTimeText(jdUt, zone);
+    if (text.empty()) return nullptr;
+    return text;
+}
+
+template <typename Table>
+std::string Name(const Table& table, int key) {
+    if (key < 0 || static_cast<std::size_t>(key) >= table.size()) return {};
+    return std::string(table[static_cast<std::size_t>(key)]);
+}
+
+std::string_view QualityText(HourQuality q) { return QualityName(q); }
+
+// Named parts with their quality: {"name","start","end","quality"}.
+template <typename Table, typename Quality>
+Json Parts(const std::vector<NamedSpan>& spans, const Table& names, Quality quality, const DayZone& zone,
+           NameTable table, Language language) {
+    Json list = Json::array();
+    for (const NamedSpan& s : spans) {
+        list.push_back(Json{{"name", std::string(LocalName(table, Name(names, s.key), language))},
+                            {"start", Moment(s.startJdUt, zone)},
+                            {"end", Moment(s.endJdUt, zone)},
+                            {"quality", quality(s.key)}});
+    }
+    return list;
+}
+
+std::string_view ChoghadiyaQualityText(int key) {
+    return QualityText(ChoghadiyaQuality[static_cast<std::size_t>(((key % 7) + 7) % 7)]);
+}
+
+std::string_view GowriQualityText(int key) {
+    return GowriGood[static_cast<std::size_t>(((key % 8) + 8) % 8)] ? "good" : "bad";
+}
+
+Json Choghadiyas(const std::vector<NamedSpan>& spans, const DayZone& zone, Language language) {
+    return Parts(spans, ChoghadiyaNames, ChoghadiyaQualityText, zone, NameTable::Choghadiya, language);
+}
+
+Json Gowris(const std::vector<NamedSpan>& spans, const DayZone& zone, Language language) {
+    return Parts(spans, GowriNames, GowriQualityText, zone, NameTable::Gowri, language);
+}
+
+Json NakshatraSpans(const std::vector<NamedSpan>& spans, const DayZone& zone) {
+    Json list = Json::array();
+    for (const NamedSpan& s : spans) {
+        list.push_back(Json{{"start", Moment(s.startJdUt, zone)},
+                            {"end", Moment(s.endJdUt, zone)},
+                            {"nakshatra", Name(NakshatraNames, s.key - 1)}});
+    }
+    return list;
+}
+
+Json SamvatsaraName(const std::optional<int>& index) {
+    if (!index) return nullptr;
+    return Name(SamvatsaraNames, *index);
+}
+
+Json Solar(SolarCalendar calendar, const std::optional<SolarDate>& date) {
+    if (!date) return nullptr;
+    Json year = date->year;
+    if (calendar == SolarCalendar::Tamil) year = Name(SamvatsaraNames, TamilSamvatsaraOf(date->year));
+    return Json{{"month", std::string(SolarMonthName(calendar, date->sign))}, {"day", date->day}, {"year", year}};
+}
+
+// "06:54 to 08:31" on the zone's clock, seconds dropped (as almanacs print).
+std::string ClockSpan(double from, double to, const DayZone& zone) {
+    const std::string a = LocalTimeText(from, zone);
+    const std::string b = LocalTimeText(to, zone);
+    if (a.size() < 16 || b.size() < 16) return "?";
+    return a.substr(11, 5) + "-" + b.substr(11, 5);
+}
+
+std::string Caption(std::string_view caption) {
+    std::string line(caption);
+    line.resize(18, ' ');
+    return line;
+}
+
+}  // namespace
+
+void AddDayInFullJson(Json& j, const DayInFull& f, const DayZone& zone, Language language) {
+    j["choghadiya"] = Json{{"day", Choghadiyas(f.choghadiya.day, zone, language)},
+                           {"night", Choghadiyas(f.choghadiya.night, zone, language)}};
+    Json horas = Json::array();
+    for (const auto* half : {&f.hora.day, &f.hora.night}) {
+        for (const NamedSpan& s : *half) {
+            horas.push_back(Json{{"lord", Name(PlanetNames, s.key)},
+                                 {"start", Moment(s.startJdUt, zone)},
+                                 {"end", Moment(s.endJdUt, zone)}});
+        }
+    }
+    j["hora"] = std::move(horas);
+    j["gowri"] = Json{{"day", Gowris(f.gowri.day, zone, language)}, {"night", Gowris(f.gowri.night, zone, language)}};
+    Json dur = Json::array();
+    for (const DaySpan& s : f.durmuhurta) dur.push_back(Json{{"start", Moment(s.startJdUt, zone)}, {"end", Moment(s.endJdUt, zone)}});
+    j["durmuhurta"] = std::move(dur);
+    j["varjyam"] = NakshatraSpans(f.varjyam, zone);
+    j["amrit_kalam"] = NakshatraSpans(f.amritKalam, zone);
+    j["panchak"] = f.panchak ? Json{{"start", Moment(f.panchak->startJdUt, zone)}, {"end", Moment(f.panchak->endJdUt, zone)}}
+                             : Json(nullptr);
+    j["samvatsara"] = Json{{"north", SamvatsaraName(f.samvatsaraNorth)},
+                           {"south", SamvatsaraName(f.samvatsaraSouth)},
+                           {"tamil", SamvatsaraName(f.samvatsaraTamil)}};
+    j["ritu"] = f.ritu ? Json(Name(RituNames, *f.ritu)) : Json(nullptr);
+    j["ayana"] = f.ayana ? Json(Name(AyanaNames, *f.ayana)) : Json(nullptr);
+    j["solar"] = Json{{"tamil", Solar(SolarCalendar::Tamil, f.tamil)},
+                      {"malayalam", Solar(SolarCalendar::Malayalam, f.malayalam)},
+                      {"bengali", Solar(SolarCalendar::Bengali, f.bengali)}};
+}
+
+std::string DayInFullText(const DayInFull& f, const DayZone& zone) {
+    std::string out;
+    auto line = [&out](std::string_view caption, const std::string& value) {
+        out += Caption(caption);
+        out += value;
+        out += '\n';
+    };
+    // Four parts to a line keeps each line under 100 columns.
+    auto parts = [&](std::string_view caption, const std::vector<NamedSpan>& spans, auto nameOf) {
+        if (spans.empty()) {
+            line(caption, "none (needs sunrise and sunset)");
+            return;
+        }
+        std::string value;
+        for (std::size_t i = 0; i < spans.size(); ++i) {
+            if (i % 4 != 0) value += ", ";
+            value += nameOf(spans[i].key) + " " + ClockSpan(spans[i].startJdUt, spans[i].endJdUt, zone);
+            if (i % 4 == 3 || i + 1 == spans.size()) {
+                line(i < 4 ? caption : "", value);
+                value.clear();
+            }
+        }
+    };
+    auto chog = [](int key) { return Name(ChoghadiyaNames, key); };
+    auto lord = [](int key) { return Name(PlanetNames, key); };
+    auto gowri = [](int key) { return Name(GowriNames, key); };
+    parts("Choghadiya day", f.choghadiya.day, chog);
+    parts("Choghadiya night", f.choghadiya.night, chog);
+    parts("Hora day", f.hora.day, lord);
+    parts("Hora night", f.hora.night, lord);
+    parts("Gowri day", f.gowri.day, gowri);
+    parts("Gowri night", f.gowri.night, gowri);
+    auto spans = [&](std::string_view caption, const std::vector<DaySpan>& list) {
+        std::string value;
+        for (const DaySpan& s : list) value += (value.empty() ? "" : ", ") + ClockSpan(s.startJdUt, s.endJdUt, zone);
+        line(caption, value.empty() ? "none" : value);
+    };
+    spans("Durmuhurta", f.durmuhurta);
+    auto nakshatraSpans = [&](std::string_view caption, const std::vector<NamedSpan>& list) {
+        std::string value;
+        for (const NamedSpan& s : list) {
+            value += (value.empty() ? "" : ", ") + ClockSpan(s.startJdUt, s.endJdUt, zone) + " (" +
+                     Name(NakshatraNames, s.key - 1) + ")";
+        }
+        line(caption, value.empty() ? "none in this day" : value);
+    };
+    nakshatraSpans("Varjyam", f.varjyam);
+    nakshatraSpans("Amrit kalam", f.amritKalam);
+    if (f.panchak) {
+        const std::string a = LocalTimeText(f.panchak->startJdUt, zone);
+        const std::string b = LocalTimeText(f.panchak->endJdUt, zone);
+        line("Panchak", a.size() >= 16 && b.size() >= 16 ? a.substr(0, 10) + " " + a.substr(11, 5) + "  to  " +
+                                                               b.substr(0, 10) + " " + b.substr(11, 5)
+                                                         : "?");
+    } else {
+        line("Panchak", "none in this day");
+    }
+    auto name = [](const std::optional<int>& i) { return i ? Name(SamvatsaraNames, *i) : std::string("?"); };
+    line("Samvatsara", name(f.samvatsaraNorth) + " (north), " + name(f.samvatsaraSouth) + " (south), " +
+                           name(f.samvatsaraTamil) + " (Tamil)");
+    line("Ritu, ayana", (f.ritu ? Name(RituNames, *f.ritu) : std::string("?")) + ", " +
+                            (f.ayana ? Name(AyanaNames, *f.ayana) : std::string("?")));
+    auto solar = [&](std::string_view caption, SolarCalendar c, const std::optional<SolarDate>& d) {
+        line(caption, d ? SolarDateText(c, *d) : std::string("?"));
+    };
+    solar("Tamil date", SolarCalendar::Tamil, f.tamil);
+    solar("Malayalam date", SolarCalendar::Malayalam, f.malayalam);
+    solar("Bengali date", SolarCalendar::Bengali, f.bengali);
+    return out;
+}
+
+}  // namespace velmora
