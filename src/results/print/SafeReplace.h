@@ -15,10 +15,23 @@ namespace velmora {
 //   failure (a full disk, say) leaves no temporary file and any earlier file
 //   untouched. An earlier file keeps its permissions; a link keeps pointing
 //   where it pointed, and its target gets the new content.
+//   A link to a file that is not there yet creates that file (in its folder,
+//   which has to exist) and stays a link.
 // - A pipe, a terminal, a device or anything else that is not an ordinary
 //   file: the data is written into it in place and it is never replaced, so
 //   `/dev/null` discards the report and `/dev/full` fails as a full disk does.
+// - The program's own standard output or error, however named (/dev/stdout,
+//   /dev/fd/1, /proc/self/fd/2, or the very file the shell sends it to), and
+//   any other descriptor of the program named through /dev/fd or /proc: the
+//   data is written through the descriptor, where it stands, so a file the
+//   shell appends to (`>> log`) keeps what it held. Another program's
+//   descriptor (/proc/PID/fd/N) is written in place, appended to an ordinary
+//   file, never replaced.
 // - A folder is refused.
+//
+// Interrupted by SIGINT, SIGTERM or SIGHUP while the temporary file exists,
+// the program removes it before it ends as the signal asks (SIGKILL cannot be
+// caught: after it a temporary file may stay).
 //
 // The temporary name is kept within the folder's limit on names (255 bytes on
 // most file systems), however long the final name is.

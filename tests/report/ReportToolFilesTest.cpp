@@ -1,0 +1,198 @@
+// velmora-report's files as the shell hands them over: a standard stream
+// named as the file, a link to a file not yet there, and a run interrupted
+// while the temporary file exists. Real processes, real files.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <thread>
+
+#include "report/RunReportTool.h"
+
+namespace velmora {
+namespace {
+
+using test::ReadWholeFile;
+
+namespace fs = std::filesystem;
+
+// The two writers of files, each cheap: the year's calendar at typed
+// coordinates, and the one-page PDF.
+const std::string kIcs = "--year 2026 --lat 18:31N --lon 73:51E --zone 5:30 --ics ";
+const std::string kPdf = "--name ASHA --date 1987-08-15 --time 10:30 --lat 28:36N --lon 77:13E --zone 5:30 --pdf ";
+
+class ReportToolFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/velmora-report-files-XXXXXX";
+        ASSERT_NE(::mkdtemp(tmpl), nullptr);
+        dir = tmpl;
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // Runs `script` with sh in the test's folder; TOOL stands for the tool.
+    int Shell(const std::string& script) const {
+        const std::string command = "cd '" + dir + "' && TOOL='" + VELMORA_REPORT_EXE +
+                                    "' && export QT_QPA_PLATFORM=offscreen && " + script;
+        const int status = std::system(("sh -c \"" + command + "\"").c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::set<std::string> Names() const {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir)) names.insert(entry.path().filename().string());
+        return names;
+    }
+
+    std::string dir;
+};
+
+ino_t Inode(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+// `printf 'a\n' > log; velmora-report ... --ics /dev/stdout >> log` keeps
+// the line and appends: a standard stream, however it is named, is written
+// through, never replaced by a new file.
+TEST_F(ReportToolFiles, AStandardStreamNamedAsTheFileIsAppendedToNotReplaced) {
+    struct Case {
+        std::string before;  // shell text before the tool
+        std::string target;  // the file named
+        std::string after;   // the redirections of the tool
+    };
+    const Case cases[] = {
+        {"", "/dev/stdout", ">> log 2>err"},
+        {"", "/dev/fd/1", ">> log 2>err"},
+        {"", "/proc/self/fd/1", ">> log 2>err"},
+        {"", "/dev/stderr", "2>> log >/dev/null"},
+        {"", "/dev/fd/2", "2>> log >/dev/null"},
+        {"", "/proc/thread-self/fd/1", ">> log 2>err"},
+        {"", "log", ">> log 2>err"},                          // the very file, by its name
+        {"", "/dev/fd/3", "3>> log >/dev/null 2>err"},        // a descriptor of its own
+        {"ln -s /dev/stdout out &&", "out", ">> log 2>err"},  // a link to a stream
+        {"exec 4>> log &&", "/proc/\\$\\$/fd/4", ">/dev/null 2>err; true"},  // the shell's descriptor
+    };
+    for (const std::string& writer : {kIcs, kPdf}) {
+        const bool ics = writer == kIcs;
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.target + " " + c.after + (ics ? " (--ics)" : " (--pdf)"));
+            fs::remove_all(dir);
+            fs::create_directories(dir);
+            ASSERT_EQ(Shell("printf 'a\\n' > log"), 0);
+            const ino_t before = Inode(dir + "/log");
+            const int status = Shell(c.before + " \\$TOOL " + writer + c.target + " " + c.after);
+            EXPECT_EQ(status, 0) << ReadWholeFile(dir + "/err");
+            const std::string log = ReadWholeFile(dir + "/log");
+            EXPECT_EQ(log.substr(0, 2), "a\n");
+            EXPECT_EQ(log.substr(2, ics ? 15 : 5), ics ? "BEGIN:VCALENDAR" : "%PDF-");
+            EXPECT_EQ(Inode(dir + "/log"), before) << "the log was replaced";
+            for (const std::string& name : Names()) EXPECT_NE(name.front(), '.') << name << " stayed";
+        }
+    }
+}
+
+// A link to a file that is not there yet: the file it points to is made and
+// the link stays; a link into a folder that is not there is refused, saying so.
+TEST_F(ReportToolFiles, ALinkToAFileNotYetThereStaysALink) {
+    for (const std::string& writer : {kIcs, kPdf}) {
+        SCOPED_TRACE(writer);
+        fs::remove_all(dir);
+        fs::create_directories(dir + "/kept");
+        fs::create_symlink("kept/x", dir + "/near");
+        fs::create_symlink(dir + "/near", dir + "/far");  // a link to a link
+        ASSERT_EQ(Shell("\\$TOOL " + writer + "far 2>err"), 0) << ReadWholeFile(dir + "/err");
+        EXPECT_TRUE(fs::is_symlink(dir + "/far"));
+        EXPECT_TRUE(fs::is_symlink(dir + "/near"));
+        EXPECT_TRUE(fs::is_regular_file(dir + "/kept/x"));
+        EXPECT_GT(fs::file_size(dir + "/kept/x"), 1000u);
+
+        fs::create_symlink("nowhere/x", dir + "/lost");
+        EXPECT_EQ(Shell("\\$TOOL " + writer + "lost 2>err"), 3);
+        const std::string err = ReadWholeFile(dir + "/err");
+        EXPECT_NE(err.find("link to nowhere/x, and the folder nowhere is not there"), std::string::npos) << err;
+        EXPECT_TRUE(fs::is_symlink(dir + "/lost"));
+        EXPECT_FALSE(fs::exists(dir + "/nowhere"));
+
+        // A loop of links is refused as well.
+        fs::create_symlink("loop2", dir + "/loop1");
+        fs::create_symlink("loop1", dir + "/loop2");
+        EXPECT_EQ(Shell("\\$TOOL " + writer + "loop1 2>err"), 3);
+        EXPECT_TRUE(fs::is_symlink(dir + "/loop1"));
+    }
+}
+
+// Interrupted while its temporary file exists (held there by a preloaded
+// fsync that waits), the tool removes it and ends by the signal; the earlier
+// file is untouched. SIGKILL cannot be caught: the temporary stays, and the
+// earlier file is still whole.
+TEST_F(ReportToolFiles, AnInterruptedWriteLeavesNoTemporaryBehind) {
+    struct Case {
+        int signal;
+        bool ics;
+    };
+    const Case cases[] = {{SIGINT, true}, {SIGTERM, true}, {SIGHUP, true}, {SIGINT, false}, {SIGTERM, false},
+                          {SIGKILL, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(strsignal(c.signal)) + (c.ics ? " --ics" : " --pdf"));
+        fs::remove_all(dir);
+        fs::create_directories(dir + "/out");
+        const std::string target = dir + "/out/earlier";
+        const std::string mark = dir + "/fsync-reached";
+        ASSERT_EQ(Shell("printf 'earlier\\n' > out/earlier"), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const int null = ::open("/dev/null", O_WRONLY);
+            ::dup2(null, 1);
+            ::dup2(null, 2);
+            ::setenv("LD_PRELOAD", VELMORA_SLOW_FSYNC_LIB, 1);
+            ::setenv("VELMORA_TEST_SLOW_FSYNC_DIR", (dir + "/out/").c_str(), 1);
+            ::setenv("VELMORA_TEST_SLOW_FSYNC_MARK", mark.c_str(), 1);
+            ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            // A sanitizer build's runtime would insist on coming first.
+            const char* asan = std::getenv("ASAN_OPTIONS");
+            ::setenv("ASAN_OPTIONS",
+                     ((asan != nullptr ? std::string(asan) + ":" : std::string()) + "verify_asan_link_order=0").c_str(),
+                     1);
+            if (c.ics) {
+                ::execl(VELMORA_REPORT_EXE, "velmora-report", "--year", "2026", "--lat", "18:31N", "--lon", "73:51E",
+                        "--zone", "5:30", "--ics", target.c_str(), static_cast<char*>(nullptr));
+            } else {
+                ::execl(VELMORA_REPORT_EXE, "velmora-report", "--date", "1987-08-15", "--lat", "28:36N", "--lon",
+                        "77:13E", "--zone", "5:30", "--name", "ASHA", "--pdf", target.c_str(),
+                        static_cast<char*>(nullptr));
+            }
+            ::_exit(127);
+        }
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+        while (!fs::exists(mark) && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        ASSERT_TRUE(fs::exists(mark)) << "the write never reached its fsync";
+        std::size_t temporaries = 0;
+        for (const auto& entry : fs::directory_iterator(dir + "/out")) temporaries += entry.path().filename() != "earlier";
+        EXPECT_EQ(temporaries, 1u) << "the temporary was not there to be removed";
+        ::kill(child, c.signal);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "ended with status " << status;
+        EXPECT_EQ(WTERMSIG(status), c.signal);
+        EXPECT_EQ(ReadWholeFile(target), "earlier\n");
+        std::set<std::string> left;
+        for (const auto& entry : fs::directory_iterator(dir + "/out")) left.insert(entry.path().filename().string());
+        EXPECT_EQ(left.size(), c.signal == SIGKILL ? 2u : 1u);
+    }
+}
+
+}  // namespace
+}  // namespace velmora
