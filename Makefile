@@ -68,17 +68,23 @@ bench: bootstrap $(BENCH_BUILD)/CMakeCache.txt
 
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+# FUZZ_RUNS=N stops each fuzzer after N runs if it gets there before FUZZ_SECONDS.
+FUZZ_RUNS ?= -1
+# FUZZ_SANITIZE=OFF (with another FUZZ_BUILD) fuzzes without ASan and UBSan:
+# several times the runs a second, for the long runs.
+FUZZ_SANITIZE ?= ON
 
 $(FUZZ_BUILD)/CMakeCache.txt:
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_GUI=OFF \
-	  -DVELMORA_TESTS=OFF -DVELMORA_FUZZ=ON -DVELMORA_SANITIZE=ON
+	  -DVELMORA_TESTS=OFF -DVELMORA_FUZZ=ON -DVELMORA_SANITIZE=$(FUZZ_SANITIZE)
 
 build-fuzz: bootstrap $(FUZZ_BUILD)/CMakeCache.txt
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
-# Each fuzzer for FUZZ_SECONDS on a scratch copy of its seed corpus.
+# Each fuzzer for FUZZ_SECONDS (or FUZZ_RUNS runs) on a scratch copy of its
+# seed corpus, one after another.
 fuzz: build-fuzz
-	scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
+	scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_RUNS)
 
 # The short run that is part of `make test`.
 fuzz-short: build-fuzz

@@ -281,7 +281,12 @@ CalendarFeed YearFeed(int year, const CalendarSpan& span, const DayZone& zone, c
     // first comma, without the characters a TEXT value would have to escape.
     std::string place = placeLabel.substr(0, placeLabel.find(','));
     std::erase_if(place, [](char c) { return c == ';' || c == '\\'; });
-    feed.name = "Velmora observances " + std::to_string(year) + " – " + place;
+    // Without the blanks around it ("--place ' Pune '"): a calendar reads a
+    // name without the blanks at its end.
+    place.erase(0, place.find_first_not_of(" \t"));
+    place.erase(place.find_last_not_of(" \t") + 1);
+    feed.name = "Velmora observances " + std::to_string(year);
+    if (!place.empty()) feed.name += " – " + place;
     // No clock: the stamp is the start of the year asked for.
     feed.stamp = UtcTime{year, 1, 1, 0, 0, 0};
     std::vector<ObservanceEntry> observances;
