@@ -451,5 +451,53 @@
         <source>&amp;Quit</source>
         <translation>बंद करें (&amp;Q)</translation>
     </message>
+    <message>
+        <source>S&amp;olar:</source>
+        <translation>सौर (&amp;O):</translation>
+    </message>
+    <message>
+        <source>Solar calendar</source>
+        <translation>सौर पंचांग</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>कोई नहीं</translation>
+    </message>
+    <message>
+        <source>Tamil</source>
+        <translation>तमिल</translation>
+    </message>
+    <message>
+        <source>Malayalam</source>
+        <translation>मलयालम</translation>
+    </message>
+    <message>
+        <source>Bengali</source>
+        <translation>बंगाली</translation>
+    </message>
+    <message>
+        <source>Day (sunrise to sunset)</source>
+        <translation>दिन (सूर्योदय से सूर्यास्त तक)</translation>
+    </message>
+    <message>
+        <source>Night (to the next sunrise)</source>
+        <translation>रात (अगले सूर्योदय तक)</translation>
+    </message>
+    <message>
+        <source>Choghadiya</source>
+        <translation>चौघड़िया</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>होरा</translation>
+    </message>
+    <message>
+        <source>Gowri</source>
+        <translation>गौरी</translation>
+    </message>
+    <message>
+        <source>T tarabalam, C chandrabalam (✓ good, ✗ bad)</source>
+        <translation>T ताराबल, C चन्द्रबल (✓ शुभ, ✗ अशुभ)</translation>
+    </message>
 </context>
 </TS>

@@ -451,5 +451,53 @@
         <source>&amp;Quit</source>
         <translation>மூடு (&amp;Q)</translation>
     </message>
+    <message>
+        <source>S&amp;olar:</source>
+        <translation>சூரிய (&amp;O):</translation>
+    </message>
+    <message>
+        <source>Solar calendar</source>
+        <translation>சூரிய நாட்காட்டி</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>எதுவுமில்லை</translation>
+    </message>
+    <message>
+        <source>Tamil</source>
+        <translation>தமிழ்</translation>
+    </message>
+    <message>
+        <source>Malayalam</source>
+        <translation>மலையாளம்</translation>
+    </message>
+    <message>
+        <source>Bengali</source>
+        <translation>வங்காளம்</translation>
+    </message>
+    <message>
+        <source>Day (sunrise to sunset)</source>
+        <translation>பகல் (உதயம் முதல் அஸ்தமனம் வரை)</translation>
+    </message>
+    <message>
+        <source>Night (to the next sunrise)</source>
+        <translation>இரவு (அடுத்த உதயம் வரை)</translation>
+    </message>
+    <message>
+        <source>Choghadiya</source>
+        <translation>சௌகடியா</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>ஹோரை</translation>
+    </message>
+    <message>
+        <source>Gowri</source>
+        <translation>கௌரி</translation>
+    </message>
+    <message>
+        <source>T tarabalam, C chandrabalam (✓ good, ✗ bad)</source>
+        <translation>T தாரா பலம், C சந்திர பலம் (✓ நல்லது, ✗ தீயது)</translation>
+    </message>
 </context>
 </TS>

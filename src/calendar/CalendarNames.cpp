@@ -22,6 +22,10 @@ MonthGrid LocalizedGrid(MonthGrid grid, Language language) {
             for (std::string& observance : cell.observances) observance = LocalizedCalendarText(observance, language);
             cell.sankranti = LocalizedCalendarText(cell.sankranti, language);
             cell.masa = LocalizedText(cell.masa, language, {NameTable::LunarMonth, NameTable::Words});
+            // "Karthigai 21": each calendar's months by their own table.
+            cell.solar[0] = LocalizedText(cell.solar[0], language, {NameTable::TamilSolarMonth});
+            cell.solar[1] = LocalizedText(cell.solar[1], language, {NameTable::MalayalamSolarMonth});
+            cell.solar[2] = LocalizedText(cell.solar[2], language, {NameTable::BengaliSolarMonth});
         }
     }
     grid.lunarMonths = LocalizedText(grid.lunarMonths, language, {NameTable::LunarMonth, NameTable::Words});

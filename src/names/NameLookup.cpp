@@ -31,7 +31,12 @@ constexpr std::initializer_list<NameTable> kReadingOrder = {
     NameTable::Yoga,       NameTable::Karana,      NameTable::Paksha,          NameTable::LunarMonth,
     NameTable::SignDisplay, NameTable::Sign,       NameTable::Kalam,           NameTable::Planet,
     NameTable::TithiWords, NameTable::Weekday,     NameTable::CivilMonth,      NameTable::TamilSolarMonth,
-    NameTable::Graha,      NameTable::Words};
+    NameTable::Graha,      NameTable::Words,
+    // The day in full's names (the hours, the year, the taras, the other solar
+    // months) after every older table, so a name two tables share keeps the
+    // older table's translation.
+    NameTable::Choghadiya, NameTable::Gowri,      NameTable::Samvatsara,      NameTable::Ritu,
+    NameTable::Ayana,      NameTable::Tara,       NameTable::MalayalamSolarMonth, NameTable::BengaliSolarMonth};
 
 }  // namespace
 

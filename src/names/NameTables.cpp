@@ -306,6 +306,98 @@ constexpr std::array<Row, 8> kGowri = {{
     {"gowri-visham", "Visham", "विषम्", "விஷம்"},
 }};
 
+// The sixty years' names, the seasons, the ayanas and the taras, in the order
+// of day/GoodHoursTables.h. Hindi as the Hindi almanacs (and Sanskrit) spell
+// them; Tamil as the Tamil year names and almanac words are printed.
+constexpr std::array<Row, 60> kSamvatsara = {{
+    {"samvatsara-prabhava", "Prabhava", "प्रभव", "பிரபவ"},
+    {"samvatsara-vibhava", "Vibhava", "विभव", "விபவ"},
+    {"samvatsara-shukla", "Shukla", "शुक्ल", "சுக்ல"},
+    {"samvatsara-pramoda", "Pramoda", "प्रमोद", "பிரமோதூத"},
+    {"samvatsara-prajapati", "Prajapati", "प्रजापति", "பிரஜோற்பத்தி"},
+    {"samvatsara-angirasa", "Angirasa", "अंगिरा", "ஆங்கீரச"},
+    {"samvatsara-shrimukha", "Shrimukha", "श्रीमुख", "ஸ்ரீமுக"},
+    {"samvatsara-bhava", "Bhava", "भाव", "பவ"},
+    {"samvatsara-yuva", "Yuva", "युवा", "யுவ"},
+    {"samvatsara-dhatri", "Dhatri", "धाता", "தாது"},
+    {"samvatsara-ishvara", "Ishvara", "ईश्वर", "ஈஸ்வர"},
+    {"samvatsara-bahudhanya", "Bahudhanya", "बहुधान्य", "வெகுதானிய"},
+    {"samvatsara-pramathi", "Pramathi", "प्रमाथी", "பிரமாதி"},
+    {"samvatsara-vikrama", "Vikrama", "विक्रम", "விக்கிரம"},
+    {"samvatsara-vrisha", "Vrisha", "वृष", "விஷு"},
+    {"samvatsara-chitrabhanu", "Chitrabhanu", "चित्रभानु", "சித்திரபானு"},
+    {"samvatsara-svabhanu", "Svabhanu", "स्वभानु", "சுபானு"},
+    {"samvatsara-tarana", "Tarana", "तारण", "தாரண"},
+    {"samvatsara-parthiva", "Parthiva", "पार्थिव", "பார்த்திப"},
+    {"samvatsara-vyaya", "Vyaya", "व्यय", "விய"},
+    {"samvatsara-sarvajit", "Sarvajit", "सर्वजित्", "சர்வசித்து"},
+    {"samvatsara-sarvadhari", "Sarvadhari", "सर्वधारी", "சர்வதாரி"},
+    {"samvatsara-virodhi", "Virodhi", "विरोधी", "விரோதி"},
+    {"samvatsara-vikriti", "Vikriti", "विकृति", "விக்ருதி"},
+    {"samvatsara-khara", "Khara", "खर", "கர"},
+    {"samvatsara-nandana", "Nandana", "नन्दन", "நந்தன"},
+    {"samvatsara-vijaya", "Vijaya", "विजय", "விஜய"},
+    {"samvatsara-jaya", "Jaya", "जय", "ஜய"},
+    {"samvatsara-manmatha", "Manmatha", "मन्मथ", "மன்மத"},
+    {"samvatsara-durmukhi", "Durmukhi", "दुर्मुख", "துன்முகி"},
+    {"samvatsara-hevilambi", "Hevilambi", "हेमलम्बी", "ஹேவிளம்பி"},
+    {"samvatsara-vilambi", "Vilambi", "विलम्बी", "விளம்பி"},
+    {"samvatsara-vikari", "Vikari", "विकारी", "விகாரி"},
+    {"samvatsara-sharvari", "Sharvari", "शार्वरी", "சார்வரி"},
+    {"samvatsara-plava", "Plava", "प्लव", "பிலவ"},
+    {"samvatsara-shubhakrit", "Shubhakrit", "शुभकृत्", "சுபகிருது"},
+    {"samvatsara-shobhakrit", "Shobhakrit", "शोभकृत्", "சோபகிருது"},
+    {"samvatsara-krodhi", "Krodhi", "क्रोधी", "குரோதி"},
+    {"samvatsara-vishvavasu", "Vishvavasu", "विश्वावसु", "விசுவாவசு"},
+    {"samvatsara-parabhava", "Parabhava", "पराभव", "பராபவ"},
+    {"samvatsara-plavanga", "Plavanga", "प्लवंग", "பிலவங்க"},
+    {"samvatsara-kilaka", "Kilaka", "कीलक", "கீலக"},
+    {"samvatsara-saumya", "Saumya", "सौम्य", "சௌமிய"},
+    {"samvatsara-sadharana", "Sadharana", "साधारण", "சாதாரண"},
+    {"samvatsara-virodhakrit", "Virodhakrit", "विरोधकृत्", "விரோதகிருது"},
+    {"samvatsara-paridhavi", "Paridhavi", "परिधावी", "பரிதாபி"},
+    {"samvatsara-pramadi", "Pramadi", "प्रमादी", "பிரமாதீச"},
+    {"samvatsara-ananda", "Ananda", "आनन्द", "ஆனந்த"},
+    {"samvatsara-rakshasa", "Rakshasa", "राक्षस", "ராட்சச"},
+    {"samvatsara-nala", "Nala", "नल", "நள"},
+    {"samvatsara-pingala", "Pingala", "पिंगल", "பிங்கள"},
+    {"samvatsara-kalayukta", "Kalayukta", "कालयुक्त", "காளயுக்தி"},
+    {"samvatsara-siddharthi", "Siddharthi", "सिद्धार्थी", "சித்தார்த்தி"},
+    {"samvatsara-raudra", "Raudra", "रौद्र", "ரௌத்திரி"},
+    {"samvatsara-durmati", "Durmati", "दुर्मति", "துன்மதி"},
+    {"samvatsara-dundubhi", "Dundubhi", "दुन्दुभि", "துந்துபி"},
+    {"samvatsara-rudhirodgari", "Rudhirodgari", "रुधिरोद्गारी", "ருத்ரோத்காரி"},
+    {"samvatsara-raktakshi", "Raktakshi", "रक्ताक्षी", "ரக்தாட்சி"},
+    {"samvatsara-krodhana", "Krodhana", "क्रोधन", "குரோதன"},
+    {"samvatsara-akshaya", "Akshaya", "अक्षय", "அட்சய"},
+}};
+
+constexpr std::array<Row, 6> kRitu = {{
+    {"ritu-vasanta", "Vasanta", "वसन्त", "வசந்தம்"},
+    {"ritu-grishma", "Grishma", "ग्रीष्म", "கிரீஷ்மம்"},
+    {"ritu-varsha", "Varsha", "वर्षा", "வர்ஷம்"},
+    {"ritu-sharad", "Sharad", "शरद्", "சரத்"},
+    {"ritu-hemanta", "Hemanta", "हेमन्त", "ஹேமந்தம்"},
+    {"ritu-shishira", "Shishira", "शिशिर", "சிசிரம்"},
+}};
+
+constexpr std::array<Row, 2> kAyana = {{
+    {"ayana-uttarayana", "Uttarayana", "उत्तरायण", "உத்தராயணம்"},
+    {"ayana-dakshinayana", "Dakshinayana", "दक्षिणायन", "தட்சிணாயனம்"},
+}};
+
+constexpr std::array<Row, 9> kTara = {{
+    {"tara-janma", "Janma", "जन्म", "ஜன்மம்"},
+    {"tara-sampat", "Sampat", "सम्पत्", "சம்பத்து"},
+    {"tara-vipat", "Vipat", "विपत्", "விபத்து"},
+    {"tara-kshema", "Kshema", "क्षेम", "க்ஷேமம்"},
+    {"tara-pratyak", "Pratyak", "प्रत्यक्", "பிரத்யக்"},
+    {"tara-sadhana", "Sadhana", "साधन", "சாதகம்"},
+    {"tara-naidhana", "Naidhana", "नैधन", "நைதனம்"},
+    {"tara-mitra", "Mitra", "मित्र", "மித்ரம்"},
+    {"tara-parama-mitra", "Parama Mitra", "परम मित्र", "பரம மித்ரம்"},
+}};
+
 // The weekday lords as the Vaar tab writes them, Sunday first.
 constexpr std::array<Row, 7> kPlanet = {{
     {"sun", "Sun", "सूर्य", "சூரியன்"},
@@ -374,7 +466,7 @@ constexpr std::array<Row, 35> kTithiWords = {{
 // The words and phrases of the readable texts (the report tool's, the Day
 // tab's, the month's, the calendar file's). A phrase is replaced whole, so
 // sentences with a value inside are listed in the pieces around the value.
-constexpr std::array<Row, 69> kWords = {{
+constexpr std::array<Row, 99> kWords = {{
     {"vara-ravi", "Ravi Vara", "रवि वार", "ரவி வாரம்"},
     {"vara-soma", "Soma Vara", "सोम वार", "சோம வாரம்"},
     {"vara-mangala", "Mangala Vara", "मंगल वार", "மங்கள வாரம்"},
@@ -444,6 +536,39 @@ constexpr std::array<Row, 69> kWords = {{
     {"kshaya-sentence", "The tithi begins after sunrise and ends before the next sunrise (kshaya).", "तिथि सूर्योदय के बाद आरम्भ होकर अगले सूर्योदय से पहले समाप्त होती है (क्षय)।", "திதி சூரிய உதயத்திற்குப் பின் தொடங்கி அடுத்த உதயத்திற்கு முன் முடிகிறது (க்ஷய)."},
     {"full-moon-180", "Full moon (the Moon 180° from the Sun)", "पूर्ण चन्द्र (चन्द्रमा सूर्य से 180°)", "முழு நிலவு (சந்திரன் சூரியனிலிருந்து 180°)"},
     {"new-moon-line", "New moon (the Moon in line with the Sun)", "अमावस्या (चन्द्रमा सूर्य की सीध में)", "அமாவாசை (சந்திரன் சூரியனுடன் ஒரே கோட்டில்)"},
+    // The day in full: the hours' quality, the year's conventions, the
+    // Moon's place from the birth sign.
+    {"quality-good", "good", "शुभ", "நல்லது"},
+    {"quality-bad", "bad", "अशुभ", "தீயது"},
+    {"quality-neutral", "neutral", "सामान्य", "சமம்"},
+    {"none", "none", "नहीं", "இல்லை"},
+    {"convention-north", "(north)", "(उत्तर)", "(வடக்கு)"},
+    {"convention-south", "(south)", "(दक्षिण)", "(தெற்கு)"},
+    {"convention-tamil", "(Tamil)", "(तमिल)", "(தமிழ்)"},
+    {"chandra-1", "1st from the birth sign", "जन्म राशि से पहली", "ஜன்ம ராசியிலிருந்து 1"},
+    {"chandra-2", "2nd from the birth sign", "जन्म राशि से दूसरी", "ஜன்ம ராசியிலிருந்து 2"},
+    {"chandra-3", "3rd from the birth sign", "जन्म राशि से तीसरी", "ஜன்ம ராசியிலிருந்து 3"},
+    {"chandra-4", "4th from the birth sign", "जन्म राशि से चौथी", "ஜன்ம ராசியிலிருந்து 4"},
+    {"chandra-5", "5th from the birth sign", "जन्म राशि से पाँचवीं", "ஜன்ம ராசியிலிருந்து 5"},
+    {"chandra-6", "6th from the birth sign", "जन्म राशि से छठी", "ஜன்ம ராசியிலிருந்து 6"},
+    {"chandra-7", "7th from the birth sign", "जन्म राशि से सातवीं", "ஜன்ம ராசியிலிருந்து 7"},
+    {"chandra-8", "8th from the birth sign", "जन्म राशि से आठवीं", "ஜன்ம ராசியிலிருந்து 8"},
+    {"chandra-9", "9th from the birth sign", "जन्म राशि से नौवीं", "ஜன்ம ராசியிலிருந்து 9"},
+    {"chandra-10", "10th from the birth sign", "जन्म राशि से दसवीं", "ஜன்ம ராசியிலிருந்து 10"},
+    {"chandra-11", "11th from the birth sign", "जन्म राशि से ग्यारहवीं", "ஜன்ம ராசியிலிருந்து 11"},
+    {"chandra-12", "12th from the birth sign", "जन्म राशि से बारहवीं", "ஜன்ம ராசியிலிருந்து 12"},
+    // The report tool's captions of the day in full.
+    {"choghadiya-day", "Choghadiya day", "चौघड़िया दिन", "சௌகடியா பகல்"},
+    {"choghadiya-night", "Choghadiya night", "चौघड़िया रात", "சௌகடியா இரவு"},
+    {"hora-day", "Hora day", "होरा दिन", "ஹோரை பகல்"},
+    {"hora-night", "Hora night", "होरा रात", "ஹோரை இரவு"},
+    {"gowri-day", "Gowri day", "गौरी दिन", "கௌரி பகல்"},
+    {"gowri-night", "Gowri night", "गौरी रात", "கௌரி இரவு"},
+    {"amrit-kalam", "Amrit kalam", "अमृत काल", "அமிர்த காலம்"},
+    {"ritu-ayana", "Ritu, ayana", "ऋतु, अयन", "ருது, அயனம்"},
+    {"tamil-date", "Tamil date", "तमिल तारीख", "தமிழ் தேதி"},
+    {"malayalam-date", "Malayalam date", "मलयालम तारीख", "மலையாளத் தேதி"},
+    {"bengali-date", "Bengali date", "बंगाली तारीख", "வங்காளத் தேதி"},
 }};
 
 // The festivals and the named Ekadashis, keyed and spelt in English as in
@@ -544,6 +669,10 @@ std::span<const NameRow> NameRows(NameTable table) {
         case NameTable::Paragraphs: return ParagraphRows();
         case NameTable::Choghadiya: return kChoghadiya;
         case NameTable::Gowri: return kGowri;
+        case NameTable::Samvatsara: return kSamvatsara;
+        case NameTable::Ritu: return kRitu;
+        case NameTable::Ayana: return kAyana;
+        case NameTable::Tara: return kTara;
     }
     return {};
 }

@@ -41,6 +41,10 @@ enum class NameTable {
     Paragraphs,           // the results' paragraphs, each translated whole
     Choghadiya,           // ChoghadiyaNames' order: 0 Udveg .. 6 Rog (day/GoodHoursTables.h)
     Gowri,                // GowriNames' order: 0 Uthi .. 7 Visham
+    Samvatsara,           // SamvatsaraNames' order: 0 Prabhava .. 59 Akshaya
+    Ritu,                 // RituNames' order: 0 Vasanta .. 5 Shishira
+    Ayana,                // AyanaNames' order: 0 Uttarayana, 1 Dakshinayana
+    Tara,                 // TaraNames' order: 0 Janma .. 8 Parama Mitra
 };
 
 inline constexpr std::initializer_list<NameTable> AllNameTables = {
@@ -52,7 +56,8 @@ inline constexpr std::initializer_list<NameTable> AllNameTables = {
     NameTable::Graha,          NameTable::Planet,              NameTable::CivilMonth,
     NameTable::TithiWords,     NameTable::Words,               NameTable::Festival,
     NameTable::Texts,          NameTable::Paragraphs,
-    NameTable::Choghadiya,     NameTable::Gowri};
+    NameTable::Choghadiya,     NameTable::Gowri,               NameTable::Samvatsara,
+    NameTable::Ritu,           NameTable::Ayana,               NameTable::Tara};
 
 // One name in every language. `key` is a stable identifier (never shown,
 // never translated).

@@ -11,7 +11,7 @@ namespace velmora {
 
 namespace {
 
-constexpr std::array<NameRow, 81> kTexts = {{
+constexpr std::array<NameRow, 98> kTexts = {{
     // The report's and the results window's captions.
     {"cap-panchang", "Panchang", "पंचांग", "பஞ்சாங்கம்"},
     {"cap-your-details", "Your Details", "आपका विवरण", "உங்கள் விவரங்கள்"},
@@ -135,6 +135,24 @@ constexpr std::array<NameRow, 81> kTexts = {{
     {"full-theory-left", ", which the full lunar theory left at", ", जिसे पूर्ण चान्द्र सिद्धान्त छोड़ चुका",
      ", முழு சந்திரக் கோட்பாடு விட்ட நேரம்"},
     {"na", "NA", "उपलब्ध नहीं", "இல்லை"},
+    // The day in full: the Day tab's pages, the printed report's lines.
+    {"cap-durmuhurta", "Durmuhurta", "दुर्मुहूर्त", "துர்முகூர்த்தம்"},
+    {"cap-varjyam", "Varjyam", "वर्ज्य", "வர்ஜ்யம்"},
+    {"cap-amrit-kalam", "Amrit Kalam", "अमृत काल", "அமிர்த காலம்"},
+    {"cap-panchak", "Panchak", "पंचक", "பஞ்சகம்"},
+    {"cap-samvatsara", "Samvatsara", "संवत्सर", "சம்வத்சரம்"},
+    {"cap-ritu-ayana", "Ritu, Ayana", "ऋतु, अयन", "ருது, அயனம்"},
+    {"cap-tamil-date", "Tamil Date", "तमिल तारीख", "தமிழ் தேதி"},
+    {"cap-malayalam-date", "Malayalam Date", "मलयालम तारीख", "மலையாளத் தேதி"},
+    {"cap-bengali-date", "Bengali Date", "बंगाली तारीख", "வங்காளத் தேதி"},
+    {"cap-tarabalam", "Tarabalam", "ताराबल", "தாரா பலம்"},
+    {"cap-chandrabalam", "Chandrabalam", "चन्द्रबल", "சந்திர பலம்"},
+    {"cap-choghadiya-day", "Choghadiya (day)", "चौघड़िया (दिन)", "சௌகடியா (பகல்)"},
+    {"cap-choghadiya-night", "Choghadiya (night)", "चौघड़िया (रात)", "சௌகடியா (இரவு)"},
+    {"cap-hora-day", "Hora (day)", "होरा (दिन)", "ஹோரை (பகல்)"},
+    {"cap-hora-night", "Hora (night)", "होरा (रात)", "ஹோரை (இரவு)"},
+    {"cap-gowri-day", "Gowri (day)", "गौरी (दिन)", "கௌரி (பகல்)"},
+    {"cap-gowri-night", "Gowri (night)", "गौरी (रात)", "கௌரி (இரவு)"},
 }};
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "engine/Engine.h"
 #include "day/YearName.h"
 #include "names/NameTables.h"
+#include "names/TextColumns.h"
 
 namespace velmora {
 
@@ -21,6 +22,12 @@ template <typename Table>
 std::string Name(const Table& table, int key) {
     if (key < 0 || static_cast<std::size_t>(key) >= table.size()) return {};
     return std::string(table[static_cast<std::size_t>(key)]);
+}
+
+// A name of `table` in `language`; the English of `names` at `key`.
+template <typename Table>
+std::string LocalizedName(const Table& names, int key, NameTable table, Language language) {
+    return std::string(LocalName(table, Name(names, key), language));
 }
 
 std::string_view QualityText(HourQuality q) { return QualityName(q); }
@@ -55,26 +62,41 @@ Json Gowris(const std::vector<NamedSpan>& spans, const DayZone& zone, Language l
     return Parts(spans, GowriNames, GowriQualityText, zone, NameTable::Gowri, language);
 }
 
-Json NakshatraSpans(const std::vector<NamedSpan>& spans, const DayZone& zone) {
+Json NakshatraSpans(const std::vector<NamedSpan>& spans, const DayZone& zone, Language language) {
     Json list = Json::array();
     for (const NamedSpan& s : spans) {
         list.push_back(Json{{"start", Moment(s.startJdUt, zone)},
                             {"end", Moment(s.endJdUt, zone)},
-                            {"nakshatra", Name(NakshatraNames, s.key - 1)}});
+                            {"nakshatra", LocalizedName(NakshatraNames, s.key - 1, NameTable::Nakshatra, language)}});
     }
     return list;
 }
 
-Json SamvatsaraName(const std::optional<int>& index) {
+Json SamvatsaraName(const std::optional<int>& index, Language language) {
     if (!index) return nullptr;
-    return Name(SamvatsaraNames, *index);
+    return LocalizedName(SamvatsaraNames, *index, NameTable::Samvatsara, language);
 }
 
-Json Solar(SolarCalendar calendar, const std::optional<SolarDate>& date) {
+NameTable SolarMonthTable(SolarCalendar calendar) {
+    return calendar == SolarCalendar::Tamil       ? NameTable::TamilSolarMonth
+           : calendar == SolarCalendar::Malayalam ? NameTable::MalayalamSolarMonth
+                                                  : NameTable::BengaliSolarMonth;
+}
+
+Json Solar(SolarCalendar calendar, const std::optional<SolarDate>& date, Language language) {
     if (!date) return nullptr;
     Json year = date->year;
-    if (calendar == SolarCalendar::Tamil) year = Name(SamvatsaraNames, TamilSamvatsaraOf(date->year));
-    return Json{{"month", std::string(SolarMonthName(calendar, date->sign))}, {"day", date->day}, {"year", year}};
+    if (calendar == SolarCalendar::Tamil) {
+        year = LocalizedName(SamvatsaraNames, TamilSamvatsaraOf(date->year), NameTable::Samvatsara, language);
+    }
+    return Json{{"month", std::string(LocalName(SolarMonthTable(calendar), SolarMonthName(calendar, date->sign), language))},
+                {"day", date->day},
+                {"year", year}};
+}
+
+// "Karthigai 21, Parabhava" with the month and the year's name in `language`.
+std::string SolarText(SolarCalendar calendar, const SolarDate& date, Language language) {
+    return LocalizedText(SolarDateText(calendar, date), language, {SolarMonthTable(calendar), NameTable::Samvatsara});
 }
 
 // "06:54 to 08:31" on the zone's clock, seconds dropped (as almanacs print).
@@ -85,11 +107,8 @@ std::string ClockSpan(double from, double to, const DayZone& zone) {
     return a.substr(11, 5) + "-" + b.substr(11, 5);
 }
 
-std::string Caption(std::string_view caption) {
-    std::string line(caption);
-    line.resize(18, ' ');
-    return line;
-}
+std::string Caption(std::string_view caption) { return PaddedToColumns(std::string(caption), 18); }
+
 
 }  // namespace
 
@@ -99,7 +118,7 @@ void AddDayInFullJson(Json& j, const DayInFull& f, const DayZone& zone, Language
     Json horas = Json::array();
     for (const auto* half : {&f.hora.day, &f.hora.night}) {
         for (const NamedSpan& s : *half) {
-            horas.push_back(Json{{"lord", Name(PlanetNames, s.key)},
+            horas.push_back(Json{{"lord", LocalizedName(PlanetNames, s.key, NameTable::Planet, language)},
                                  {"start", Moment(s.startJdUt, zone)},
                                  {"end", Moment(s.endJdUt, zone)}});
         }
@@ -109,22 +128,24 @@ void AddDayInFullJson(Json& j, const DayInFull& f, const DayZone& zone, Language
     Json dur = Json::array();
     for (const DaySpan& s : f.durmuhurta) dur.push_back(Json{{"start", Moment(s.startJdUt, zone)}, {"end", Moment(s.endJdUt, zone)}});
     j["durmuhurta"] = std::move(dur);
-    j["varjyam"] = NakshatraSpans(f.varjyam, zone);
-    j["amrit_kalam"] = NakshatraSpans(f.amritKalam, zone);
+    j["varjyam"] = NakshatraSpans(f.varjyam, zone, language);
+    j["amrit_kalam"] = NakshatraSpans(f.amritKalam, zone, language);
     j["panchak"] = f.panchak ? Json{{"start", Moment(f.panchak->startJdUt, zone)}, {"end", Moment(f.panchak->endJdUt, zone)}}
                              : Json(nullptr);
-    j["samvatsara"] = Json{{"north", SamvatsaraName(f.samvatsaraNorth)},
-                           {"south", SamvatsaraName(f.samvatsaraSouth)},
-                           {"tamil", SamvatsaraName(f.samvatsaraTamil)}};
-    j["ritu"] = f.ritu ? Json(Name(RituNames, *f.ritu)) : Json(nullptr);
-    j["ayana"] = f.ayana ? Json(Name(AyanaNames, *f.ayana)) : Json(nullptr);
-    j["solar"] = Json{{"tamil", Solar(SolarCalendar::Tamil, f.tamil)},
-                      {"malayalam", Solar(SolarCalendar::Malayalam, f.malayalam)},
-                      {"bengali", Solar(SolarCalendar::Bengali, f.bengali)}};
+    j["samvatsara"] = Json{{"north", SamvatsaraName(f.samvatsaraNorth, language)},
+                           {"south", SamvatsaraName(f.samvatsaraSouth, language)},
+                           {"tamil", SamvatsaraName(f.samvatsaraTamil, language)}};
+    j["ritu"] = f.ritu ? Json(LocalizedName(RituNames, *f.ritu, NameTable::Ritu, language)) : Json(nullptr);
+    j["ayana"] = f.ayana ? Json(LocalizedName(AyanaNames, *f.ayana, NameTable::Ayana, language)) : Json(nullptr);
+    j["solar"] = Json{{"tamil", Solar(SolarCalendar::Tamil, f.tamil, language)},
+                      {"malayalam", Solar(SolarCalendar::Malayalam, f.malayalam, language)},
+                      {"bengali", Solar(SolarCalendar::Bengali, f.bengali, language)}};
 }
 
-std::string DayInFullText(const DayInFull& f, const DayZone& zone) {
+std::string DayInFullText(const DayInFull& f, const DayZone& zone, Language language) {
     std::string out;
+    // Captions and words through the tables (the English unchanged).
+    const auto text = [language](std::string_view english) { return LocalizedAny(english, language); };
     auto line = [&out](std::string_view caption, const std::string& value) {
         out += Caption(caption);
         out += value;
@@ -133,7 +154,7 @@ std::string DayInFullText(const DayInFull& f, const DayZone& zone) {
     // Four parts to a line keeps each line under 100 columns.
     auto parts = [&](std::string_view caption, const std::vector<NamedSpan>& spans, auto nameOf) {
         if (spans.empty()) {
-            line(caption, "none (needs sunrise and sunset)");
+            line(text(caption), text("none (needs sunrise and sunset)"));
             return;
         }
         std::string value;
@@ -141,14 +162,14 @@ std::string DayInFullText(const DayInFull& f, const DayZone& zone) {
             if (i % 4 != 0) value += ", ";
             value += nameOf(spans[i].key) + " " + ClockSpan(spans[i].startJdUt, spans[i].endJdUt, zone);
             if (i % 4 == 3 || i + 1 == spans.size()) {
-                line(i < 4 ? caption : "", value);
+                line(i < 4 ? text(caption) : "", value);
                 value.clear();
             }
         }
     };
-    auto chog = [](int key) { return Name(ChoghadiyaNames, key); };
-    auto lord = [](int key) { return Name(PlanetNames, key); };
-    auto gowri = [](int key) { return Name(GowriNames, key); };
+    auto chog = [language](int key) { return LocalizedName(ChoghadiyaNames, key, NameTable::Choghadiya, language); };
+    auto lord = [language](int key) { return LocalizedName(PlanetNames, key, NameTable::Planet, language); };
+    auto gowri = [language](int key) { return LocalizedName(GowriNames, key, NameTable::Gowri, language); };
     parts("Choghadiya day", f.choghadiya.day, chog);
     parts("Choghadiya night", f.choghadiya.night, chog);
     parts("Hora day", f.hora.day, lord);
@@ -158,35 +179,39 @@ std::string DayInFullText(const DayInFull& f, const DayZone& zone) {
     auto spans = [&](std::string_view caption, const std::vector<DaySpan>& list) {
         std::string value;
         for (const DaySpan& s : list) value += (value.empty() ? "" : ", ") + ClockSpan(s.startJdUt, s.endJdUt, zone);
-        line(caption, value.empty() ? "none" : value);
+        line(text(caption), value.empty() ? text("none") : value);
     };
     spans("Durmuhurta", f.durmuhurta);
     auto nakshatraSpans = [&](std::string_view caption, const std::vector<NamedSpan>& list) {
         std::string value;
         for (const NamedSpan& s : list) {
             value += (value.empty() ? "" : ", ") + ClockSpan(s.startJdUt, s.endJdUt, zone) + " (" +
-                     Name(NakshatraNames, s.key - 1) + ")";
+                     LocalizedName(NakshatraNames, s.key - 1, NameTable::Nakshatra, language) + ")";
         }
-        line(caption, value.empty() ? "none in this day" : value);
+        line(text(caption), value.empty() ? text("none in this day") : value);
     };
     nakshatraSpans("Varjyam", f.varjyam);
     nakshatraSpans("Amrit kalam", f.amritKalam);
     if (f.panchak) {
         const std::string a = LocalTimeText(f.panchak->startJdUt, zone);
         const std::string b = LocalTimeText(f.panchak->endJdUt, zone);
-        line("Panchak", a.size() >= 16 && b.size() >= 16 ? a.substr(0, 10) + " " + a.substr(11, 5) + "  to  " +
-                                                               b.substr(0, 10) + " " + b.substr(11, 5)
-                                                         : "?");
+        const std::string to = "  " + text("to") + "  ";
+        line(text("Panchak"), a.size() >= 16 && b.size() >= 16 ? a.substr(0, 10) + " " + a.substr(11, 5) + to +
+                                                                     b.substr(0, 10) + " " + b.substr(11, 5)
+                                                               : "?");
     } else {
-        line("Panchak", "none in this day");
+        line(text("Panchak"), text("none in this day"));
     }
-    auto name = [](const std::optional<int>& i) { return i ? Name(SamvatsaraNames, *i) : std::string("?"); };
-    line("Samvatsara", name(f.samvatsaraNorth) + " (north), " + name(f.samvatsaraSouth) + " (south), " +
-                           name(f.samvatsaraTamil) + " (Tamil)");
-    line("Ritu, ayana", (f.ritu ? Name(RituNames, *f.ritu) : std::string("?")) + ", " +
-                            (f.ayana ? Name(AyanaNames, *f.ayana) : std::string("?")));
+    auto name = [language](const std::optional<int>& i) {
+        return i ? LocalizedName(SamvatsaraNames, *i, NameTable::Samvatsara, language) : std::string("?");
+    };
+    line(text("Samvatsara"), name(f.samvatsaraNorth) + " " + text("(north)") + ", " + name(f.samvatsaraSouth) + " " +
+                                 text("(south)") + ", " + name(f.samvatsaraTamil) + " " + text("(Tamil)"));
+    line(text("Ritu, ayana"),
+         (f.ritu ? LocalizedName(RituNames, *f.ritu, NameTable::Ritu, language) : std::string("?")) + ", " +
+             (f.ayana ? LocalizedName(AyanaNames, *f.ayana, NameTable::Ayana, language) : std::string("?")));
     auto solar = [&](std::string_view caption, SolarCalendar c, const std::optional<SolarDate>& d) {
-        line(caption, d ? SolarDateText(c, *d) : std::string("?"));
+        line(text(caption), d ? SolarText(c, *d, language) : std::string("?"));
     };
     solar("Tamil date", SolarCalendar::Tamil, f.tamil);
     solar("Malayalam date", SolarCalendar::Malayalam, f.malayalam);

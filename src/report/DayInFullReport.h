@@ -13,12 +13,14 @@
 // panchak, samvatsara, ritu, ayana, solar) and the matching readable lines.
 namespace velmora {
 
-// The "name" values (choghadiya, Gowri) follow `language`; keys and every
-// other value do not.
+// The names (choghadiya, hora lords, Gowri, nakshatras, the year's names,
+// ritu, ayana, the solar months) follow `language`; keys, times and numbers
+// do not.
 void AddDayInFullJson(nlohmann::ordered_json& j, const DayInFull& full, const DayZone& zone,
                       Language language = Language::English);
 
-// Readable lines in the day text's style (an 18-column caption, then the value).
-std::string DayInFullText(const DayInFull& full, const DayZone& zone);
+// Readable lines in the day text's style (an 18-column caption, then the
+// value), the captions, names and words in `language`.
+std::string DayInFullText(const DayInFull& full, const DayZone& zone, Language language = Language::English);
 
 }  // namespace velmora

@@ -323,7 +323,7 @@ std::string DayText(const HinduDay& day, const DayZone& zone, Language language,
         line(firstFestival ? word("Festivals") : "", language == Language::English ? name + " – " + f.rule : name);
         firstFestival = false;
     }
-    out += DayInFullText(ComputeDayInFull(day, zone, solar), zone);
+    out += DayInFullText(ComputeDayInFull(day, zone, solar), zone, language);
     return out;
 }
 

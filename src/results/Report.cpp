@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "chart/ChartText.h"
+#include "results/DayInFullTab.h"
 #include "results/DayTab.h"
 
 namespace velmora {
@@ -180,6 +181,21 @@ Report BuildReport(const ResultsPage& p, const BirthRecord& birth) {
         section.title = "Day";
         for (std::size_t i = 0; i < DayTabRows.size(); ++i) {
             if (!(*day)[i].empty()) section.below.push_back({std::string(DayTabRows[i].caption), (*day)[i]});
+        }
+        // Then its hours and year, as the Day tab's other pages show them.
+        if (const std::optional<DayInFullTab> full = DayInFullTabOf(birth)) {
+            auto hours = [&section](const char* caption, const std::vector<HourRow>& rows) {
+                std::string text;
+                for (const HourRow& h : rows) text += (text.empty() ? "" : ", ") + h.name + " " + h.span;
+                if (!text.empty()) section.below.push_back({caption, text});
+            };
+            hours("Choghadiya (day)", full->choghadiyaDay);
+            hours("Choghadiya (night)", full->choghadiyaNight);
+            hours("Hora (day)", full->horaDay);
+            hours("Hora (night)", full->horaNight);
+            hours("Gowri (day)", full->gowriDay);
+            hours("Gowri (night)", full->gowriNight);
+            for (const auto& [caption, value] : full->more) section.below.push_back({caption, value});
         }
         r.elements.push_back(std::move(section));
     }

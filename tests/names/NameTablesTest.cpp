@@ -6,6 +6,7 @@
 
 #include "calendar/Observances.h"
 #include "day/DayTables.h"
+#include "day/GoodHoursTables.h"
 #include "engine/Engine.h"
 #include "names/NameTables.h"
 #include "panchang/PanchangTables.h"
@@ -101,6 +102,16 @@ TEST(NameTables, EnglishColumnIsTheProgramsSpelling) {
     Case observance{NameTable::Observance, {}};
     for (const Observance o : AllObservances) observance.names.push_back(ObservanceName(o));
     cases.push_back(observance);
+    // The day in full's names, index for index as day/GoodHoursTables.h.
+    cases.push_back({NameTable::Choghadiya, {ChoghadiyaNames.begin(), ChoghadiyaNames.end()}});
+    cases.push_back({NameTable::Gowri, {GowriNames.begin(), GowriNames.end()}});
+    cases.push_back({NameTable::Samvatsara, {SamvatsaraNames.begin(), SamvatsaraNames.end()}});
+    cases.push_back({NameTable::Ritu, {RituNames.begin(), RituNames.end()}});
+    cases.push_back({NameTable::Ayana, {AyanaNames.begin(), AyanaNames.end()}});
+    cases.push_back({NameTable::Tara, {TaraNames.begin(), TaraNames.end()}});
+    cases.push_back({NameTable::TamilSolarMonth, {TamilMonthNames.begin(), TamilMonthNames.end()}});
+    cases.push_back({NameTable::MalayalamSolarMonth, {MalayalamMonthNames.begin(), MalayalamMonthNames.end()}});
+    cases.push_back({NameTable::BengaliSolarMonth, {BengaliMonthNames.begin(), BengaliMonthNames.end()}});
     for (const Case& c : cases) {
         const std::span<const NameRow> rows = NameRows(c.table);
         ASSERT_EQ(rows.size(), c.names.size()) << static_cast<int>(c.table);
@@ -162,6 +173,23 @@ TEST(NameTables, PublishedSpellings) {
         {NameTable::Paksha, 1, Language::Tamil, "தேய்பிறை"},
         {NameTable::Kalam, 0, Language::Tamil, "ராகு காலம்"},
         {NameTable::Sign, 9, Language::Hindi, "मकर"},
+        // The year names as the 2025-2027 almanacs print them: the Tamil
+        // years Vishvavasu (from 14 April 2025) and Parabhava (2026), the
+        // Hindi Vikram 2082 Siddharthi and 2083 Raudra.
+        {NameTable::Samvatsara, 38, Language::Tamil, "விசுவாவசு"},
+        {NameTable::Samvatsara, 39, Language::Tamil, "பராபவ"},
+        {NameTable::Samvatsara, 40, Language::Tamil, "பிலவங்க"},
+        {NameTable::Samvatsara, 52, Language::Hindi, "सिद्धार्थी"},
+        {NameTable::Samvatsara, 53, Language::Hindi, "रौद्र"},
+        {NameTable::Samvatsara, 0, Language::Tamil, "பிரபவ"},
+        {NameTable::Samvatsara, 59, Language::Tamil, "அட்சய"},
+        {NameTable::Choghadiya, 3, Language::Hindi, "अमृत"},
+        {NameTable::Choghadiya, 4, Language::Hindi, "काल"},
+        {NameTable::Gowri, 1, Language::Tamil, "அமிர்தம்"},
+        {NameTable::Gowri, 7, Language::Tamil, "விஷம்"},
+        {NameTable::Ayana, 0, Language::Hindi, "उत्तरायण"},
+        {NameTable::Ritu, 3, Language::Hindi, "शरद्"},
+        {NameTable::Tara, 0, Language::Hindi, "जन्म"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(NameAt(c.table, c.index, c.language), c.name) << static_cast<int>(c.table) << " " << c.index;
@@ -255,6 +283,44 @@ TEST(Language, CodesAndLocales) {
     EXPECT_EQ(LanguageFromCode("fr"), std::nullopt);
     EXPECT_EQ(LanguageFromCode(""), std::nullopt);
     EXPECT_EQ(LanguageNativeName(Language::Tamil), "தமிழ்");
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// The day in full's texts as the Day tab and the printed report write them,
+// read in another language: every name and word from the tables, nothing
+// English left, and a name two tables share keeps the older table's reading.
+TEST(NameTables, DayInFullTextsReadInEveryLanguage) {
+    struct Case {
+        std::string_view english;
+        Language language;
+        std::string_view shown;
+    };
+    const Case cases[] = {
+        {"Kaal", Language::Hindi, "काल"},
+        {"Amirtham", Language::Tamil, "அமிர்தம்"},
+        {"good", Language::Tamil, "நல்லது"},
+        {"Raudra (north), Parabhava (south), Parabhava (Tamil)", Language::Hindi, "रौद्र (उत्तर), पराभव (दक्षिण), पराभव (तमिल)"},
+        {"Sharad, Dakshinayana", Language::Tamil, "சரத், தட்சிணாயனம்"},
+        {"Parama Mitra (good) to 10:07, Janma (good)", Language::Hindi, "परम मित्र (शुभ) – 10:07, जन्म (शुभ)"},
+        {"1st from the birth sign (good)", Language::Tamil, "ஜன்ம ராசியிலிருந்து 1 (நல்லது)"},
+        {"12th from the birth sign (bad)", Language::Hindi, "जन्म राशि से बारहवीं (अशुभ)"},
+        {"Ogrohayon 21, 1433", Language::Tamil, "ஓக்ரோஹாயோன் 21, 1433"},
+        {"Vrischikam 21, 1202", Language::Hindi, "वृश्चिकम 21, 1202"},
+        {"20:12–21:58 (Anuradha)", Language::Tamil, "20:12–21:58 (அனுஷம்)"},
+        {"Choghadiya (night)", Language::Hindi, "चौघड़िया (रात)"},
+        // Shukla is a paksha before it is a year; Jaya a tithi group.
+        {"Shukla", Language::Tamil, "வளர்பிறை"},
+        {"Jaya", Language::Hindi, "जया"},
+        {"Kaal", Language::English, "Kaal"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(LocalizedAny(c.english, c.language), c.shown) << c.english;
+    }
 }
 
 }  // namespace

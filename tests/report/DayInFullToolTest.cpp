@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,54 @@ TEST(DayInFullTool, ChennaiJsonCarriesTheDayInFull) {
     for (const char* caption : {"Choghadiya day", "Hora night", "Gowri day", "Durmuhurta", "Varjyam", "Amrit kalam",
                                 "Panchak", "Samvatsara", "Tamil date", "Malayalam date", "Bengali date"}) {
         EXPECT_NE(text.out.find(caption), std::string::npos) << caption;
+    }
+}
+
+
+// --lang: the day in full's captions, names and words in Hindi and Tamil,
+// in the text and in the JSON's names; times, numbers and keys unchanged.
+TEST(DayInFullTool, ChennaiInHindiAndTamil) {
+    if (OpenPlaceDirectory() == nullptr) GTEST_SKIP() << "built without the gazetteer";
+    struct Case {
+        const char* lang;
+        const char* firstChoghadiya;  // Monday: Amrit
+        const char* firstHora;        // Moon
+        const char* tamilYear;        // Parabhava
+        const char* solarMonth;       // Karthigai
+        std::vector<const char*> lines;
+    };
+    const Case cases[] = {
+        {"hi", "अमृत", "चन्द्र", "पराभव", "कार्तिगै",
+         {"चौघड़िया दिन", "होरा रात", "दुर्मुहूर्त", "12:22-13:08, 14:39-15:25", "पंचक", "इस दिन नहीं",
+          "रौद्र (उत्तर), पराभव (दक्षिण), पराभव (तमिल)", "शरद्, दक्षिणायन", "कार्तिगै 21, पराभव", "वृश्चिकम 21, 1202",
+          "अग्रहायण 21, 1433"}},
+        {"ta", "அமிர்தம்", "சந்திரன்", "பராபவ", "கார்த்திகை",
+         {"சௌகடியா பகல்", "ஹோரை இரவு", "20:12-21:58 (அனுஷம்)", "ரௌத்திரி (வடக்கு), பராபவ (தெற்கு), பராபவ (தமிழ்)",
+          "சரத், தட்சிணாயனம்", "கார்த்திகை 21, பராபவ", "ஓக்ரோஹாயோன் 21, 1433"}},
+    };
+    for (const Case& c : cases) {
+        const ToolRun text = RunReportTool(std::string("--day 2026-12-07 --place Chennai --lang ") + c.lang);
+        ASSERT_EQ(text.status, 0) << text.err;
+        for (const char* line : c.lines) EXPECT_NE(text.out.find(line), std::string::npos) << c.lang << ": " << line;
+        // From the first choghadiya line on, no English word is left.
+        const std::size_t from = text.out.find(c.lines[0]);
+        ASSERT_NE(from, std::string::npos);
+        const std::size_t to = text.out.find("place:", from);
+        const std::string rest = text.out.substr(from, to == std::string::npos ? std::string::npos : to - from);
+        for (std::size_t i = 0; i + 1 < rest.size(); ++i) {
+            const bool latin = std::isalpha(static_cast<unsigned char>(rest[i])) && std::isalpha(static_cast<unsigned char>(rest[i + 1]));
+            ASSERT_FALSE(latin) << c.lang << ": " << rest.substr(i, 40);
+        }
+        const ToolRun json = RunReportTool(std::string("--day 2026-12-07 --place Chennai --json --lang ") + c.lang);
+        ASSERT_EQ(json.status, 0) << json.err;
+        const Json j = Json::parse(json.out);
+        EXPECT_EQ(j["choghadiya"]["day"][0]["name"], c.firstChoghadiya) << c.lang;
+        EXPECT_EQ(j["choghadiya"]["day"][0]["quality"], "good") << c.lang;
+        EXPECT_EQ(j["hora"][0]["lord"], c.firstHora) << c.lang;
+        EXPECT_EQ(j["samvatsara"]["tamil"], c.tamilYear) << c.lang;
+        EXPECT_EQ(j["solar"]["tamil"]["month"], c.solarMonth) << c.lang;
+        EXPECT_EQ(j["solar"]["tamil"]["day"], 21) << c.lang;
+        EXPECT_EQ(j["solar"]["bengali"]["year"], 1433) << c.lang;
     }
 }
 

@@ -91,12 +91,27 @@ QSize MonthView::sizeHint() const { return {7 * 150, 6 * 96 + 90}; }
 void MonthView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
-    MonthDrawing drawing;
-    drawing.place = place_;
+    MonthDrawing drawing = Drawing();
     drawing.selected = selected_;
     drawing.focused = hasFocus();
     drawing.language = CurrentLanguage();
     PaintMonth(grid_, drawing, painter, Area());
+}
+
+void MonthView::SetMarks(int solarCalendar, std::optional<int> birthNakshatra, std::optional<int> birthMoonSign) {
+    solarCalendar_ = solarCalendar;
+    birthNakshatra_ = birthNakshatra;
+    birthMoonSign_ = birthMoonSign;
+    update();
+}
+
+MonthDrawing MonthView::Drawing() const {
+    MonthDrawing drawing;
+    drawing.place = place_;
+    drawing.solarCalendar = solarCalendar_;
+    drawing.birthNakshatra = birthNakshatra_;
+    drawing.birthMoonSign = birthMoonSign_;
+    return drawing;
 }
 
 void MonthView::Go(const CalendarDate& date) {
@@ -252,6 +267,20 @@ frmCalendar::frmCalendar(WindowServices& services, MonthSource source, OpenDay o
     bar->addWidget(year_);
     bar->addWidget(nextMonth);
     bar->addWidget(nextYear);
+    // The solar date in each box, in small type.
+    auto* solarLabel = new QLabel(UiText(QT_TRANSLATE_NOOP("Velmora", "S&olar:")), content);
+    solar_ = new QComboBox(content);
+    solar_->setObjectName(QStringLiteral("cboSolarCalendar"));
+    solar_->setAccessibleName(UiText(QT_TRANSLATE_NOOP("Velmora", "Solar calendar")));
+    for (const char* name : {QT_TRANSLATE_NOOP("Velmora", "None"), QT_TRANSLATE_NOOP("Velmora", "Tamil"),
+                             QT_TRANSLATE_NOOP("Velmora", "Malayalam"), QT_TRANSLATE_NOOP("Velmora", "Bengali")}) {
+        solar_->addItem(UiText(name));
+    }
+    solarLabel->setBuddy(solar_);
+    connect(solar_, qOverload<int>(&QComboBox::activated), this, [this] {
+        solarChosen_ = true;
+        cboSolarCalendar_Changed();
+    });
     column->addLayout(bar);
 
     view_ = new MonthView(content);
@@ -283,6 +312,9 @@ frmCalendar::frmCalendar(WindowServices& services, MonthSource source, OpenDay o
     connect(save, &QPushButton::clicked, this, [this] { mnuSavePdf_Click(); });
     connect(closeButton, &QPushButton::clicked, this, [this] { close(); });
     actions->addWidget(hint_, 1);
+    actions->addWidget(solarLabel);
+    actions->addWidget(solar_);
+    actions->addSpacing(6);
     actions->addWidget(print);
     actions->addWidget(save);
     actions->addWidget(closeButton);
@@ -296,16 +328,31 @@ frmCalendar::frmCalendar(WindowServices& services, MonthSource source, OpenDay o
     setTabOrder(year_, nextMonth);
     setTabOrder(nextMonth, nextYear);
     setTabOrder(nextYear, view_);
-    setTabOrder(view_, print);
+    setTabOrder(view_, solar_);
+    setTabOrder(solar_, print);
     setTabOrder(print, save);
     setTabOrder(save, closeButton);
 
     SetScrollingCentralWidget(this, content);
 }
 
+void frmCalendar::cboSolarCalendar_Changed() {
+    view_->SetMarks(solar_->currentIndex() - 1, birthNakshatra_, birthMoonSign_);
+}
+
+void frmCalendar::SetPerson(std::optional<int> birthNakshatra, std::optional<int> birthMoonSign) {
+    birthNakshatra_ = birthNakshatra;
+    birthMoonSign_ = birthMoonSign;
+    cboSolarCalendar_Changed();
+}
+
 void frmCalendar::ShowMonth(const CalendarDate& date, const CalendarPlace& place) {
     const CalendarDate target = Clamped(date);
     place_ = place;
+    if (!solarChosen_) {
+        solar_->setCurrentIndex(place_.state == "Tamil Nadu" ? 1 : 0);
+        cboSolarCalendar_Changed();
+    }
     ShowPlaceText();
     refreshing_ = true;
     month_->setCurrentIndex(target.month - 1);
@@ -364,12 +411,12 @@ std::string frmCalendar::SuggestedFileName() const {
 }
 
 void frmCalendar::mnuPrint_Click() {
-    PrintMonth(view_->Grid(), PlaceLine(place_), SuggestedFileName(), ReportDialogsOf(services_), services_.messages,
+    PrintMonth(view_->Grid(), view_->Drawing(), SuggestedFileName(), ReportDialogsOf(services_), services_.messages,
                this);
 }
 
 void frmCalendar::mnuSavePdf_Click() {
-    SaveMonthAsPdf(view_->Grid(), PlaceLine(place_), SuggestedFileName(), ReportDialogsOf(services_),
+    SaveMonthAsPdf(view_->Grid(), view_->Drawing(), SuggestedFileName(), ReportDialogsOf(services_),
                    services_.messages, this);
 }
 

@@ -10,6 +10,7 @@
 #include "calendar/MonthGrid.h"
 #include "gui/WindowServices.h"
 #include "places/Place.h"
+#include "results/print/MonthDocument.h"
 
 class QCloseEvent;
 class QComboBox;
@@ -39,6 +40,11 @@ public:
     void Select(const CalendarDate& date);
     // The box of a date in widget coordinates (empty when not shown).
     QRect CellRect(const CalendarDate& date) const;
+    // The solar date shown (0 Tamil, 1 Malayalam, 2 Bengali, -1 none) and the
+    // person's birth stars for the tarabalam marks (MonthDocument.h).
+    void SetMarks(int solarCalendar, std::optional<int> birthNakshatra, std::optional<int> birthMoonSign);
+    // What the view draws beyond the grid: the place line and the marks.
+    MonthDrawing Drawing() const;
 
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
@@ -65,6 +71,9 @@ private:
     MonthGrid grid_;
     std::string place_;
     CalendarDate selected_;
+    int solarCalendar_ = -1;
+    std::optional<int> birthNakshatra_;
+    std::optional<int> birthMoonSign_;
 };
 
 // The month calendar window: the place (chosen as in the input window, with
@@ -93,6 +102,14 @@ public:
     void mnuSavePdf_Click();
     // The place typed or chosen in the place box, looked up in the gazetteer.
     void txtCalPlace_Chosen();
+    // The solar calendar chosen in cboSolarCalendar (0 none, 1 Tamil, 2
+    // Malayalam, 3 Bengali); until one is chosen it follows the place: Tamil
+    // in Tamil Nadu, else none.
+    void cboSolarCalendar_Changed();
+    // The person the calendar is for (their birth nakshatra 1..27 and Moon
+    // sign 0..11): each date gets its tarabalam and chandrabalam mark. Nothing
+    // clears it.
+    void SetPerson(std::optional<int> birthNakshatra, std::optional<int> birthMoonSign);
 
     // The years the window moves through, as in the input window.
     static constexpr int FirstYear = 1901;
@@ -117,6 +134,10 @@ private:
     QComboBox* month_ = nullptr;
     QSpinBox* year_ = nullptr;
     QLabel* hint_ = nullptr;
+    QComboBox* solar_ = nullptr;
+    bool solarChosen_ = false;  // the user picked a solar calendar
+    std::optional<int> birthNakshatra_;
+    std::optional<int> birthMoonSign_;
     MonthView* view_ = nullptr;
     bool refreshing_ = false;
 };

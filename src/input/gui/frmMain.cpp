@@ -23,6 +23,7 @@
 #include <QWindow>
 
 #include "calendar/gui/CalendarLauncher.h"
+#include "results/DayInFullTab.h"
 #include "calendar/gui/frmCalendar.h"
 #include "gui/Translation.h"
 #include "input/CalculationDriver.h"
@@ -396,6 +397,7 @@ void frmMain::mnuCalendar_Click() {
     const CalendarDate date = CalendarDateOfForm(form);
     if (calendar_) {
         calendar_->ShowMonth(date, place);
+        MarkCalendarPerson();
         calendar_->show();
         calendar_->raise();
         calendar_->activateWindow();
@@ -403,6 +405,16 @@ void frmMain::mnuCalendar_Click() {
     }
     calendar_ = OpenCalendarWindow(services_, date, place,
                                    [this](const CalendarDate& day, const CalendarPlace& at) { OpenCalendarDay(day, at); });
+    MarkCalendarPerson();
+}
+
+void frmMain::MarkCalendarPerson() {
+    // Opened for a person once a run has filled the results window: the
+    // calendar marks each date's tarabalam and chandrabalam for that moment.
+    if (!calendar_) return;
+    const std::optional<BirthStars> stars = display_ ? BirthStarsOf(services_.state.birth) : std::nullopt;
+    calendar_->SetPerson(stars ? std::optional<int>(stars->nakshatra) : std::nullopt,
+                         stars ? std::optional<int>(stars->moonSign) : std::nullopt);
 }
 
 void frmMain::OpenCalendarDay(const CalendarDate& date, const CalendarPlace& place) {

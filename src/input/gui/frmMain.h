@@ -63,6 +63,7 @@ public:
     // entered date at the entered place. A date activated there opens its day:
     // the results for the minute after that date's sunrise.
     void mnuCalendar_Click();
+    void MarkCalendarPerson();
     void OpenCalendarDay(const CalendarDate& date, const CalendarPlace& place);
     frmCalendar* CalendarWindow() const;
 

@@ -138,7 +138,7 @@ void SaveReportAsPdf(const Report& report, const std::string& suggestedName, Rep
     if (!failure.isEmpty()) messages.Show(failure.toStdString(), MessageIcon::Critical);
 }
 
-void PrintMonth(const MonthGrid& grid, const std::string& place, const std::string& suggestedName,
+void PrintMonth(const MonthGrid& grid, const MonthDrawing& drawing, const std::string& suggestedName,
                 ReportDialogs& dialogs, MessageBoxes& messages, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(DefaultReportPageSize());
@@ -146,15 +146,19 @@ void PrintMonth(const MonthGrid& grid, const std::string& place, const std::stri
     printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
     QPainter painter;
     if (!BeginPrinting(printer, painter, suggestedName, "calendar", dialogs, messages, parent)) return;
-    PaintMonthPage(grid, place, printer, painter, CurrentLanguage());
+    MonthDrawing shown = drawing;
+    shown.language = CurrentLanguage();
+    PaintMonthPage(grid, shown, printer, painter);
     painter.end();
 }
 
-void SaveMonthAsPdf(const MonthGrid& grid, const std::string& place, const std::string& suggestedName,
+void SaveMonthAsPdf(const MonthGrid& grid, const MonthDrawing& drawing, const std::string& suggestedName,
                     ReportDialogs& dialogs, MessageBoxes& messages, QWidget* parent) {
     const std::optional<QString> path = ChoosePdfPath(suggestedName, dialogs, parent);
     if (!path) return;
-    const QString failure = SaveMonthPdf(grid, place, *path, DefaultReportPageSize(), CurrentLanguage());
+    MonthDrawing shown = drawing;
+    shown.language = CurrentLanguage();
+    const QString failure = SaveMonthPdf(grid, shown, *path, DefaultReportPageSize());
     if (!failure.isEmpty()) messages.Show(failure.toStdString(), MessageIcon::Critical);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "calendar/MonthGrid.h"
+#include "results/print/MonthDocument.h"
 #include "results/Report.h"
 
 class QFileDialog;
@@ -63,9 +64,11 @@ void SaveReportAsPdf(const Report& report, const std::string& suggestedName, Rep
 
 // The month calendar's Print… and Save as PDF…: the same dialogs and
 // messages as the report's, the month on one landscape page.
-void PrintMonth(const MonthGrid& grid, const std::string& place, const std::string& suggestedName,
+// `drawing` holds the place line, the solar calendar shown and the person's
+// birth stars (results/print/MonthDocument.h).
+void PrintMonth(const MonthGrid& grid, const MonthDrawing& drawing, const std::string& suggestedName,
                 ReportDialogs& dialogs, MessageBoxes& messages, QWidget* parent);
-void SaveMonthAsPdf(const MonthGrid& grid, const std::string& place, const std::string& suggestedName,
+void SaveMonthAsPdf(const MonthGrid& grid, const MonthDrawing& drawing, const std::string& suggestedName,
                     ReportDialogs& dialogs, MessageBoxes& messages, QWidget* parent);
 
 // Copy: the text selected in the window's focused label or text box when

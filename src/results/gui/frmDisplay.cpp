@@ -37,6 +37,7 @@
 #include "panchang/PanchangTables.h"
 #include "results/DayTab.h"
 #include "results/gui/ChartTab.h"
+#include "results/gui/DayInFullPanel.h"
 #include "results/gui/ReportActions.h"
 
 namespace velmora {
@@ -142,6 +143,7 @@ frmDisplay::frmDisplay(WindowServices& services, std::function<void()> showInput
     // window keeps its size whatever a query puts in it and no query makes it
     // scroll; then the design texts until a page arrives.
     SetPage(SizingPage());
+    ShowDayInFull(this, DayInFullSizingTab());
     ShowDay(DayTabSizingValues());
     FitToScreen(this);
     SetPage(ResultsPage{});
@@ -361,8 +363,18 @@ QWidget* frmDisplay::BuildWindow() {
         grid->setColumnStretch(1, 1);
         grid->setRowStretch(2, 1);
     }
-    {  // Day: the Hindu day that holds the moment (results/DayTab.h).
-        QGroupBox* frame = AddTab(tabs_, QT_TRANSLATE_NOOP("Velmora", "Day"), "fraDay");
+    {  // Day: the Hindu day that holds the moment (results/DayTab.h), and its
+       // hours and year on pages of their own (results/gui/DayInFullPanel.h).
+        QGroupBox* box = AddTab(tabs_, QT_TRANSLATE_NOOP("Velmora", "Day"), "fraDay");
+        auto* dayParts = new QTabWidget(box);
+        dayParts->setObjectName(QStringLiteral("tabDayParts"));
+        // No frame within the frame: the pages keep the tab's width.
+        dayParts->setDocumentMode(true);
+        auto* column = new QVBoxLayout(box);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->addWidget(dayParts);
+        auto* frame = new QWidget(dayParts);
+        dayParts->addTab(frame, UiText(QT_TRANSLATE_NOOP("Velmora", "Day")));
         auto* grid = new QGridLayout(frame);
         int row = 0;
         const DayTabValues widest = DayTabSizingValues();
@@ -386,6 +398,7 @@ QWidget* frmDisplay::BuildWindow() {
         }
         grid->setColumnStretch(1, 1);
         grid->setRowStretch(row, 1);
+        AddDayInFullPages(dayParts, DayInFullSizingTab());
     }
     {  // Chart: the rasi and navamsa charts, the positions and the dasha (results/gui/ChartTab.h).
         // In a scroll area of its own: the charts take whatever room the
@@ -485,7 +498,9 @@ void frmDisplay::SetPage(const ResultsPage& page) {
     }
     // The nakshatra's line takes room only when there is something to say.
     if (auto* note = findChild<QLabel*>(QStringLiteral("lblNakshatraNote"))) note->setVisible(!note->text().isEmpty());
-    // The Day tab from the run's birth record; empty before a run.
+    // The Day tab from the run's birth record; empty before a run. Its hours
+    // and year first: ShowDay puts every new text into the language in force.
+    ShowDayInFull(this, DayInFullTabOf(birth_));
     ShowDay(DayTabValuesOf(birth_).value_or(DayTabValues{}));
     chartTab_->ShowChart(birth_);
 }

@@ -23,6 +23,8 @@
 #include <vector>
 
 #include "calendar/CalendarEvents.h"
+#include "day/GoodHoursTables.h"
+#include "day/Tarabalam.h"
 #include "results/print/ReportDocument.h"
 #include "results/print/SafeReplace.h"
 
@@ -79,7 +81,8 @@ void Line(QPainter& painter, QRectF& box, const QString& text, const QFont& font
     box.setTop(box.top() + height);
 }
 
-void PaintCell(const MonthCell& cell, QPainter& painter, const QRectF& rect, bool selected, bool focused) {
+void PaintCell(const MonthCell& cell, const MonthDrawing& drawing, QPainter& painter, const QRectF& rect, bool selected,
+               bool focused) {
     const double pad = std::max(rect.height() * 0.04, 1.0);
     const int weekday = WeekdayOf(cell.date);
     painter.setPen(QPen(QColor(0x80, 0x80, 0x80), std::max(rect.height() / 200.0, 0.5)));
@@ -119,6 +122,17 @@ void PaintCell(const MonthCell& cell, QPainter& painter, const QRectF& rect, boo
         painter.drawEllipse(disc);
         painter.setBrush(Qt::NoBrush);
     }
+    // The chosen solar date in small type at the right of the date, left of
+    // the moon's mark.
+    if (drawing.solarCalendar >= 0 && drawing.solarCalendar < 3) {
+        const std::string& solar = cell.solar[static_cast<std::size_t>(drawing.solarCalendar)];
+        if (!solar.empty()) {
+            QRectF right = numberBox;
+            right.setRight(numberBox.right() - (cell.moon ? numberMetrics.height() * 0.8 : 0.0));
+            right.setLeft(numberBox.left() + numberMetrics.horizontalAdvance(QStringLiteral("00 ")));
+            Line(painter, right, Text(solar), tiny, QColor(0x15, 0x5a, 0x3a), Qt::AlignRight);
+        }
+    }
     box.setTop(numberBox.bottom());
     if (!cell.computed) {
         Line(painter, box, QStringLiteral("—"), body, Qt::darkGray);
@@ -139,6 +153,25 @@ void PaintCell(const MonthCell& cell, QPainter& painter, const QRectF& rect, boo
     wanted.push_back({Text(cell.tithi + " · " + cell.paksha), &bodyBold, Qt::black, false});
     for (const std::string& festival : cell.festivals) {
         wanted.push_back({Text(festival), &tinyBold, QColor(0x0b, 0x5d, 0x2a), false});
+    }
+    // The person's tarabalam and chandrabalam: "T3✗ C5✓", green when both
+    // are good, red when neither is.
+    if (drawing.birthNakshatra && drawing.birthMoonSign && cell.nakshatraNumber > 0 && cell.moonSign >= 0) {
+        const std::optional<int> tara = TaraOf(*drawing.birthNakshatra, cell.nakshatraNumber);
+        const std::optional<int> place = ChandraPlaceOf(*drawing.birthMoonSign, cell.moonSign);
+        if (tara && place) {
+            const bool taraGood = TaraGood[static_cast<std::size_t>(*tara - 1)];
+            const bool chandraGood = ChandrabalamGood[static_cast<std::size_t>(*place - 1)];
+            const QString mark = QStringLiteral("T%1%2 C%3%4")
+                                     .arg(*tara)
+                                     .arg(taraGood ? QStringLiteral("\u2713") : QStringLiteral("\u2717"))
+                                     .arg(*place)
+                                     .arg(chandraGood ? QStringLiteral("\u2713") : QStringLiteral("\u2717"));
+            const QColor colour = taraGood && chandraGood     ? QColor(0x1a, 0x7f, 0x37)
+                                  : !taraGood && !chandraGood ? QColor(0xb4, 0x23, 0x18)
+                                                              : QColor(0x8a, 0x5a, 0x00);
+            wanted.push_back({mark, &tiny, colour, false});
+        }
     }
     for (const std::string& observance : cell.observances) {
         wanted.push_back({Text(observance), &tiny, QColor(0x9a, 0x1b, 0x1b), false});
@@ -189,6 +222,14 @@ QString Legend(Language language) {
                                          : QCoreApplication::translate("Velmora", english);
 }
 
+// How to read the person's marks, under a month drawn for a person.
+QString MarksLegend(Language language) {
+    static constexpr const char* english =
+        QT_TRANSLATE_NOOP("Velmora", "T tarabalam, C chandrabalam (✓ good, ✗ bad)");
+    return language == Language::English ? QString::fromUtf8(english)
+                                         : QCoreApplication::translate("Velmora", english);
+}
+
 }  // namespace
 
 void PaintMonth(const MonthGrid& englishGrid, const MonthDrawing& drawing, QPainter& painter, const QRectF& area) {
@@ -232,7 +273,7 @@ void PaintMonth(const MonthGrid& englishGrid, const MonthDrawing& drawing, QPain
                               layout.grid.top() + static_cast<double>(row) * layout.cellHeight, layout.cellWidth,
                               layout.cellHeight);
             const bool selected = cell.inMonth && drawing.selected && *drawing.selected == cell.date;
-            PaintCell(cell, painter, rect, selected, drawing.focused);
+            PaintCell(cell, drawing, painter, rect, selected, drawing.focused);
         }
     }
     painter.restore();
@@ -266,22 +307,41 @@ std::optional<CalendarDate> MonthDateAt(const MonthGrid& grid, const QRectF& are
 
 void PaintMonthPage(const MonthGrid& grid, const std::string& place, QPagedPaintDevice& device, QPainter& painter,
                     Language language) {
-    const QRectF area = device.pageLayout().paintRectPixels(device.logicalDpiY());
     MonthDrawing drawing;
     drawing.place = place;
     drawing.language = language;
+    PaintMonthPage(grid, drawing, device, painter);
+}
+
+void PaintMonthPage(const MonthGrid& grid, const MonthDrawing& given, QPagedPaintDevice& device, QPainter& painter) {
+    const QRectF area = device.pageLayout().paintRectPixels(device.logicalDpiY());
+    MonthDrawing drawing = given;
+    drawing.selected.reset();
+    drawing.focused = false;
     // paintRectPixels is in page coordinates; the painter starts at the paint rectangle's corner.
     // A line at the foot says how to read the page.
     const double foot = area.height() * 0.03;
     PaintMonth(grid, drawing, painter, QRectF(0, 0, area.width(), area.height() - foot * 1.4));
     QRectF legend(0, area.height() - foot, area.width(), foot);
     Line(painter, legend,
-         Legend(language).arg(Text(std::string(ProgramNameAndVersion))),
+         Legend(drawing.language)
+             .arg((drawing.birthNakshatra ? MarksLegend(drawing.language) + QStringLiteral(" \u00B7 ") : QString()) +
+                  Text(std::string(ProgramNameAndVersion))),
          FontOfHeight(foot * 0.7), QColor(0x50, 0x50, 0x50));
 }
 
 QString SaveMonthPdf(const MonthGrid& grid, const std::string& place, const QString& path, const QPageSize& pageSize,
                      Language language) {
+    MonthDrawing drawing;
+    drawing.place = place;
+    drawing.language = language;
+    return SaveMonthPdf(grid, drawing, path, pageSize);
+}
+
+QString SaveMonthPdf(const MonthGrid& grid, const MonthDrawing& drawing, const QString& path,
+                     const QPageSize& pageSize) {
+    const std::string& place = drawing.place;
+    const Language language = drawing.language;
     const QString shown = QFileInfo(path).absoluteFilePath();
     auto failure = [&shown](const QString& reason) {
         return QStringLiteral("The calendar could not be saved as \u201C%1\u201D: %2.").arg(shown, reason);
@@ -302,7 +362,7 @@ QString SaveMonthPdf(const MonthGrid& grid, const std::string& place, const QStr
                                             static_cast<qsizetype>(ProgramNameAndVersion.size())));
         QPainter painter;
         if (!painter.begin(&writer)) return failure(QStringLiteral("the PDF could not be started"));
-        PaintMonthPage(grid, place, writer, painter, language);
+        PaintMonthPage(grid, drawing, writer, painter);
         painter.end();
     }
     // Saved from the window, which cannot wait for a pipe's reader.

@@ -22,6 +22,11 @@ struct MonthDrawing {
     std::optional<CalendarDate> selected;  // the date with the keyboard's focus
     bool focused = false;               // draw the focus frame round the selected date
     Language language = Language::English;  // of the names and words drawn
+    int solarCalendar = -1;             // the solar date shown in small type: 0 Tamil, 1 Malayalam, 2 Bengali; -1 none
+    // The person the calendar was opened for: each date's tarabalam and
+    // chandrabalam as a small mark.
+    std::optional<int> birthNakshatra;  // 1..27
+    std::optional<int> birthMoonSign;   // 0..11
 };
 
 // Draws the title, the lunar months and years, the weekday names and the
@@ -38,11 +43,14 @@ std::optional<CalendarDate> MonthDateAt(const MonthGrid& grid, const QRectF& are
 // The month on one landscape page of `device`.
 void PaintMonthPage(const MonthGrid& grid, const std::string& place, QPagedPaintDevice& device, QPainter& painter,
                     Language language = Language::English);
+// The same with the solar date, the person's marks and the language of `drawing`.
+void PaintMonthPage(const MonthGrid& grid, const MonthDrawing& drawing, QPagedPaintDevice& device, QPainter& painter);
 
 // Writes the month as a one-page landscape PDF of `pageSize` at `path`,
 // completely or not at all. Returns an empty text, or a message that names the
 // file and the reason.
 QString SaveMonthPdf(const MonthGrid& grid, const std::string& place, const QString& path, const QPageSize& pageSize,
                      Language language = Language::English);
+QString SaveMonthPdf(const MonthGrid& grid, const MonthDrawing& drawing, const QString& path, const QPageSize& pageSize);
 
 }  // namespace velmora
