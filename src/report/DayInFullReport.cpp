@@ -62,19 +62,21 @@ Json Gowris(const std::vector<NamedSpan>& spans, const DayZone& zone, Language l
     return Parts(spans, GowriNames, GowriQualityText, zone, NameTable::Gowri, language);
 }
 
-Json NakshatraSpans(const std::vector<NamedSpan>& spans, const DayZone& zone, Language language) {
+// The JSON's values other than "name" stay English whatever the language
+// (only names follow it), so these do not take one.
+Json NakshatraSpans(const std::vector<NamedSpan>& spans, const DayZone& zone) {
     Json list = Json::array();
     for (const NamedSpan& s : spans) {
         list.push_back(Json{{"start", Moment(s.startJdUt, zone)},
                             {"end", Moment(s.endJdUt, zone)},
-                            {"nakshatra", LocalizedName(NakshatraNames, s.key - 1, NameTable::Nakshatra, language)}});
+                            {"nakshatra", Name(NakshatraNames, s.key - 1)}});
     }
     return list;
 }
 
-Json SamvatsaraName(const std::optional<int>& index, Language language) {
+Json SamvatsaraName(const std::optional<int>& index) {
     if (!index) return nullptr;
-    return LocalizedName(SamvatsaraNames, *index, NameTable::Samvatsara, language);
+    return Name(SamvatsaraNames, *index);
 }
 
 NameTable SolarMonthTable(SolarCalendar calendar) {
@@ -83,15 +85,11 @@ NameTable SolarMonthTable(SolarCalendar calendar) {
                                                   : NameTable::BengaliSolarMonth;
 }
 
-Json Solar(SolarCalendar calendar, const std::optional<SolarDate>& date, Language language) {
+Json Solar(SolarCalendar calendar, const std::optional<SolarDate>& date) {
     if (!date) return nullptr;
     Json year = date->year;
-    if (calendar == SolarCalendar::Tamil) {
-        year = LocalizedName(SamvatsaraNames, TamilSamvatsaraOf(date->year), NameTable::Samvatsara, language);
-    }
-    return Json{{"month", std::string(LocalName(SolarMonthTable(calendar), SolarMonthName(calendar, date->sign), language))},
-                {"day", date->day},
-                {"year", year}};
+    if (calendar == SolarCalendar::Tamil) year = Name(SamvatsaraNames, TamilSamvatsaraOf(date->year));
+    return Json{{"month", std::string(SolarMonthName(calendar, date->sign))}, {"day", date->day}, {"year", year}};
 }
 
 // "Karthigai 21, Parabhava" with the month and the year's name in `language`.
@@ -118,7 +116,7 @@ void AddDayInFullJson(Json& j, const DayInFull& f, const DayZone& zone, Language
     Json horas = Json::array();
     for (const auto* half : {&f.hora.day, &f.hora.night}) {
         for (const NamedSpan& s : *half) {
-            horas.push_back(Json{{"lord", LocalizedName(PlanetNames, s.key, NameTable::Planet, language)},
+            horas.push_back(Json{{"lord", Name(PlanetNames, s.key)},
                                  {"start", Moment(s.startJdUt, zone)},
                                  {"end", Moment(s.endJdUt, zone)}});
         }
@@ -128,18 +126,18 @@ void AddDayInFullJson(Json& j, const DayInFull& f, const DayZone& zone, Language
     Json dur = Json::array();
     for (const DaySpan& s : f.durmuhurta) dur.push_back(Json{{"start", Moment(s.startJdUt, zone)}, {"end", Moment(s.endJdUt, zone)}});
     j["durmuhurta"] = std::move(dur);
-    j["varjyam"] = NakshatraSpans(f.varjyam, zone, language);
-    j["amrit_kalam"] = NakshatraSpans(f.amritKalam, zone, language);
+    j["varjyam"] = NakshatraSpans(f.varjyam, zone);
+    j["amrit_kalam"] = NakshatraSpans(f.amritKalam, zone);
     j["panchak"] = f.panchak ? Json{{"start", Moment(f.panchak->startJdUt, zone)}, {"end", Moment(f.panchak->endJdUt, zone)}}
                              : Json(nullptr);
-    j["samvatsara"] = Json{{"north", SamvatsaraName(f.samvatsaraNorth, language)},
-                           {"south", SamvatsaraName(f.samvatsaraSouth, language)},
-                           {"tamil", SamvatsaraName(f.samvatsaraTamil, language)}};
-    j["ritu"] = f.ritu ? Json(LocalizedName(RituNames, *f.ritu, NameTable::Ritu, language)) : Json(nullptr);
-    j["ayana"] = f.ayana ? Json(LocalizedName(AyanaNames, *f.ayana, NameTable::Ayana, language)) : Json(nullptr);
-    j["solar"] = Json{{"tamil", Solar(SolarCalendar::Tamil, f.tamil, language)},
-                      {"malayalam", Solar(SolarCalendar::Malayalam, f.malayalam, language)},
-                      {"bengali", Solar(SolarCalendar::Bengali, f.bengali, language)}};
+    j["samvatsara"] = Json{{"north", SamvatsaraName(f.samvatsaraNorth)},
+                           {"south", SamvatsaraName(f.samvatsaraSouth)},
+                           {"tamil", SamvatsaraName(f.samvatsaraTamil)}};
+    j["ritu"] = f.ritu ? Json(Name(RituNames, *f.ritu)) : Json(nullptr);
+    j["ayana"] = f.ayana ? Json(Name(AyanaNames, *f.ayana)) : Json(nullptr);
+    j["solar"] = Json{{"tamil", Solar(SolarCalendar::Tamil, f.tamil)},
+                      {"malayalam", Solar(SolarCalendar::Malayalam, f.malayalam)},
+                      {"bengali", Solar(SolarCalendar::Bengali, f.bengali)}};
 }
 
 std::string DayInFullText(const DayInFull& f, const DayZone& zone, Language language) {

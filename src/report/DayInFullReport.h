@@ -13,9 +13,8 @@
 // panchak, samvatsara, ritu, ayana, solar) and the matching readable lines.
 namespace velmora {
 
-// The names (choghadiya, hora lords, Gowri, nakshatras, the year's names,
-// ritu, ayana, the solar months) follow `language`; keys, times and numbers
-// do not.
+// The "name" values (choghadiya, Gowri) follow `language`; keys and every
+// other value do not.
 void AddDayInFullJson(nlohmann::ordered_json& j, const DayInFull& full, const DayZone& zone,
                       Language language = Language::English);
 

@@ -4,6 +4,7 @@
 // reached from the keyboard, as a user would.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -73,9 +74,13 @@ TEST(DayInFullScreenshotTour, DISABLED_HoursAndYear) {
     type("txtLonM", "17");
     type("txtZoneHour", "5");
     type("txtZoneMinute", "30");
-    QTest::mouseClick(p.Child<QRadioButton>("optLat0"), Qt::LeftButton);
-    QTest::mouseClick(p.Child<QRadioButton>("optLong0"), Qt::LeftButton);
-    QTest::mouseClick(p.Child<QPushButton>("cmdRashi"), Qt::LeftButton);
+    // North, east, and the results: from the keyboard.
+    for (const char* name : {"optLat0", "optLong0"}) {
+        p.Child<QRadioButton>(name)->setFocus();
+        QTest::keyClick(p.Child<QRadioButton>(name), Qt::Key_Space);
+    }
+    p.Child<QPushButton>("cmdRashi")->setFocus();
+    QTest::keyClick(p.Child<QPushButton>("cmdRashi"), Qt::Key_Space);
     frmDisplay* results = p.window->ResultsWindow();
     ASSERT_NE(results, nullptr);
     results->move(20, 20);
@@ -91,4 +96,15 @@ TEST(DayInFullScreenshotTour, DISABLED_HoursAndYear) {
     for (int i = 0; i < 3; ++i) QTest::keyClick(parts->tabBar(), Qt::Key_Right);  // Year
     Wait();
     Snap(results->frameGeometry(), out + QStringLiteral("/results-day-year%1.png").arg(suffix));
+    // The same pages in Tamil, from the Language menu (Alt+L, then the third item).
+    QAction* tamil = results->findChild<QAction*>(QStringLiteral("mnuLanguageTa"));
+    ASSERT_NE(tamil, nullptr);
+    tamil->trigger();
+    Wait();
+    Snap(results->frameGeometry(), out + QStringLiteral("/lang-ta-day-year%1.png").arg(suffix));
+    for (int i = 0; i < 3; ++i) QTest::keyClick(parts->tabBar(), Qt::Key_Left);  // Choghadiya
+    Wait();
+    Snap(results->frameGeometry(), out + QStringLiteral("/lang-ta-day-choghadiya%1.png").arg(suffix));
+    QAction* english = results->findChild<QAction*>(QStringLiteral("mnuLanguageEn"));
+    if (english != nullptr) english->trigger();
 }
