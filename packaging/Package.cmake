@@ -3,7 +3,46 @@
 # native Linux build with the desktop program.
 include(GNUInstallDirs)
 
-set(VELMORA_HOMEPAGE "https://velmora.example.org" CACHE STRING "The project's home page (package, metainfo)")
+# The project has no home page of its own yet: none is named unless one is
+# given (-DVELMORA_HOMEPAGE=https://...), and then the package's Homepage and
+# the metainfo's home page and screenshots (HOMEPAGE/screenshots/*.png, the
+# pictures `make screenshots` takes) point there.
+set(VELMORA_HOMEPAGE "" CACHE STRING "The project's home page (package, metainfo); empty: none named")
+if(VELMORA_HOMEPAGE MATCHES "example\\.org")
+  # A build folder from before, holding the old placeholder.
+  set(VELMORA_HOMEPAGE "" CACHE STRING "The project's home page (package, metainfo); empty: none named" FORCE)
+endif()
+# The package's Maintainer: whoever made the sources, as git names the author
+# of the checkout's latest commit, unless given (-DVELMORA_MAINTAINER="Name <address>").
+set(VELMORA_MAINTAINER "" CACHE STRING "The package's maintainer, \"Name <address>\"; empty: the git author")
+set(velmora_maintainer "${VELMORA_MAINTAINER}")
+if(velmora_maintainer STREQUAL "")
+  find_package(Git QUIET)
+  if(GIT_FOUND)
+    execute_process(COMMAND ${GIT_EXECUTABLE} log -1 "--format=%an <%ae>"
+                    WORKING_DIRECTORY ${CMAKE_SOURCE_DIR} OUTPUT_VARIABLE velmora_maintainer
+                    OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+  endif()
+endif()
+if(NOT velmora_maintainer MATCHES "^[^<>]+ <[^<>@ ]+@[^<>@ ]+>$")
+  message(STATUS "No maintainer known (not a git checkout): make package needs -DVELMORA_MAINTAINER=\"Name <address>\"")
+  set(velmora_maintainer "")
+endif()
+set(VELMORA_METAINFO_LINKS "")
+if(NOT VELMORA_HOMEPAGE STREQUAL "")
+  string(CONCAT VELMORA_METAINFO_LINKS
+    "  <url type=\"homepage\">${VELMORA_HOMEPAGE}</url>\n"
+    "  <screenshots>\n"
+    "    <screenshot type=\"default\">\n"
+    "      <caption>The input window with a birth record filled in</caption>\n"
+    "      <image type=\"source\">${VELMORA_HOMEPAGE}/screenshots/input-window-filled.png</image>\n"
+    "    </screenshot>\n"
+    "    <screenshot>\n"
+    "      <caption>The results window, one tab per element</caption>\n"
+    "      <image type=\"source\">${VELMORA_HOMEPAGE}/screenshots/results-window.png</image>\n"
+    "    </screenshot>\n"
+    "  </screenshots>\n")
+endif()
 string(TIMESTAMP VELMORA_RELEASE_DATE "%Y-%m-%d" UTC)
 string(TIMESTAMP VELMORA_RELEASE_DATE_RFC2822 "%a, %d %b %Y 00:00:00 +0000" UTC)
 set(pkg ${CMAKE_BINARY_DIR}/packaging)
@@ -16,18 +55,10 @@ configure_file(packaging/velmora.1.in ${pkg}/velmora.1 @ONLY)
 
 # Manual pages and the changelog, compressed as Debian wants them (gzip -n:
 # no name or time stamp inside, so the same sources give the same bytes).
-# velmora-report's page is made from its own --help and --version.
-find_program(HELP2MAN help2man)
+# Both pages are kept by hand; velmora-report's is held to its --help by
+# tests/report/ManualPageTest.cpp.
+configure_file(packaging/velmora-report.1.in ${pkg}/velmora-report.1 @ONLY)
 find_program(GZIP gzip REQUIRED)
-if(NOT HELP2MAN)
-  message(STATUS "help2man not found: no manual page for velmora-report (make package needs it)")
-endif()
-add_custom_command(OUTPUT ${pkg}/velmora-report.1
-  COMMAND ${HELP2MAN} --no-info --no-discard-stderr --section=1
-          --name "the panchang of a moment and place from the command line"
-          --include=${CMAKE_SOURCE_DIR}/packaging/velmora-report.h2m
-          --output=${pkg}/velmora-report.1 $<TARGET_FILE:velmora-report>
-  DEPENDS velmora-report packaging/velmora-report.h2m VERBATIM)
 foreach(page IN ITEMS velmora-report.1 velmora.1 changelog)
   add_custom_command(OUTPUT ${pkg}/${page}.gz
     COMMAND ${GZIP} -9n -c ${pkg}/${page} > ${pkg}/${page}.gz
@@ -49,7 +80,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmora)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Velmora developers")
-set(CPACK_PACKAGE_CONTACT "The Velmora developers <velmora@users.noreply.invalid>")
+set(CPACK_PACKAGE_CONTACT "${velmora_maintainer}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "panchang of a moment and place: vara, nakshatra, tithi, yoga, karana")
 # The synopsis line is the summary above; this is the extended description.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Velmora computes the panchang of one moment and place, typically a
@@ -63,7 +94,9 @@ companion, velmora-report, which prints the same results as text, as JSON
 Lines for other programs, or as a PDF.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VELMORA_HOMEPAGE})
+if(NOT VELMORA_HOMEPAGE STREQUAL "")
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VELMORA_HOMEPAGE})
+endif()
 # The libraries' packages from dpkg-shlibdeps, over the binaries themselves;
 # beside them only the data read at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -5,7 +5,9 @@
 #include <QtGlobal>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include <memory>
 
@@ -64,10 +66,57 @@ bool AnsweredCommandLine(int argc, char** argv) {
     return false;
 }
 
+// Without a display Qt's window system cannot start and Qt ends the program
+// with SIGABRT and a note about reinstalling it. On a system of X11 and
+// Wayland, when the platform asked for (QT_QPA_PLATFORM or -platform, or
+// none: Qt's choice) needs one that is not there, the program says so and
+// how to go on, and ends with status 1 before Qt is started. A platform of
+// its own (offscreen, vnc, eglfs ...) is left to Qt.
+bool NoDisplayFor(int argc, char** argv) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    std::string platform;
+    if (const char* asked = std::getenv("QT_QPA_PLATFORM")) platform = asked;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) platform = argv[i + 1];
+    }
+    platform = platform.substr(0, platform.find(':'));  // "xcb:..." takes options after a colon
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    const bool x11 = set("DISPLAY");
+    const bool wayland = set("WAYLAND_DISPLAY");
+    bool missing = false;
+    if (platform.empty()) {
+        missing = !x11 && !wayland;
+    } else if (platform == "xcb") {
+        missing = !x11;
+    } else if (platform.rfind("wayland", 0) == 0) {
+        missing = !wayland;
+    }
+    if (!missing) return false;
+    const char* wanted = platform == "xcb"               ? "DISPLAY is not set"
+                         : platform.rfind("wayland", 0) == 0 ? "WAYLAND_DISPLAY is not set"
+                                                             : "neither DISPLAY nor WAYLAND_DISPLAY is set";
+    std::fprintf(stderr,
+                 "velmora: there is no display here (%s), so the window cannot open.\n"
+                 "  - on a desktop, start velmora from its menu or a terminal of that desktop;\n"
+                 "  - over ssh, log in with ssh -X, or start it on a virtual screen: xvfb-run -a velmora;\n"
+                 "  - the same calculation without a window: velmora-report --help.\n",
+                 wanted);
+    return true;
+#else
+    (void)argc;
+    (void)argv;
+    return false;
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (AnsweredCommandLine(argc, argv)) return 0;
+    if (NoDisplayFor(argc, argv)) return 1;
     qtHandler = qInstallMessageHandler(DropRuntimeFolderNote);
     QApplication app(argc, argv);
     VectorStateGuard vectorState;

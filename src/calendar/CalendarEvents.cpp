@@ -140,6 +140,12 @@ std::vector<CalendarEvent> ObservanceEvents(const std::vector<ObservanceEntry>& 
         event.allDay = true;
         event.date = entry.date;
         event.summary = ObservanceTitle(entry.observance);
+        // The day of the new or the full moon's tithi, which may be the
+        // date before the moment itself (an event of its own, "New moon"):
+        // the title says which of the two this is.
+        if (entry.observance == Observance::Amavasya || entry.observance == Observance::Purnima) {
+            event.summary = "Tithi at sunrise: " + event.summary;
+        }
         event.category = std::string(ObservanceName(entry.observance));
         event.uid = WithPlace(DateKey(entry.date.year, entry.date.month, entry.date.day) + "-" +
                                   std::string(ObservanceKey(entry.observance)),

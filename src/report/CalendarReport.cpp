@@ -273,8 +273,16 @@ std::string YearJson(int year, const CalendarSpan& span, const DayZone& zone, co
     return j.dump() + "\n";
 }
 
+std::string FoundPlaceKey(const Observer& place, const DayZone& zone) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.4f%c %.4f%c ", std::fabs(place.latitude), place.latitude < 0 ? 'S' : 'N',
+                  std::fabs(place.longitude), place.longitude < 0 ? 'W' : 'E');
+    return Slug(text + zone.Name());
+}
+
 CalendarFeed YearFeed(int year, const CalendarSpan& span, const DayZone& zone, const std::string& placeLabel,
-                      Language language) {
+                      Language language, const std::string& placeKey) {
+    const std::string key = placeKey.empty() ? Slug(placeLabel) : placeKey;
     CalendarFeed feed;
     // The calendar's name is an extension property, which libical writes
     // without escaping commas and semicolons: the place goes in up to its
@@ -293,8 +301,8 @@ CalendarFeed YearFeed(int year, const CalendarSpan& span, const DayZone& zone, c
     for (const ObservanceEntry& entry : span.observances) {
         if (entry.date.year == year) observances.push_back(entry);
     }
-    feed.events = ObservanceEvents(observances, span.sankrantis, span.phases, Slug(placeLabel), OffsetOf(zone));
-    for (const Eclipse& e : EclipsesIn(span, zone, year, 0)) feed.events.push_back(EclipseEvent(e, zone, Slug(placeLabel)));
+    feed.events = ObservanceEvents(observances, span.sankrantis, span.phases, key, OffsetOf(zone));
+    for (const Eclipse& e : EclipsesIn(span, zone, year, 0)) feed.events.push_back(EclipseEvent(e, zone, key));
     for (const FestivalDay& f : span.festivals) {
         if (f.date.year != year) continue;
         CalendarEvent event;
@@ -304,7 +312,7 @@ CalendarFeed YearFeed(int year, const CalendarSpan& span, const DayZone& zone, c
         event.category = "Festival";
         char day[16];
         std::snprintf(day, sizeof day, "%04d%02d%02d", f.date.year, f.date.month, f.date.day);
-        event.uid = EventUid(std::string(day) + "-festival-" + std::string(f.key), Slug(placeLabel));
+        event.uid = EventUid(std::string(day) + "-festival-" + std::string(f.key), key);
         event.description = std::string(f.name) + ". " + f.rule + ".";
         feed.events.push_back(std::move(event));
     }

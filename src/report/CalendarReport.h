@@ -30,9 +30,18 @@ std::string YearJson(int year, const CalendarSpan& span, const DayZone& zone, co
                      Language language = Language::English);
 
 // The calendar file's events of the year. `placeLabel` names the calendar;
-// its letters and digits keep one place's identifiers apart from another's.
+// `placeKey` (when empty: the label's letters and digits) keeps one place's
+// identifiers apart from another's.
 CalendarFeed YearFeed(int year, const CalendarSpan& span, const DayZone& zone, const std::string& placeLabel,
-                      Language language = Language::English);
+                      Language language = Language::English, const std::string& placeKey = {});
+
+// The key of a place found in the gazetteer, for the calendar file's
+// identifiers: its coordinates to four decimals (some 10 m) and its zone, so
+// that every name of one place ("Bombay", "Mumbai, India") gives the same
+// identifiers, and importing the file again updates the events instead of
+// adding them twice. "28.6139N 77.2090E Asia/Kolkata" gives
+// "28-6139n-77-2090e-asia-kolkata".
+std::string FoundPlaceKey(const Observer& place, const DayZone& zone);
 
 // The festivals as JSON objects {"key","name","date","rule"}, in order.
 std::string FestivalListJson(std::span<const FestivalDay> festivals);

@@ -100,6 +100,16 @@ std::optional<std::string> CheckCalendarModes(const std::vector<std::string_view
     }
     const bool month = !o.calendarMonth.empty();
     const bool year = !o.ics.empty() || (o.json && !o.chart && !o.year.empty() && o.hinduDay.empty() && !month);
+    // --year with a place and nothing else of a moment: the year's calendar
+    // was meant, and it needs to know how to be written.
+    if (!month && !year && !o.year.empty() &&
+        std::all_of(given.begin(), given.end(), [](std::string_view name) {
+            return name == "year" || name == "place" || name == "lat" || name == "lon" || name == "zone" ||
+                   name == "dst" || name == "lang";
+        })) {
+        return std::string("--year YYYY needs --ics FILE or --json (the year's observances); the report of one "
+                           "moment needs --name and the date and time too (see --help)");
+    }
     if (!month && !year) return std::nullopt;
     if (month && !o.hinduDay.empty()) return std::string("--month YYYY-MM and --day YYYY-MM-DD: one at a time");
     if (month && !o.ics.empty()) return std::string("--ics goes with --year YYYY (the year's observances)");
@@ -246,7 +256,8 @@ std::string UsageText() {
             left.push_back(' ');
             left.append(option.valueName);
         }
-        left.resize(std::max<std::size_t>(left.size(), 30), ' ');
+        // At least two blanks before the text, however long the value's name.
+        left.resize(std::max<std::size_t>(left.size() + 2, 30), ' ');
         out.append(left).append(option.help).push_back('\n');
     }
     out +=

@@ -253,19 +253,27 @@ Wrong TakeDst(std::string_view, FriendlyOptions& o) {
     return std::nullopt;
 }
 
-Wrong TakePdf(std::string_view v, FriendlyOptions& o) {
-    // A file name is bytes: any but the controls that would break a message line.
+// A file to write: its name is bytes, taken as they are (a name that is not
+// UTF-8 is written under exactly that name, as the shell gave it), any but
+// the controls that would break a message line. Empty names nothing.
+bool FileNameBytes(std::string_view v) {
+    if (v.empty()) return false;
     for (const char c : v) {
         const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F) return std::string("the name of the PDF file to write");
+        if (u < 0x20 || u == 0x7F) return false;
     }
-    if (v.empty()) return std::string("the name of the PDF file to write");
+    return true;
+}
+
+Wrong TakePdf(std::string_view v, FriendlyOptions& o) {
+    if (!FileNameBytes(v)) return std::string("the name of the PDF file to write, without control characters");
     o.pdf = v;
     return std::nullopt;
 }
 
 Wrong TakeIcs(std::string_view v, FriendlyOptions& o) {
-    if (v.empty() || TakeText(v, o.ics)) return std::string("the name of the calendar file to write");
+    if (!FileNameBytes(v)) return std::string("the name of the calendar file to write, without control characters");
+    o.ics = v;
     return std::nullopt;
 }
 

@@ -179,7 +179,11 @@ int RunCalendarMode(const velmora::FriendlyOptions& options, bool wholeYear) {
     std::string out;
     if (wholeYear && !options.ics.empty()) {
 #ifdef VELMORA_HAVE_ICAL
-        const std::string failure = velmora::WriteICalendarFile(velmora::YearFeed(year, span, *site.zone, fileLabel, options.language), options.ics);
+        // The events' identifiers follow the place found, not the words
+        // typed for it: "Bombay" and "Mumbai" give the same calendar.
+        const std::string key = options.place.empty() ? std::string() : velmora::FoundPlaceKey(site.observer, *site.zone);
+        const std::string failure = velmora::WriteICalendarFile(
+            velmora::YearFeed(year, span, *site.zone, fileLabel, options.language, key), options.ics);
         if (!failure.empty()) return Fail(failure, velmora::kExitFailure);
         return velmora::kExitResults;
 #else

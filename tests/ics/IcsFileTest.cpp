@@ -69,6 +69,8 @@ TEST(ICalendarText, ReadsBackWithLibicalEventForEvent) {
     EXPECT_NE(text.find("DTSTART;VALUE=DATE:20260114\r\n"), std::string::npos);
     EXPECT_NE(text.find("DTEND;VALUE=DATE:20270101\r\n"), std::string::npos);
     EXPECT_NE(text.find("DTSTART:20260114T094105Z\r\n"), std::string::npos);
+    // A moment lasts no time (RFC 5545 3.8.2.5), so calendars draw no hour's block.
+    EXPECT_NE(text.find("DTSTART:20260114T094105Z\r\nDURATION:PT0S\r\n"), std::string::npos);
     EXPECT_NE(text.find("DTSTAMP:20260101T000000Z\r\n"), std::string::npos);
 
     std::unique_ptr<icalcomponent, ComponentDeleter> parsed(icalparser_parse_string(text.c_str()));

@@ -15,6 +15,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "report/RunReportTool.h"
 
@@ -44,6 +45,38 @@ protected:
         const std::string command = "cd '" + dir + "' && TOOL='" + VELMORA_REPORT_EXE +
                                     "' && export QT_QPA_PLATFORM=offscreen && " + script;
         const int status = std::system(("sh -c \"" + command + "\"").c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    // Runs the tool in the test's folder without a shell between: `options`
+    // split at spaces, then `last` as one argument, byte for byte. Standard
+    // error goes to the file "err".
+    int Run(const std::string& options, const std::string& last) const {
+        std::vector<std::string> words{"velmora-report"};
+        for (std::size_t at = 0; at < options.size();) {
+            const std::size_t space = options.find(' ', at);
+            const std::size_t end = space == std::string::npos ? options.size() : space;
+            if (end > at) words.push_back(options.substr(at, end - at));
+            at = end + 1;
+        }
+        words.push_back(last);
+        const pid_t child = ::fork();
+        if (child < 0) return -1;
+        if (child == 0) {
+            if (::chdir(dir.c_str()) != 0) ::_exit(126);
+            const int null = ::open("/dev/null", O_WRONLY);
+            const int err = ::open("err", O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            ::dup2(null, 1);
+            ::dup2(err, 2);
+            ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            std::vector<char*> argv;
+            for (std::string& word : words) argv.push_back(word.data());
+            argv.push_back(nullptr);
+            ::execv(VELMORA_REPORT_EXE, argv.data());
+            ::_exit(127);
+        }
+        int status = 0;
+        if (::waitpid(child, &status, 0) != child) return -1;
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
@@ -192,6 +225,54 @@ TEST_F(ReportToolFiles, AnInterruptedWriteLeavesNoTemporaryBehind) {
         for (const auto& entry : fs::directory_iterator(dir + "/out")) left.insert(entry.path().filename().string());
         EXPECT_EQ(left.size(), c.signal == SIGKILL ? 2u : 1u);
     }
+}
+
+// A file name that is not UTF-8 (Latin-1 "café") is the user's own: --pdf and
+// --ics write under exactly that name; a control character is refused, saying so.
+TEST_F(ReportToolFiles, AFileNameIsWrittenExactlyAsGiven) {
+    struct Case {
+        std::string writer;
+        std::string name;
+    };
+    const Case cases[] = {
+        {kPdf, "caf\xe9.pdf"},
+        {kIcs, "caf\xe9.ics"},
+        {kIcs, "\xff\xfe.ics"},
+        {kPdf, "caf\xc3\xa9 r\xc3\xa9sum\xc3\xa9.pdf"},
+        {kIcs, "-.ics"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        EXPECT_EQ(Run(c.writer, c.name), 0) << ReadWholeFile(dir + "/err");
+        EXPECT_EQ(Names(), (std::set<std::string>{c.name, "err"}));
+    }
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    for (const std::string& writer : {kPdf, kIcs}) {
+        EXPECT_EQ(Run(writer, "a\tb"), 2);
+        EXPECT_NE(ReadWholeFile(dir + "/err").find("without control characters"), std::string::npos);
+        EXPECT_EQ(Names(), (std::set<std::string>{"err"}));
+    }
+}
+
+// --year with a place alone asks for the year's calendar without saying how
+// to write it: the tool says what it needs instead of asking for a name.
+TEST_F(ReportToolFiles, YearAloneSaysItNeedsIcsOrJson) {
+    for (const std::string& arguments :
+         {std::string("--year 2026 --place Pune"), std::string("--year 2026 --lat 18:31N --lon 73:51E --zone 5:30"),
+          std::string("--year 2026"), std::string("--year 2026 --place Pune --lang hi")}) {
+        SCOPED_TRACE(arguments);
+        const test::ToolRun run = test::RunReportTool(arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("--year YYYY needs --ics FILE or --json"), std::string::npos) << run.err;
+    }
+    // A year among the moment's options is the moment's year, as before.
+    const test::ToolRun moment =
+        test::RunReportTool("--name ASHA --year 1987 --month 8 --day 15 --lat 28:36N --lon 77:13E --zone 5:30");
+    EXPECT_EQ(moment.status, 0) << moment.err;
 }
 
 }  // namespace

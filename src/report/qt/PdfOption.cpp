@@ -1,7 +1,6 @@
 // --pdf with Qt: the page drawn by velmora_print.
 #include "report/PdfOption.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QString>
@@ -54,17 +53,21 @@ int WritePdfOption(const FriendlyOptions& options, const ResultsPage& page, cons
     Report report = LocalizedReport(BuildReport(page, birth), options.language);
     // --chart: the Chart page after the report, as the window prints it.
     if (options.chart) report.chart = ChartOf(birth, options.trueNode ? NodeKind::True : NodeKind::Mean);
+    // The whole PDF first (a few tens of kilobytes), so that nothing is put
+    // in place before it is complete.
+    const QByteArray pdf = ReportPdf(report, paper);
+    if (pdf.isEmpty()) return Fail("the PDF could not be started");
+    const std::string_view bytes(pdf.constData(), static_cast<std::size_t>(pdf.size()));
     if (options.pdf == "-") {
         // Standard output: a pipe to another program, or a file the shell opened.
-        const QByteArray pdf = ReportPdf(report, paper);
-        if (pdf.isEmpty()) return Fail("the PDF could not be started");
-        const std::string reason =
-            WriteStandardOutput(std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+        const std::string reason = WriteStandardOutput(bytes);
         if (!reason.empty()) return Fail("cannot write the output: " + reason);
         return kExitResults;
     }
-    const QString failure = SaveReportPdf(report, QFile::decodeName(options.pdf.c_str()), paper);
-    if (!failure.isEmpty()) return Fail(failure.toLocal8Bit().toStdString());
+    // The name exactly as given, byte for byte: one that is not UTF-8 is not
+    // turned into another name on its way through Qt's text.
+    const std::string reason = ReplaceFileContent(options.pdf, bytes);
+    if (!reason.empty()) return Fail("cannot write " + options.pdf + ": " + reason);
     return kExitResults;
 }
 

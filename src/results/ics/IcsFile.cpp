@@ -62,8 +62,10 @@ std::string ICalendarText(const CalendarFeed& feed) {
             icalcomponent_add_property(item, icalproperty_new_dtstart(DateValue(event.date)));
             icalcomponent_add_property(item, icalproperty_new_dtend(DateValue(AddDays(event.date, 1))));
         } else {
-            // A moment: DTSTART alone, the event ends where it starts.
+            // A moment: it lasts no time at all (DURATION:PT0S). Without an
+            // end, calendar programs draw it as an hour's meeting.
             icalcomponent_add_property(item, icalproperty_new_dtstart(UtcValue(event.moment)));
+            icalcomponent_add_property(item, icalproperty_new_duration(icaldurationtype_null_duration()));
         }
         icalcomponent_add_property(item, icalproperty_new_summary(event.summary.c_str()));
         if (!event.description.empty()) {
