@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <set>
@@ -37,9 +38,10 @@ std::string Output(const std::string& command) {
 
 bool HaveMan() { return ::access("/usr/bin/man", X_OK) == 0; }
 
-// The page as `man` shows it in a terminal 100 columns wide, as plain text.
-std::string Rendered() {
-    return Output("MANWIDTH=100 LC_ALL=C.UTF-8 MAN_KEEP_FORMATTING= man -l '" + kPage + "' 2>/dev/null");
+// The page as `man` shows it in a terminal `width` columns wide, as plain text.
+std::string Rendered(int width = 100) {
+    return Output("MANWIDTH=" + std::to_string(width) + " LC_ALL=C.UTF-8 MAN_KEEP_FORMATTING= man -l '" + kPage +
+                  "' 2>/dev/null");
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -105,18 +107,24 @@ TEST(ManualPage, ListsEveryOptionOfHelpWithItsValue) {
 TEST(ManualPage, RendersWithoutWarningsAndPastesAsPlainText) {
     if (!HaveMan()) GTEST_SKIP() << "no man";
     EXPECT_EQ(Output("LC_ALL=C.UTF-8 man --warnings -l '" + kPage + "' 2>&1 >/dev/null"), "");
-    const std::string text = Rendered();
-    const std::vector<std::string> page = Lines(text);
-    // No hyphen (U+2010), minus sign (U+2212) or typographic apostrophe
-    // (U+2019) where a reader copies: anywhere but the prose's quotation marks.
-    for (const char* typographic : {"\u2010", "\u2212", "\u2019", "\u2018", "\u00ad"}) {
-        EXPECT_EQ(text.find(typographic), std::string::npos) << "a " << typographic << " in the page";
+    // In terminals of several widths (the words fall differently in each):
+    // no hyphen (U+2010), minus sign (U+2212) or typographic apostrophe
+    // (U+2019) where a reader copies, anywhere but the prose's quotation
+    // marks, and no word broken at a line's end ("cbo-" then "Date").
+    for (const int width : {72, 80, 100, 120, 160}) {
+        SCOPED_TRACE(width);
+        const std::string text = Rendered(width);
+        ASSERT_GT(text.size(), 3000u);
+        for (const char* typographic : {"\u2010", "\u2212", "\u2019", "\u2018", "\u00ad"}) {
+            EXPECT_EQ(text.find(typographic), std::string::npos) << "a " << typographic << " in the page";
+        }
+        for (const std::string& line : Lines(text)) {
+            EXPECT_FALSE(line.size() > 1 && line.back() == '-' &&
+                         std::isalpha(static_cast<unsigned char>(line[line.size() - 2])))
+                << line;
+        }
     }
-    // No word broken at a line's end ("cbo-" then "Date").
-    for (const std::string& line : page) {
-        EXPECT_FALSE(line.size() > 1 && line.back() == '-' && std::isalpha(static_cast<unsigned char>(line[line.size() - 2])))
-            << line;
-    }
+    const std::vector<std::string> page = Lines(Rendered());
     // The JSON example as --help gives it, byte for byte once joined.
     const std::string help = UsageText();
     const auto from = help.find("  {\"txtName\"");
