@@ -17,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "places/lookup/SystemPlaces.h"
 #include "report/RunReportTool.h"
 
 namespace velmora {
@@ -132,6 +133,17 @@ TEST_F(ReportToolFiles, AStandardStreamNamedAsTheFileIsAppendedToNotReplaced) {
             for (const std::string& name : Names()) EXPECT_NE(name.front(), '.') << name << " stayed";
         }
     }
+}
+
+// The shell idiom as a user types it, with a place looked up.
+TEST_F(ReportToolFiles, TheCalendarAppendedToALogThroughStandardOutput) {
+    if (OpenPlaceDirectory() == nullptr) GTEST_SKIP() << "no gazetteer";
+    ASSERT_EQ(Shell("printf 'a\\n' > log; \\$TOOL --year 2026 --ics /dev/stdout --place Pune >> log 2>err"), 0)
+        << ReadWholeFile(dir + "/err");
+    const std::string log = ReadWholeFile(dir + "/log");
+    ASSERT_GT(log.size(), 20u);
+    EXPECT_EQ(log.rfind("a\nBEGIN:VCALENDAR\r\n", 0), 0u) << log.substr(0, 80);
+    EXPECT_EQ(log.substr(log.size() - 15), "END:VCALENDAR\r\n");
 }
 
 // A link to a file that is not there yet: the file it points to is made and

@@ -6,7 +6,9 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <cctype>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -66,8 +68,16 @@ int WritePdfOption(const FriendlyOptions& options, const ResultsPage& page, cons
     }
     // The name exactly as given, byte for byte: one that is not UTF-8 is not
     // turned into another name on its way through Qt's text.
-    const std::string reason = ReplaceFileContent(options.pdf, bytes);
-    if (!reason.empty()) return Fail("cannot write " + options.pdf + ": " + reason);
+    std::string reason = ReplaceFileContent(options.pdf, bytes);
+    if (!reason.empty()) {
+        // As the window says it, with the whole path.
+        std::error_code error;
+        std::filesystem::path shown = std::filesystem::absolute(options.pdf, error);
+        if (error) shown = options.pdf;
+        reason[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(reason[0])));  // inside a sentence
+        return Fail("The report could not be saved as \u201C" + shown.lexically_normal().string() + "\u201D: " +
+                    reason + ".");
+    }
     return kExitResults;
 }
 

@@ -218,7 +218,8 @@ struct TemporaryGuard {
     int Create(std::vector<char>& pattern) {
         // One temporary at a time is watched; a second writer at the same
         // moment (another thread) goes without.
-        owner = !taken.test_and_set() && pattern.size() <= sizeof name;
+        // A name longer than the room set aside goes without as well.
+        owner = pattern.size() <= sizeof name && !taken.test_and_set();
         if (!owner) return ::mkostemp(pattern.data(), O_CLOEXEC);
         const sigset_t set = Signals();
         sigset_t before;
