@@ -376,7 +376,8 @@ void RunCalendar(const velmora::FriendlyOptions& options, bool wholeYear) {
     if (span.days.empty()) return;
     // The calendar file of the days computed (the report tool writes a
     // year's; a month's has the same events, fewer of them).
-    CheckCalendarFile(velmora::YearFeed(year, span, *site.zone, fileLabel, options.language));
+    const std::string key = options.place.empty() ? std::string() : velmora::FoundPlaceKey(site.observer, *site.zone);
+    CheckCalendarFile(velmora::YearFeed(year, span, *site.zone, fileLabel, options.language, key));
     if (wholeYear) {
         const Json parsed = Parse(velmora::YearJson(year, span, *site.zone, fileLabel, options.language), "--year --json");
         for (const Json& entry : parsed["observances"]) CheckSpan(entry["tithi"], "observance's tithi");
