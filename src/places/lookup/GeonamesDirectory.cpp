@@ -74,6 +74,17 @@ bool Begins(const QString& typed, const QString& words) {
     return words.startsWith(typed) && (words.size() == typed.size() || words[typed.size()] == u' ');
 }
 
+// A typed state without the words the gazetteer puts before some states'
+// names and the labels leave out: "state of uttar pradesh" is "uttar pradesh"
+// (folded text in, folded text out; the text itself when it has none).
+QString WithoutStatePrefix(const QString& folded) {
+    for (const QLatin1StringView prefix : {QLatin1StringView("state of "), QLatin1StringView("province of "),
+                                           QLatin1StringView("canton of ")}) {
+        if (folded.size() > prefix.size() && folded.startsWith(prefix)) return folded.mid(prefix.size()).trimmed();
+    }
+    return folded;
+}
+
 // Where the library keeps its cities, in the order geonames_get_city counts
 // them: an array of (id, name, state code, state, country code, country,
 // zone, population, latitude, longitude).
@@ -360,13 +371,21 @@ std::vector<Place> GeonamesDirectory::Match(const PlaceQuery& query, std::size_t
     const QString country = FoldedPlaceText(query.country);
     const IsoRegions::Meaning stateMeans = regions_.Read(state);
     const IsoRegions::Meaning countryMeans = regions_.Read(country);
-    auto inState = [](const IsoRegions::Meaning& means, const QString& typedState, const Place& place) {
+    // "Konch, State of Uttar Pradesh, India", as the gazetteer itself writes
+    // the state, finds what "Konch, Uttar Pradesh, India" finds.
+    const QString shortState = WithoutStatePrefix(state);
+    const IsoRegions::Meaning shortStateMeans = shortState == state ? IsoRegions::Meaning{} : regions_.Read(shortState);
+    auto inOneState = [](const IsoRegions::Meaning& means, const QString& typedState, const Place& place) {
         if (FoldedPlaceText(place.state).startsWith(typedState)) return true;
         if (means.states.empty()) return false;
         const QString key = IsoRegions::StateKey(place.state);
         return std::any_of(means.states.begin(), means.states.end(), [&](const auto& s) {
             return s.first == place.countryCode && s.second == key;
         });
+    };
+    auto inState = [&](const IsoRegions::Meaning& means, const QString& typedState, const Place& place) {
+        return inOneState(means, typedState, place) ||
+               (shortState != typedState && inOneState(shortStateMeans, shortState, place));
     };
     auto inCountry = [](const IsoRegions::Meaning& means, const QString& typedCountry, const Place& place) {
         return FoldedPlaceText(place.country).startsWith(typedCountry) ||
