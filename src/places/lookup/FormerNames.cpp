@@ -11,7 +11,7 @@ namespace {
 // notifications quoted there. Indian renames of the last fifty years and the
 // older ones still found on birth records, then the best-known others. Each
 // maps to the gazetteer's spelling; a test checks that every one is found.
-constexpr std::array<FormerName, 58> kFormerNames = {{
+constexpr std::array<FormerName, 59> kFormerNames = {{
     // India
     {"Bombay", "Mumbai", "IN"},                  // 1995
     {"Madras", "Chennai", "IN"},                 // 1996
@@ -72,6 +72,7 @@ constexpr std::array<FormerName, 58> kFormerNames = {{
     {"Leningrad", "Saint Petersburg", "RU"},
     {"Constantinople", "Istanbul", "TR"},
     {"Alma-Ata", "Almaty", "KZ"},
+    {"Astana", "Nur-Sultan", "KZ"},  // the capital's name again since 2022; the gazetteer has the one of 2019
 }};
 
 }  // namespace

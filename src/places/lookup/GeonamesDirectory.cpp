@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <bit>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <cmath>
 #include <filesystem>
@@ -18,6 +21,11 @@
 
 #include "places/lookup/FormerNames.h"
 #include "places/lookup/PlaceText.h"
+#include "places/lookup/ZoneTablePlaces.h"
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <dlfcn.h>
+#endif
 
 namespace velmora {
 
@@ -53,25 +61,26 @@ QString JoinedWords(const std::string& name) {
     return QString::fromLatin1(joined.data(), static_cast<qsizetype>(joined.size()));
 }
 
-// Each typed word begins a word of the name.
-bool Matches(const QStringList& typed, const QString& words) {
-    const QStringView all(words);
-    for (const QString& t : typed) {
+std::string Utf8Words(const std::string& name) { return JoinedWords(name).toUtf8().toStdString(); }
+
+// Each typed word begins a word of the name (both folded, words joined by
+// single blanks).
+bool Matches(const std::vector<std::string>& typed, std::string_view words) {
+    for (const std::string& t : typed) {
         bool found = false;
-        for (qsizetype at = 0; !found && at < all.size();) {
-            found = all.mid(at).startsWith(t);
-            const qsizetype blank = all.indexOf(u' ', at);
-            if (blank < 0) break;
-            at = blank + 1;
+        for (std::size_t from = 0; !found;) {
+            const std::size_t at = words.find(t, from);
+            if (at == std::string_view::npos) return false;
+            found = at == 0 || words[at - 1] == ' ';
+            from = at + 1;
         }
-        if (!found) return false;
     }
     return true;
 }
 
 // The typed words are the first words of the name, whole.
-bool Begins(const QString& typed, const QString& words) {
-    return words.startsWith(typed) && (words.size() == typed.size() || words[typed.size()] == u' ');
+bool Begins(std::string_view typed, std::string_view words) {
+    return words.starts_with(typed) && (words.size() == typed.size() || words[typed.size()] == ' ');
 }
 
 // A typed state without the words the gazetteer puts before some states'
@@ -234,37 +243,189 @@ std::optional<std::uint32_t> NumericId(std::string_view s) {
     return n;
 }
 
-}  // namespace
 
-GeonamesDirectory::GeonamesDirectory() = default;
+// A file's size and modification time, as a version of what it holds; "-"
+// when it is not there.
+std::string FileStamp(const std::string& path) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error) return path + " -";
+    const auto time = std::filesystem::last_write_time(path, error);
+    const long long ticks = error ? 0 : static_cast<long long>(time.time_since_epoch().count());
+    return path + " " + std::to_string(size) + " " + std::to_string(ticks);
+}
 
-void GeonamesDirectory::Load() const {
+constexpr const char* kZone1970 = "/usr/share/zoneinfo/zone1970.tab";
+constexpr const char* kZoneTab = "/usr/share/zoneinfo/zone.tab";
+constexpr const char* kCountryTab = "/usr/share/zoneinfo/iso3166.tab";
+constexpr std::uint64_t kFnvOffset = 0xcbf29ce484222325ull;
+
+std::uint64_t Fnv(std::uint64_t h, std::string_view text) {
+    for (const char c : text) h = (h ^ static_cast<unsigned char>(c)) * 0x100000001b3ull;
+    return (h ^ 0xFF) * 0x100000001b3ull;  // a separator, so that "ab","c" differs from "a","bc"
+}
+
+// The language the library answers in: its names are translated through the
+// locale's messages.
+std::string LocaleLanguage() {
+    std::string language;
+    for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(variable);
+        language += std::string(variable) + "=" + (value == nullptr ? "" : value) + ";";
+    }
+    const char* messages = std::setlocale(LC_MESSAGES, nullptr);
+    return language + "messages=" + (messages == nullptr ? "" : messages);
+}
+
+// Every city of the library with what a look-up shows of it, the zones
+// corrected, the former names added, most populous first; then the places of
+// the time-zone tables.
+std::vector<IndexedPlace> PlacesFromLibrary(const PlaceZoneFix& zoneFix) {
+    std::vector<IndexedPlace> places;
     const int count = std::max(geonames_get_n_cities(), 0);
-    entries_.reserve(static_cast<std::size_t>(count));
+    places.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         const City c(geonames_get_city(i));
         if (!c) continue;
-        entries_.push_back(
-            Entry{i, geonames_city_get_population(c.get()), JoinedWords(Utf8(geonames_city_get_name(c.get()))), {}});
+        IndexedPlace p;
+        p.name = Utf8(geonames_city_get_name(c.get()));
+        p.state = ShortStateName(Utf8(geonames_city_get_state(c.get())));
+        p.country = Utf8(geonames_city_get_country(c.get()));
+        p.countryCode = Utf8(geonames_city_get_country_code(c.get()));
+        p.latitude = geonames_city_get_latitude(c.get());
+        p.longitude = geonames_city_get_longitude(c.get());
+        p.population = geonames_city_get_population(c.get());
+        p.libraryIndex = static_cast<std::uint32_t>(i);
+        p.words = Utf8Words(p.name);
+        Place place;
+        place.name = p.name;
+        place.countryCode = p.countryCode;
+        place.latitude = p.latitude;
+        place.longitude = p.longitude;
+        place.zoneId = Utf8(geonames_city_get_timezone(c.get()));
+        zoneFix.Fix(place);
+        p.zoneId = std::move(place.zoneId);
+        p.gazetteerZoneId = std::move(place.gazetteerZoneId);
+        places.push_back(std::move(p));
     }
-    AddFormerNames();
+
+    // Former names: the places bearing each current name, from one pass over
+    // the places rather than one per former name; each former name goes to the
+    // most populous of them in its country.
+    std::vector<std::string> currents;
+    for (const FormerName& former : FormerNames()) currents.push_back(Utf8Words(former.gazetteer));
+    std::sort(currents.begin(), currents.end());
+    currents.erase(std::unique(currents.begin(), currents.end()), currents.end());
+    std::vector<std::vector<std::size_t>> bearers(currents.size());
+    for (std::size_t k = 0; k < places.size(); ++k) {
+        const auto at = std::lower_bound(currents.begin(), currents.end(), places[k].words);
+        if (at != currents.end() && *at == places[k].words) {
+            bearers[static_cast<std::size_t>(at - currents.begin())].push_back(k);
+        }
+    }
+    for (const FormerName& former : FormerNames()) {
+        const std::string current = Utf8Words(former.gazetteer);
+        const auto at = std::lower_bound(currents.begin(), currents.end(), current);
+        IndexedPlace* city = nullptr;
+        for (const std::size_t k : bearers[static_cast<std::size_t>(at - currents.begin())]) {
+            IndexedPlace& p = places[k];
+            if (city != nullptr && city->population >= p.population) continue;
+            if (p.countryCode == former.country) city = &p;
+        }
+        if (city == nullptr) continue;
+        std::string words = Utf8Words(former.written);
+        const bool known = std::any_of(city->others.begin(), city->others.end(),
+                                       [&words](const IndexedName& n) { return n.words == words; });
+        if (known || words == city->words) continue;
+        city->others.push_back(IndexedName{former.written, std::move(words)});
+    }
     // Most populous first, so that matching keeps that order.
-    std::stable_sort(entries_.begin(), entries_.end(),
-                     [](const Entry& a, const Entry& b) { return a.population > b.population; });
+    std::stable_sort(places.begin(), places.end(),
+                     [](const IndexedPlace& a, const IndexedPlace& b) { return a.population > b.population; });
+    for (IndexedPlace& p : ZoneTablePlaces(places, &Utf8Words, kZoneTab, kCountryTab)) places.push_back(std::move(p));
+    return places;
+}
+
+// Where the library's code lies, as a version of the cities built into it.
+std::string LibraryStamp() {
+#if defined(__unix__) || defined(__APPLE__)
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&geonames_get_n_cities), &info) != 0 && info.dli_fname != nullptr) {
+        return FileStamp(info.dli_fname);
+    }
+#endif
+    return "library -";
+}
+
+}  // namespace
+
+GeonamesDirectory::GeonamesDirectory() : GeonamesDirectory(DefaultIndexPath()) {}
+
+GeonamesDirectory::GeonamesDirectory(std::string indexPath) : indexPath_(std::move(indexPath)) {}
+
+GeonamesDirectory::~GeonamesDirectory() = default;
+
+std::string GeonamesDirectory::IndexKey() {
+    std::uint64_t former = kFnvOffset;
+    for (const FormerName& f : FormerNames()) {
+        former = Fnv(Fnv(Fnv(former, f.written), f.gazetteer), f.country);
+    }
+    char formerText[24];
+    std::snprintf(formerText, sizeof formerText, "%016llx", static_cast<unsigned long long>(former));
+    return "places index 1\nlibrary " + LibraryStamp() + "\nzones " + FileStamp(kZone1970) + "; " +
+           FileStamp(kZoneTab) + "; " + FileStamp(kCountryTab) + "\nformer names " + formerText + "\nlanguage " +
+           LocaleLanguage() + "\n";
+}
+
+std::string GeonamesDirectory::DefaultIndexPath() {
+    std::filesystem::path folder;
+    if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache != nullptr && cache[0] == '/') {
+        folder = cache;
+    } else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
+        folder = std::filesystem::path(home) / ".cache";
+    } else {
+        return {};
+    }
+    char name[40];
+    std::snprintf(name, sizeof name, "places-%016llx.idx",
+                  static_cast<unsigned long long>(Fnv(kFnvOffset, LocaleLanguage())));
+    return (folder / "velmora" / name).string();
+}
+
+void GeonamesDirectory::Load() const {
+    const std::string key = IndexKey();
+    if (!indexPath_.empty()) {
+        if (std::unique_ptr<MappedFile> file = MapFile(indexPath_); file && index_.Open(file->Data(), file->Size(), key)) {
+            file_ = std::move(file);
+            source_ = IndexSource::Mapped;
+            return;
+        }
+    }
+    built_ = BuildPlaceIndex(PlacesFromLibrary(zoneFix_), key);
+    if (!index_.Open(reinterpret_cast<const unsigned char*>(built_.data()), built_.size(), key)) {
+        built_.clear();  // cannot happen: what was just made reads back
+        return;
+    }
+    source_ = !indexPath_.empty() && WriteFileWhole(indexPath_, built_) ? IndexSource::Written : IndexSource::Memory;
+}
+
+GeonamesDirectory::IndexSource GeonamesDirectory::Source() const {
+    std::call_once(loaded_, [this] { Load(); });
+    return source_;
 }
 
 void GeonamesDirectory::LoadTranslations() const {
     // The ids are used only when the library's list is the one it counts.
     const std::vector<CityRecord> library = LibraryCities();
-    std::vector<std::size_t> position(library.size(), entries_.size());
-    for (std::size_t k = 0; k < entries_.size(); ++k) {
-        const auto i = static_cast<std::size_t>(entries_[k].index);
+    const std::size_t count = index_.Count();
+    std::vector<std::size_t> position(library.size(), count);
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::uint32_t i = index_.LibraryIndex(k);
+        if (i == IndexedPlace::kNoLibraryIndex) continue;  // a place of the time-zone tables
         if (i >= library.size()) return;
-        const City c(geonames_get_city(entries_[k].index));
         const CityRecord& r = library[i];
-        if (!c || r.population != entries_[k].population ||
-            std::fabs(r.latitude - geonames_city_get_latitude(c.get())) > 1e-9 ||
-            std::fabs(r.longitude - geonames_city_get_longitude(c.get())) > 1e-9) {
+        if (r.population != index_.Population(k) || std::fabs(r.latitude - index_.Latitude(k)) > 1e-9 ||
+            std::fabs(r.longitude - index_.Longitude(k)) > 1e-9) {
             return;
         }
         position[i] = k;
@@ -272,12 +433,12 @@ void GeonamesDirectory::LoadTranslations() const {
     std::unordered_map<std::uint32_t, std::size_t> byId;
     byId.reserve(library.size());
     for (std::size_t i = 0; i < library.size(); ++i) {
-        if (const std::optional<std::uint32_t> id = NumericId(library[i].id); id && position[i] < entries_.size()) {
+        if (const std::optional<std::uint32_t> id = NumericId(library[i].id); id && position[i] < count) {
             byId.emplace(*id, position[i]);
         }
     }
-    translations_.resize(entries_.size());
-    std::vector<std::vector<std::string>> written(entries_.size());
+    translations_.resize(count);
+    std::vector<std::vector<std::string>> written(count);
     std::error_code error;
     for (const auto& locale : std::filesystem::directory_iterator(kLocaleFolder, error)) {
         const std::filesystem::path mo = locale.path() / "LC_MESSAGES" / "geonames.mo";
@@ -291,52 +452,18 @@ void GeonamesDirectory::LoadTranslations() const {
             if (std::find(names.begin(), names.end(), name) == names.end()) names.emplace_back(name);
         });
     }
-    for (std::size_t k = 0; k < entries_.size(); ++k) {
-        Entry& entry = entries_[k];
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::string_view own = index_.Words(k);
         for (std::string& text : written[k]) {
-            QString words = JoinedWords(text);
-            if (words == entry.words || words.isEmpty()) continue;
-            auto same = [&words](const Name& n) { return n.words == words; };
-            if (std::any_of(entry.others.begin(), entry.others.end(), same) ||
-                std::any_of(translations_[k].begin(), translations_[k].end(), same)) {
-                continue;
-            }
+            std::string words = Utf8Words(text);
+            if (words == own || words.empty()) continue;
+            bool known = false;
+            for (std::size_t i = 0; i < index_.OtherCount(k) && !known; ++i) known = index_.OtherWords(k, i) == words;
+            for (const Name& n : translations_[k]) known = known || n.words == words;
+            if (known) continue;
             translations_[k].push_back(Name{std::move(text), std::move(words)});
             ++translated_;
         }
-    }
-}
-
-void GeonamesDirectory::AddFormerNames() const {
-    // The entries bearing each current name, in their order, from one pass over
-    // the entries rather than one per former name.
-    std::vector<QString> currents;
-    for (const FormerName& former : FormerNames()) currents.push_back(JoinedWords(former.gazetteer));
-    std::sort(currents.begin(), currents.end());
-    currents.erase(std::unique(currents.begin(), currents.end()), currents.end());
-    std::vector<std::vector<std::size_t>> bearers(currents.size());
-    for (std::size_t k = 0; k < entries_.size(); ++k) {
-        const auto at = std::lower_bound(currents.begin(), currents.end(), entries_[k].words);
-        if (at != currents.end() && *at == entries_[k].words) {
-            bearers[static_cast<std::size_t>(at - currents.begin())].push_back(k);
-        }
-    }
-    for (const FormerName& former : FormerNames()) {
-        const QString current = JoinedWords(former.gazetteer);
-        const auto at = std::lower_bound(currents.begin(), currents.end(), current);
-        Entry* city = nullptr;
-        for (const std::size_t k : bearers[static_cast<std::size_t>(at - currents.begin())]) {
-            Entry& entry = entries_[k];
-            if (city != nullptr && city->population >= entry.population) continue;
-            const City c(geonames_get_city(entry.index));
-            if (c && Utf8(geonames_city_get_country_code(c.get())) == former.country) city = &entry;
-        }
-        if (city == nullptr) continue;
-        QString words = JoinedWords(former.written);
-        const bool known = std::any_of(city->others.begin(), city->others.end(),
-                                       [&words](const Name& n) { return n.words == words; });
-        if (known || words == city->words) continue;
-        city->others.push_back(Name{former.written, std::move(words)});
     }
 }
 
@@ -362,8 +489,10 @@ std::vector<Place> GeonamesDirectory::Find(const PlaceQuery& query, std::size_t 
 
 std::vector<Place> GeonamesDirectory::Match(const PlaceQuery& query, std::size_t limit, bool translations) const {
     std::vector<Place> places;
-    const QStringList typed = PlaceWords(FoldedPlaceText(query.city));
-    const QString city = typed.join(QLatin1Char(' '));
+    const QStringList typedWords = PlaceWords(FoldedPlaceText(query.city));
+    std::vector<std::string> typed;
+    for (const QString& w : typedWords) typed.push_back(w.toUtf8().toStdString());
+    const std::string city = typedWords.join(QLatin1Char(' ')).toUtf8().toStdString();
 
     // "city, X": X may be a state or a country.
     const bool stateOrCountry = query.country.empty();
@@ -392,53 +521,63 @@ std::vector<Place> GeonamesDirectory::Match(const PlaceQuery& query, std::size_t
                std::find(means.countries.begin(), means.countries.end(), place.countryCode) != means.countries.end();
     };
 
-    for (std::size_t k = 0; k < entries_.size(); ++k) {
-        const Entry& entry = entries_[k];
-        const Name* other = nullptr;
-        const bool nameMatches = Matches(typed, entry.words);
-        if (!nameMatches || entry.words != city) {
+    const std::size_t count = index_.Count();
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::string_view words = index_.Words(k);
+        const bool nameMatches = Matches(typed, words);
+        std::string_view otherText, otherWords;
+        bool other = false;
+        if (!nameMatches || words != city) {
             // A former name typed whole wins over a match of the name's start;
             // otherwise the first former name that matches.
-            for (const Name& n : entry.others) {
-                if (n.words == city) {
-                    other = &n;
+            const std::size_t others = index_.OtherCount(k);
+            for (std::size_t i = 0; i < others; ++i) {
+                const std::string_view w = index_.OtherWords(k, i);
+                if (w == city) {
+                    other = true;
+                    otherText = index_.OtherText(k, i);
+                    otherWords = w;
                     break;
                 }
-                if (!nameMatches && other == nullptr && Matches(typed, n.words)) other = &n;
+                if (!nameMatches && !other && Matches(typed, w)) {
+                    other = true;
+                    otherText = index_.OtherText(k, i);
+                    otherWords = w;
+                }
             }
         }
-        if (translations && !nameMatches && other == nullptr) {
+        if (translations && !nameMatches && !other && k < translations_.size()) {
             for (const Name& n : translations_[k]) {
                 if (Matches(typed, n.words)) {
-                    other = &n;
+                    other = true;
+                    otherText = n.text;
+                    otherWords = n.words;
                     break;
                 }
             }
         }
-        if (!nameMatches && other == nullptr) continue;
-        const City c(geonames_get_city(entry.index));
-        if (!c) continue;
+        if (!nameMatches && !other) continue;
         Place place;
-        place.name = Utf8(geonames_city_get_name(c.get()));
-        place.state = ShortStateName(Utf8(geonames_city_get_state(c.get())));
-        place.country = Utf8(geonames_city_get_country(c.get()));
-        place.countryCode = Utf8(geonames_city_get_country_code(c.get()));
-        place.zoneId = Utf8(geonames_city_get_timezone(c.get()));
-        place.latitude = geonames_city_get_latitude(c.get());
-        place.longitude = geonames_city_get_longitude(c.get());
-        place.population = entry.population;
+        place.name = index_.Text(k, 0);
+        place.state = index_.Text(k, 1);
+        place.country = index_.Text(k, 2);
+        place.countryCode = index_.Text(k, 3);
+        place.zoneId = index_.Text(k, 4);
+        place.gazetteerZoneId = index_.Text(k, 5);
+        place.latitude = index_.Latitude(k);
+        place.longitude = index_.Longitude(k);
+        place.population = index_.Population(k);
         if (stateOrCountry) {
             if (!state.isEmpty() && !inState(stateMeans, state, place) && !inCountry(stateMeans, state, place)) continue;
         } else {
             if (!state.isEmpty() && !inState(stateMeans, state, place)) continue;
             if (!inCountry(countryMeans, country, place)) continue;
         }
-        // Translations count as names when only they match.
-        const QString& words = other != nullptr ? other->words : entry.words;
-        if (other != nullptr) place.otherName = other->text;
-        place.exactName = words == city;
-        place.nameBegins = Begins(city, words);
-        zoneFix_.Fix(place);
+        // Former names and translations count as names when only they match.
+        const std::string_view matched = other ? otherWords : words;
+        if (other) place.otherName = otherText;
+        place.exactName = matched == city;
+        place.nameBegins = Begins(city, matched);
         places.push_back(std::move(place));
         if (places.size() == limit) break;
     }

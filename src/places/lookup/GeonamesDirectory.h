@@ -4,12 +4,14 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
 #include "places/Place.h"
 #include "places/lookup/IsoRegions.h"
+#include "places/lookup/PlaceIndex.h"
 #include "places/lookup/PlaceZoneFix.h"
 
 namespace velmora {
@@ -30,44 +32,68 @@ namespace velmora {
 // matches of a name the gazetteer has.
 //
 // The library's own query scans and ranks every city on each call (about
-// 85 ms here), too slow to follow typing; the directory reads the names once,
-// on its first look-up, and matches them itself: each word typed must begin a
-// word of the name or of one of its other names.
+// 85 ms here), too slow to follow typing, and even reading its list of cities
+// once takes 60 ms. So the directory keeps what a look-up needs of every place
+// in an index (PlaceIndex.h): made from the library on the first look-up on
+// this machine, written to the user's cache folder, and from then on mapped
+// into memory, checked against what it was made from (the library, the
+// time-zone tables, the former names, the locale's language); an index that
+// is missing, altered or made from other data is made again, and where it
+// cannot be written the directory works from the one it made in memory. Each
+// word typed must begin a word of the name or of one of its other names.
 class GeonamesDirectory : public PlaceDirectory {
 public:
+    // The index in DefaultIndexPath().
     GeonamesDirectory();
+    // The index in `indexPath`; an empty path keeps it in memory only.
+    explicit GeonamesDirectory(std::string indexPath);
+    ~GeonamesDirectory() override;
+
     std::vector<Place> Find(const PlaceQuery& query, std::size_t limit) const override;
 
     // How many names were read from the translations (reading them if that
     // has not happened yet), for the record.
     std::size_t TranslatedNames() const;
 
+    // Where the places came from on the first look-up (reading them if that
+    // has not happened yet).
+    enum class IndexSource {
+        Mapped,   // an index made before, mapped
+        Written,  // made from the library now and written for the next process
+        Memory,   // made from the library now, kept in memory only
+    };
+    IndexSource Source() const;
+
+    // $XDG_CACHE_HOME/velmora/places-….idx, else ~/.cache/velmora/…; empty
+    // when neither is known. One file per language of the locale.
+    static std::string DefaultIndexPath();
+
+    // What an index must have been made from to be used here.
+    static std::string IndexKey();
+
 private:
     // A name as matched: its folded words joined by single blanks ("new york
-    // city"), one string per name to keep 45,000 names small.
+    // city"), UTF-8.
     struct Name {
-        std::string text;  // as written, UTF-8 (empty for the gazetteer's own name)
-        QString words;
-    };
-    struct Entry {
-        int index;  // the city's number in libgeonames
-        std::uint32_t population;
-        QString words;             // the gazetteer's name, as Name::words
-        std::vector<Name> others;  // former names
+        std::string text;  // as written, UTF-8
+        std::string words;
     };
     void Load() const;
     void LoadTranslations() const;
-    void AddFormerNames() const;
     // The matches among the names and former names, or with `translations`
     // among the translations too.
     std::vector<Place> Match(const PlaceQuery& query, std::size_t limit, bool translations) const;
 
+    std::string indexPath_;
     IsoRegions regions_;
     PlaceZoneFix zoneFix_;
     mutable std::once_flag loaded_;
-    mutable std::vector<Entry> entries_;
-    // Read only when a text matches no name or former name: the names of
-    // entries_[k] in other languages. Apart from entries_, so that a look-up
+    mutable std::unique_ptr<MappedFile> file_;  // the index mapped, or
+    mutable std::string built_;                 // the index made in this process
+    mutable PlaceIndexView index_;
+    mutable IndexSource source_ = IndexSource::Memory;
+    // Read only when a text matches no name or former name: the names of the
+    // k-th place in other languages. Apart from the index, so that a look-up
     // that does not need them never sees them being read.
     mutable std::once_flag translationsLoaded_;
     mutable std::vector<std::vector<Name>> translations_;

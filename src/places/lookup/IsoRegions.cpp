@@ -100,6 +100,7 @@ void IsoRegions::Load() const {
         if (dash != 2) continue;
         s.country = s.code.left(2).toUpper().toStdString();
         s.suffix = s.code.mid(3);
+        s.compactCode = Compact(s.code);  // once here, not on every question
         s.key = StateKey(o.value(QLatin1String("name")).toString().toStdString());
         subdivisions_.push_back(std::move(s));
     }
@@ -129,7 +130,7 @@ IsoRegions::Meaning IsoRegions::Read(const QString& folded) const {
         if (folded == QLatin1String(s.text) || compact == QLatin1String(s.text)) addCountry(s.code);
     }
     for (const Subdivision& s : subdivisions_) {
-        if (compact == s.suffix || compact == Compact(s.code)) meaning.states.emplace_back(s.country, s.key);
+        if (compact == s.suffix || compact == s.compactCode) meaning.states.emplace_back(s.country, s.key);
     }
     for (const FormerState& s : kFormerStates) {
         if (QLatin1String(s.text).startsWith(folded)) meaning.states.emplace_back(s.country, StateKey(s.current));

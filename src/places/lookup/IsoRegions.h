@@ -46,6 +46,7 @@ private:
     struct Subdivision {
         std::string country;  // "US"
         QString code;         // folded: "us-tx"
+        QString compactCode;  // letters and digits of the code: "ustx"
         QString suffix;       // folded: "tx"
         QString key;          // StateKey of the name
     };
