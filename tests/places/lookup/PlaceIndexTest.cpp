@@ -168,8 +168,8 @@ TEST_F(PlaceIndexCache, MadeOnceThenMappedMadeAgainWhenDamagedOrStale) {
     stale[48 + key.find("former names")] ^= 0x20;  // the same bytes, made from other former names
     std::string altered = good;
     altered[altered.size() / 2] ^= 0x01;
-    const std::vector<std::string> damaged = {"", "not an index", good.substr(0, good.size() / 2), stale, altered,
-                                              std::string(good.size(), '\0')};
+    // (Each is made again from the library, a few seconds under the sanitizers: the cases that differ most.)
+    const std::vector<std::string> damaged = {"", good.substr(0, good.size() / 2), stale, altered};
     for (std::size_t i = 0; i < damaged.size(); ++i) {
         writeAs(damaged[i]);
         const GeonamesDirectory again(Path());
