@@ -31,6 +31,9 @@ class DialogFitter final : public QObject {
 public:
     explicit DialogFitter(QWidget* dialog) : QObject(dialog), dialog_(dialog) {
         setObjectName(QStringLiteral("velmoraDialogFitter"));
+        settle_.setSingleShot(true);
+        settle_.setInterval(0);
+        connect(&settle_, &QTimer::timeout, this, &DialogFitter::Fit);
         dialog->installEventFilter(this);
     }
 
@@ -39,7 +42,7 @@ public:
             Fit();
             // A message box sets its size in its own show event, after this
             // filter: once more when it has settled.
-            if (dialog_->inherits("QMessageBox")) QTimer::singleShot(0, this, [this] { Fit(); });
+            if (dialog_->inherits("QMessageBox")) settle_.start();
         }
         return false;
     }
@@ -70,6 +73,7 @@ private:
     }
 
     QWidget* dialog_;
+    QTimer settle_;  // the second fit, once the event loop has run
 };
 
 }  // namespace

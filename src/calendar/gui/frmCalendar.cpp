@@ -406,7 +406,12 @@ void frmCalendar::cmdNextYear_Click() {
 std::string frmCalendar::SuggestedFileName() const {
     const MonthGrid& grid = view_->Grid();
     std::string name = MonthTitle(grid.year, grid.month);
-    if (!place_.label.empty()) name += " " + place_.label.substr(0, place_.label.find(','));
+    if (!place_.label.empty()) {
+        // Appended in place rather than as " " + substr(): GCC 12 at -O3 sees
+        // an overlapping copy in the temporary's insert that cannot happen.
+        name += ' ';
+        name.append(place_.label, 0, place_.label.find(','));
+    }
     return Slug(name) + ".pdf";
 }
 
