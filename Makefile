@@ -4,17 +4,23 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
 
-.PHONY: all run test test-windows package test-quick bootstrap build build-asan build-fuzz bench fuzz fuzz-short lint screenshots clean
+.PHONY: all run test test-windows package test-quick bootstrap bootstrap-run build build-asan build-fuzz bench fuzz fuzz-short lint screenshots clean
 
 all: build
 
+# The Debian packages that are missing, installed with apt-get (as root, or
+# with sudo that asks no password): `bootstrap-run` only what building and
+# running need, `bootstrap` the testing tools as well (scripts/bootstrap).
 bootstrap:
 	@scripts/bootstrap
+
+bootstrap-run:
+	@scripts/bootstrap run
 
 $(BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-build: bootstrap $(BUILD)/CMakeCache.txt
+build: bootstrap-run $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
 $(ASAN_BUILD)/CMakeCache.txt:
@@ -25,7 +31,7 @@ build-asan: bootstrap $(ASAN_BUILD)/CMakeCache.txt
 
 # Both programs and what `cmake --install` puts beside them (manual pages),
 # not the tests; then start the desktop program.
-run: bootstrap $(BUILD)/CMakeCache.txt
+run: bootstrap-run $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target velmora velmora-report velmora_package_files
 	@scripts/run $(BUILD)
 
@@ -35,10 +41,12 @@ run: bootstrap $(BUILD)/CMakeCache.txt
 test:
 	@JOBS=$(JOBS) BUILD=$(BUILD) ASAN_BUILD=$(ASAN_BUILD) FUZZ_BUILD=$(FUZZ_BUILD) scripts/test-all
 
-# The Debian package build/velmora_<version>_<arch>.deb (CPack), then its
-# checks: lintian, desktop-file-validate, appstreamcli, an install into a
-# fresh root and the programs run from there (tests/package/check-package).
-package: build
+# Builds the Debian package build/velmora_<version>_<arch>.deb (CPack) and
+# says its name; nothing is installed. Its checks (lintian,
+# desktop-file-validate, appstreamcli, an install into a fresh root and the
+# programs run from there: tests/package/check-package) are the package stage
+# of `make test`.
+package: bootstrap build
 	cmake --build $(BUILD) --target package
 	@echo "package: $$(ls $(BUILD)/velmora_*.deb)"
 
@@ -49,7 +57,7 @@ test-windows: bootstrap
 	@JOBS=$(JOBS) BUILD=$(BUILD) scripts/test-windows build-windows
 
 # The inner loop: normal build only, slow sweeps skipped.
-test-quick: build
+test-quick: bootstrap build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE slow
 
 $(BENCH_BUILD)/CMakeCache.txt:
@@ -90,7 +98,7 @@ fuzz: build-fuzz
 fuzz-short: build-fuzz
 	scripts/fuzz $(FUZZ_BUILD) 5
 
-lint: build
+lint: bootstrap build
 	scripts/lint $(BUILD)
 
 # Pictures of the windows, taken under Xvfb, into docs/screenshots/.
