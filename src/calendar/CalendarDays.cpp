@@ -102,6 +102,10 @@ CalendarSpan ComputeCalendarSpan(const CalendarDate& first, int count, const Obs
         if (const std::optional<HinduDay> day = hinduDays.Day(date.year, date.month, date.day)) {
             observanceDays.push_back(ObservanceDayOf(*day));
             haveContext = true;
+            // Its events after midnight are on the first date.
+            if (day->sankranti) span.sankrantis.push_back({SignName(day->sankranti->sign), day->sankranti->jdUt});
+            for (const MoonPhaseMoment& phase : MoonPhasesOn(observanceDays.back())) span.phases.push_back(phase);
+            span.dayBefore = *day;
             break;
         }
         if (!hinduDays.Skipped(date.year, date.month, date.day)) break;
@@ -231,6 +235,12 @@ MonthGrid BuildMonthGrid(int year, int month, const Observer& place, const DayZo
     if (length == 0) return {};
     const CalendarSpan span = ComputeCalendarSpan({year, month, 1}, length, place, zone);
     return MonthGridOf(year, month, span, zone);
+}
+
+std::optional<CalendarDate> LocalDateOf(double jdUt, const DayZone& zone) {
+    const std::optional<UtcTime> local = UtcFromJulianDay(jdUt + zone.OffsetHours(jdUt) / 24);
+    if (!local) return std::nullopt;
+    return CalendarDate{local->year, local->month, local->day};
 }
 
 std::string ClockTextOnDate(double jdUt, const DayZone& zone, const CalendarDate& date) {

@@ -31,8 +31,13 @@ struct CalendarSpan {
     std::vector<HinduDay> days;                // the dates asked for, in order (a date whose day fails is left out)
     std::vector<DateTrouble> troubles;         // the dates left out, in order, each with its reason
     std::vector<ObservanceEntry> observances;  // in date order; kept == false for a second sunrise
-    std::vector<SankrantiEvent> sankrantis;    // the sidereal Sun entering a sign during one of the days
-    std::vector<MoonPhaseMoment> phases;       // new and full moons during the days
+    // Events from the sunrise of the day before the first date (its night
+    // belongs to the first date) to the last day's end, in time order. A
+    // consumer keeps those whose moment's local date it shows: an event
+    // between midnight and sunrise is on the civil date after its Hindu day.
+    std::vector<SankrantiEvent> sankrantis;    // the sidereal Sun entering a sign
+    std::vector<MoonPhaseMoment> phases;       // new and full moons
+    std::optional<HinduDay> dayBefore;         // the day before the first date (for its eclipses)
     std::vector<FestivalDay> festivals;        // the festivals dated in the days asked for, in date order
 };
 
@@ -58,6 +63,11 @@ OffsetAt OffsetOf(const DayZone& zone);
 // "01:31" when it falls on that date, "17 May 01:31" when on another (an
 // event after midnight belongs to the Hindu day of the date before).
 std::string ClockTextOnDate(double jdUt, const DayZone& zone, const CalendarDate& date);
+
+// The date of a moment (UT Julian day) on the zone's clock: the civil date an
+// event belongs to. Nothing for a moment no calendar can show.
+std::optional<CalendarDate> LocalDateOf(double jdUt, const DayZone& zone);
+
 
 // "Adhika Jyeshtha", "Vaishakha".
 std::string MasaText(const LunarMonth& masa);

@@ -83,25 +83,31 @@ Json ObservanceJson(const ObservanceEntry& entry, const DayZone& zone, const Cal
     return j;
 }
 
-// The eclipses of the span's days whose local date lies in the year (and the
-// month, unless 0).
+// Whether a moment's local date lies in the year (and the month, unless 0).
+bool InPeriod(double jdUt, const DayZone& zone, int year, int month) {
+    const std::optional<CalendarDate> date = LocalDateOf(jdUt, zone);
+    return date && date->year == year && (month == 0 || date->month == month);
+}
+
+// The eclipses of the span's days (and the night before its first date) whose
+// local date lies in the year (and the month, unless 0).
 std::vector<Eclipse> EclipsesIn(const CalendarSpan& span, const DayZone& zone, int year, int month) {
     std::vector<Eclipse> found;
-    for (const HinduDay& day : span.days) {
+    const auto take = [&](const HinduDay& day) {
         for (const Eclipse& e : day.eclipses) {
-            const std::optional<UtcTime> local = UtcFromJulianDay(e.localGreatestJdUt + zone.OffsetHours(e.localGreatestJdUt) / 24);
-            if (local && local->year == year && (month == 0 || local->month == month)) found.push_back(e);
+            if (InPeriod(e.localGreatestJdUt, zone, year, month)) found.push_back(e);
         }
-    }
+    };
+    if (span.dayBefore) take(*span.dayBefore);
+    for (const HinduDay& day : span.days) take(day);
     return found;
 }
 
 Json EventsJson(const CalendarSpan& span, const DayZone& zone, int year, int month, Json& sankrantis,
                 Json& phases, Language language) {
-    const auto inRange = [&](double jdUt) {
-        const std::optional<UtcTime> local = UtcFromJulianDay(jdUt + zone.OffsetHours(jdUt) / 24);
-        return local && local->year == year && (month == 0 || local->month == month);
-    };
+    // Every event belongs to the period of its own local date, so that the
+    // months of a year together hold the year's events, each once.
+    const auto inRange = [&](double jdUt) { return InPeriod(jdUt, zone, year, month); };
     Json observances = Json::array();
     for (const ObservanceEntry& entry : span.observances) {
         if (entry.date.year == year && (month == 0 || entry.date.month == month)) {
@@ -110,7 +116,7 @@ Json EventsJson(const CalendarSpan& span, const DayZone& zone, int year, int mon
     }
     sankrantis = Json::array();
     for (const SankrantiEvent& sankranti : span.sankrantis) {
-        if (month != 0 && !inRange(sankranti.moment)) continue;
+        if (!inRange(sankranti.moment)) continue;
         sankrantis.push_back(Json{{"sign", sankranti.sign},
                                   {"title", LocalizedCalendarText(sankranti.sign + " Sankranti", language)},
                                   {"moment", Moment(sankranti.moment, zone)},
@@ -118,7 +124,7 @@ Json EventsJson(const CalendarSpan& span, const DayZone& zone, int year, int mon
     }
     phases = Json::array();
     for (const MoonPhaseMoment& phase : span.phases) {
-        if (month != 0 && !inRange(phase.moment)) continue;
+        if (!inRange(phase.moment)) continue;
         const bool full = phase.phase == MoonPhase::Full;
         phases.push_back(Json{{"phase", full ? "full" : "new"},
                               {"title", LocalizedCalendarText(full ? "Full moon" : "New moon", language)},
@@ -226,15 +232,19 @@ std::string MonthText(int year, int month, const CalendarSpan& span, const DayZo
         const auto add = [&notes](const std::string& text) { notes += (notes.empty() ? "" : "; ") + text; };
         for (const std::string& festival : cell->festivals) add(std::string(LocalName(NameTable::Festival, festival, language)));
         for (const std::string& observance : cell->observances) add(observance);
-        // An event between midnight and sunrise belongs to this Hindu day but
-        // falls on the next date: it is given with that date.
-        for (const MoonPhaseMoment& phase : MoonPhasesOn(ObservanceDayOf(day))) {
+        // Each event on the line of its own date: one between midnight and
+        // sunrise belongs to the Hindu day before but is on this date.
+        const auto onDate = [&](double jdUt) { return LocalDateOf(jdUt, zone) == date; };
+        for (const MoonPhaseMoment& phase : span.phases) {
+            if (!onDate(phase.moment)) continue;
             add(word(phase.phase == MoonPhase::Full ? "full moon" : "new moon") + " " +
                 ClockTextOnDate(phase.moment, zone, date));
         }
-        if (day.sankranti) add(cell->sankranti + " " + ClockTextOnDate(day.sankranti->jdUt, zone, date));
-        for (const Eclipse& e : day.eclipses) {
-            add(EclipseBoxText(e) + " " + ClockTextOnDate(e.localGreatestJdUt, zone, date));
+        for (const SankrantiEvent& s : span.sankrantis) {
+            if (onDate(s.moment)) add(LocalizedCalendarText(s.sign + " Sankranti", language) + " " + ClockTextOnDate(s.moment, zone, date));
+        }
+        for (const Eclipse& e : EclipsesIn(span, zone, year, month)) {
+            if (onDate(e.localGreatestJdUt)) add(EclipseBoxText(e) + " " + ClockTextOnDate(e.localGreatestJdUt, zone, date));
         }
         out += Padded(DateText(date), 12) + Padded(LocalizedWeekdayShort(WeekdayOf(date), language), 5) +
                Padded(Clock(day.sunrise, zone), 7) + Padded(Clock(day.sunset, zone), 7) +
@@ -301,7 +311,15 @@ CalendarFeed YearFeed(int year, const CalendarSpan& span, const DayZone& zone, c
     for (const ObservanceEntry& entry : span.observances) {
         if (entry.date.year == year) observances.push_back(entry);
     }
-    feed.events = ObservanceEvents(observances, span.sankrantis, span.phases, key, OffsetOf(zone));
+    std::vector<SankrantiEvent> sankrantis;
+    for (const SankrantiEvent& s : span.sankrantis) {
+        if (InPeriod(s.moment, zone, year, 0)) sankrantis.push_back(s);
+    }
+    std::vector<MoonPhaseMoment> phases;
+    for (const MoonPhaseMoment& p : span.phases) {
+        if (InPeriod(p.moment, zone, year, 0)) phases.push_back(p);
+    }
+    feed.events = ObservanceEvents(observances, sankrantis, phases, key, OffsetOf(zone));
     for (const Eclipse& e : EclipsesIn(span, zone, year, 0)) feed.events.push_back(EclipseEvent(e, zone, key));
     for (const FestivalDay& f : span.festivals) {
         if (f.date.year != year) continue;

@@ -139,6 +139,46 @@ TEST(CalendarReportTool, ReadableMonthAndYearJsonWithTypedCoordinates) {
     EXPECT_FALSE(j["eclipses"][2]["visible"].get<bool>()) << "the Sun has set in India";
 }
 
+// An event between midnight and sunrise on the 1st belongs to that month,
+// not the one before, though its Hindu day began on the last of the month:
+// the new moon of 30 April 2022, 20:28 UT (USNO's table of phases; swetest
+// puts the conjunction at 20:28:06 UT), 1 May 01:58 at New Delhi.
+TEST(CalendarReportTool, NewMoonBeforeSunriseOnTheFirstIsInItsOwnMonth) {
+    const std::string delhi = " --lat 28:36N --lon 77:13E --zone 5:30";
+    const ToolRun april = RunReportTool("--month 2022-04" + delhi + " --json");
+    const ToolRun may = RunReportTool("--month 2022-05" + delhi + " --json");
+    ASSERT_EQ(april.status, 0) << april.err;
+    ASSERT_EQ(may.status, 0) << may.err;
+    const auto newMoons = [](const Json& month) {
+        std::vector<std::string> found;
+        for (const Json& p : month["moon_phases"]) {
+            if (p["phase"] == "new") found.push_back(p["utc"].get<std::string>());
+        }
+        return found;
+    };
+    const std::vector<std::string> inMay = newMoons(Json::parse(may.out));
+    const std::vector<std::string> inApril = newMoons(Json::parse(april.out));
+    ASSERT_EQ(inMay.size(), 2u) << may.out;  // 1 May and 30 May
+    ASSERT_EQ(inApril.size(), 1u) << april.out;  // 1 April only
+    int minute = 0, second = 0;
+    ASSERT_EQ(std::sscanf(inMay[0].c_str(), "2022-04-30T20:%d:%dZ", &minute, &second), 2) << inMay[0];
+    EXPECT_NEAR(minute + second / 60.0, 28, 2) << inMay[0];
+    EXPECT_EQ(inApril[0].substr(0, 10), "2022-04-01");
+    EXPECT_EQ(Json::parse(may.out)["moon_phases"][0]["moment"].get<std::string>().substr(0, 13), "2022-05-01T01");
+
+    // The readable months: on the line of 1 May, on no line of April.
+    const auto lineOf = [](const std::string& text, const std::string& date) {
+        const std::size_t at = text.find("\n" + date);
+        return at == std::string::npos ? std::string() : text.substr(at + 1, text.find('\n', at + 1) - at - 1);
+    };
+    const ToolRun readableMay = RunReportTool("--month 2022-05" + delhi);
+    const ToolRun readableApril = RunReportTool("--month 2022-04" + delhi);
+    ASSERT_EQ(readableMay.status, 0) << readableMay.err;
+    EXPECT_NE(lineOf(readableMay.out, "2022-05-01").find("new moon 01:5"), std::string::npos) << readableMay.out;
+    EXPECT_EQ(lineOf(readableApril.out, "2022-04-30").find("new moon"), std::string::npos) << readableApril.out;
+    EXPECT_EQ(readableApril.out.find("1 May"), std::string::npos) << readableApril.out;
+}
+
 TEST(CalendarReportTool, RefusesWhatTheModesDoNotTake) {
     const std::pair<const char*, const char*> wrong[] = {
         {"--month 2026-13 --place Pune", "--month \"2026-13\": expected YYYY-MM"},
