@@ -18,6 +18,7 @@
 
 #include "input/CalculationDriver.h"
 #include "report/JsonText.h"
+#include "report/PlainJsonLine.h"
 #include "shared/VectorState.h"
 
 namespace velmora {
@@ -190,8 +191,19 @@ private:
     std::optional<std::string> error_;
 };
 
+// One value as ApplyKey reads it: a view of a LineValue or of a plain line's member.
+struct ValueView {
+    LineValue::Kind kind;
+    std::string_view text;
+    double number;
+};
+
+std::string WrongType(std::string_view key, std::string_view wanted, const ValueView& v) {
+    return WrongType(key, wanted, LineValue{v.kind, {}, 0});
+}
+
 // Applies one key of the line to the form; returns what is wrong, if anything.
-std::optional<std::string> ApplyKey(InputForm& form, const std::string& key, const LineValue& value) {
+std::optional<std::string> ApplyKey(InputForm& form, std::string_view key, const ValueView& value) {
     for (const auto& box : kTextBoxes) {
         if (box.name != key) continue;
         if (value.kind != LineValue::Kind::String) return WrongType(key, "a string", value);
@@ -201,9 +213,9 @@ std::optional<std::string> ApplyKey(InputForm& form, const std::string& key, con
     for (const auto& list : kLists) {
         if (list.name != key) continue;
         if (value.kind != LineValue::Kind::String) return WrongType(key, "a string (the text of a list entry)", value);
-        const std::string& text = value.text;
+        const std::string_view text = value.text;
         const int position = ListFind(list.list, text);
-        if (position < 0) return key + " holds no entry " + Quoted(text);
+        if (position < 0) return std::string(key) + " holds no entry " + Quoted(text);
         form.*(list.position) = position;
         return std::nullopt;
     }
@@ -212,13 +224,13 @@ std::optional<std::string> ApplyKey(InputForm& form, const std::string& key, con
         const std::string wanted =
             Quoted(pair.button0) + " or " + Quoted(pair.button1);
         if (value.kind != LineValue::Kind::String) return WrongType(key, wanted, value);
-        const std::string& text = value.text;
+        const std::string_view text = value.text;
         if (text == pair.button0) {
             form.*(pair.chosen) = 0;
         } else if (text == pair.button1) {
             form.*(pair.chosen) = 1;
         } else {
-            std::string what = key;
+            std::string what(key);
             what += " must be ";
             what += wanted;
             what += ", not ";
@@ -235,6 +247,28 @@ std::optional<std::string> ApplyKey(InputForm& form, const std::string& key, con
         return std::nullopt;
     }
     return "unknown key " + Quoted(key);
+}
+
+// The form of a line of the plain shape (report/PlainJsonLine.h), exactly as
+// the general reader makes it: keys applied in key order, the last of a
+// repeated key kept.
+std::variant<InputForm, std::string> FormFromPlainLine(PlainJsonLine& line) {
+    auto* members = line.members.data();
+    // Insertion sort, stable: a handful of members, nothing allocated.
+    for (std::size_t i = 1; i < line.count; ++i) {
+        const PlainMember m = members[i];
+        std::size_t j = i;
+        for (; j > 0 && m.key < members[j - 1].key; --j) members[j] = members[j - 1];
+        members[j] = m;
+    }
+    InputForm form;
+    for (std::size_t i = 0; i < line.count; ++i) {
+        if (i + 1 < line.count && members[i + 1].key == members[i].key) continue;  // a later one wins
+        const PlainMember& m = members[i];
+        const ValueView value{m.isString ? LineValue::Kind::String : LineValue::Kind::Number, m.text, m.number};
+        if (auto wrong = ApplyKey(form, m.key, value)) return *wrong;
+    }
+    return form;
 }
 
 }  // namespace
@@ -302,6 +336,9 @@ std::optional<std::string> WithLoneSurrogatesReplaced(std::string_view line) {
 }  // namespace
 
 std::variant<InputForm, std::string> FormFromJsonLine(std::string_view line) {
+    // Nearly every line is a flat object of plain strings: read in one pass.
+    PlainJsonLine plain;
+    if (ReadPlainJsonLine(line, plain)) return FormFromPlainLine(plain);
     const auto repaired = WithLoneSurrogatesReplaced(line);
     if (repaired) line = *repaired;
     LineReader reader;
@@ -310,7 +347,7 @@ std::variant<InputForm, std::string> FormFromJsonLine(std::string_view line) {
     if (!reader.IsObject()) return std::string("a line must be a JSON object");
     InputForm form;
     for (const auto& [key, value] : reader.Keys()) {
-        if (auto wrong = ApplyKey(form, key, value)) return *wrong;
+        if (auto wrong = ApplyKey(form, key, ValueView{value.kind, value.text, value.number})) return *wrong;
     }
     return form;
 }

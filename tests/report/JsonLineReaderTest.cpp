@@ -98,3 +98,51 @@ TEST(JsonLineReader, DeepNestingNearTheLineLimitNeitherRecursesNorCrashes) {
     const std::string open = R"({"txtName":)" + std::string(kMaxLineBytes - 20, '[');
     EXPECT_EQ(Error(open), "bad JSON at offset " + std::to_string(open.size()) + ": unterminated array");
 }
+
+// Everyday lines (flat objects of plain strings and small integers) are read
+// in one pass; these sit at the edges of that shape, each with the answer a
+// JSON reader gives.
+TEST(JsonLineReader, PlainLinesAtTheEdgesOfTheirShape) {
+    struct Case {
+        std::string line;
+        std::string error;  // "(a form)" for a form
+    };
+    const Case cases[] = {
+        {"{}", "(a form)"},
+        {" \t{ \"txtName\" :\t\"A\" , \"chkDST\" : 1 }\t ", "(a form)"},
+        {R"({"chkDST":2})", "(a form)"},
+        {R"({"chkDST":3})", "chkDST must be 0, 1 or 2"},
+        {R"({"chkDST":-1})", "chkDST must be 0, 1 or 2"},
+        {R"({"chkDST":100000000000000})", "chkDST must be 0, 1 or 2"},   // 15 digits
+        {R"({"chkDST":1000000000000000})", "chkDST must be 0, 1 or 2"},  // 16: the general reader
+        {R"({"chkDST":00})", "bad JSON at offset 11: missing value separator"},
+        {R"({"chkDST":1 2})", "bad JSON at offset 12: missing value separator"},
+        {R"({"chkDST":"1"})", "chkDST must be 0, 1 or 2, not a string"},
+        {R"({"chkDST":true})", "chkDST must be 0, 1 or 2, not a Boolean"},
+        {R"({"txtName":1})", "txtName must be a string, not a number"},
+        {R"({"txtName":null})", "txtName must be a string, not null"},
+        {R"({"optLat":"north"})", "optLat must be \"North\" or \"South\", not \"north\""},
+        {R"({"cboYear":"1900"})", "cboYear holds no entry \"1900\""},
+        {R"({"cboHH":"7","cboHH":"24"})", "cboHH holds no entry \"24\""},
+        {R"({"cboHH":"24","cboHH":"7"})", "(a form)"},
+        {R"({"txtLatD":"1","txtLatD":2})", "txtLatD must be a string, not a number"},
+        {R"({"zz":"1","aa":"2"})", "unknown key \"aa\""},
+        {R"({"":"1"})", "unknown key \"\""},
+        {"{\"txtName\":\"A\x7F\"}", "(a form)"},
+        {"{\"txtName\":\"A\tB\"}", "bad JSON at offset 13: invalid string or escape sequence"},
+        {R"({"txtName":"A"  ,})", "bad JSON at offset 17: object is missing after a comma"},
+        {R"({"txtName":"A"}  {})", "bad JSON at offset 17: garbage at the end of the document"},
+        {R"({"txtName" "A"})", "bad JSON at offset 13: missing name separator"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Error(c.line), c.error) << c.line;
+    EXPECT_EQ(Form(" \t{ \"txtName\" :\t\"A\" , \"chkDST\" : 1 }\t ").chkDST, 1);
+    EXPECT_EQ(Form(R"({"cboHH":"24","cboHH":"7"})").cboHH, 7);
+    EXPECT_EQ(Form("{\"txtName\":\"A\x7F\"}").txtName, "A\x7F");
+    // More members than the one-pass reader holds: the general reader, the
+    // same answer.
+    std::string many = "{";
+    for (int i = 0; i < 40; ++i) many += "\"txtName\":\"N" + std::to_string(i) + "\",";
+    many += "\"chkDST\":2}";
+    EXPECT_EQ(Form(many).txtName, "N39");
+    EXPECT_EQ(Form(many).chkDST, 2);
+}
