@@ -266,38 +266,71 @@ std::optional<double> SiderealMoonSpans::Boundary(int pada) {
         return delta;
     };
     // From the Moon evaluated nearest to the boundary so far: the query
-    // moment, or where an earlier search ended (an edge of the pada lies
+    // moment, or one an earlier search evaluated (an edge of the pada lies
     // between the moment and the mansion's or the sign's edge).
-    std::size_t nearest = 0;
+    std::size_t at = 0;
     for (std::size_t i = 1; i < static_cast<std::size_t>(knownCount_); ++i) {
-        if (std::fabs(towards(known_[i].moon)) < std::fabs(towards(known_[nearest].moon))) nearest = i;
+        if (std::fabs(towards(known_[i].moon)) < std::fabs(towards(known_[at].moon))) at = i;
     }
     std::optional<double> result;
-    double jde = known_[nearest].jde;
-    MoonPosition moon = known_[nearest].moon;
     for (int evaluation = 1;; ++evaluation) {
-        const double delta = towards(moon);
+        Known& from = known_[at];
+        const double delta = towards(from.moon);
         if (!std::isfinite(delta)) break;
         // The motion of a known Moon is summed once, when a search first
         // steps from it.
-        if (std::isnan(moon.dailyMotion)) moon.dailyMotion = MoonDailyMotion(moon.arguments);
-        const double step = delta / moon.dailyMotion;
+        if (std::isnan(from.moon.dailyMotion)) from.moon.dailyMotion = MoonDailyMotion(from.moon.arguments);
+        double step = delta / from.moon.dailyMotion;
         if (!std::isfinite(step) || evaluation == kMaxEvaluations) break;
         if (std::fabs(delta) <= kMoonLastStep) {
-            result = jde + step;  // no evaluation there: it would only confirm
+            result = from.jde + step;  // no evaluation there: it would only confirm
             break;
         }
-        jde = jde + step;
-        moon = MoonLongitude(jde, NutationInLongitude(jde), MoonMotion::Deferred);
+        // A long step (an edge of the mansion or the sign a day or two away)
+        // allows for the change of the motion on the way, as far as two known
+        // motions tell it, so that it lands within the last step's reach.
+        if (const std::optional<double> rate = MotionChangeNear(at)) {
+            const double root = from.moon.dailyMotion * from.moon.dailyMotion + 2 * *rate * delta;
+            const double curved = 2 * delta / (from.moon.dailyMotion + std::sqrt(root));
+            if (root > 0 && std::isfinite(curved)) step = curved;
+        }
+        const double jde = from.jde + step;
+        MoonPosition moon = MoonLongitude(jde, NutationInLongitude(jde), MoonMotion::Deferred);
         moon.dailyMotion = std::numeric_limits<double>::quiet_NaN();  // not summed yet
         ++evaluations_;
-    }
-    // Where this search stopped is a starting point for the next.
-    if (std::isfinite(jde) && knownCount_ < static_cast<int>(known_.size())) {
-        known_[static_cast<std::size_t>(knownCount_++)] = {jde, moon};
+        if (!std::isfinite(jde)) break;
+        at = Remember(jde, moon);
     }
     if (foundCount_ < static_cast<int>(found_.size())) found_[static_cast<std::size_t>(foundCount_++)] = {pada, result};
     return result;
+}
+
+std::size_t SiderealMoonSpans::Remember(double jde, const MoonPosition& moon) {
+    // Every Moon evaluated is a starting point for later searches; when the
+    // list is full (only a search that does not converge gets there) the last
+    // place is reused.
+    if (knownCount_ < static_cast<int>(known_.size())) ++knownCount_;
+    const auto i = static_cast<std::size_t>(knownCount_ - 1);
+    known_[i] = {jde, moon};
+    return i;
+}
+
+std::optional<double> SiderealMoonSpans::MotionChangeNear(std::size_t at) const {
+    // The Moon's motion changes by less than about 0.6 degrees a day per day;
+    // from two motions at least an hour apart, the nearer the better.
+    const Known& here = known_[at];
+    std::optional<double> rate;
+    double nearest = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i < static_cast<std::size_t>(knownCount_); ++i) {
+        const Known& other = known_[i];
+        const double apart = std::fabs(other.jde - here.jde);
+        if (i == at || std::isnan(other.moon.dailyMotion) || apart < 1.0 / 24 || apart >= nearest) continue;
+        const double change = (here.moon.dailyMotion - other.moon.dailyMotion) / (here.jde - other.jde);
+        if (!std::isfinite(change) || std::fabs(change) > 2) continue;
+        rate = change;
+        nearest = apart;
+    }
+    return rate;
 }
 
 std::optional<PeriodMoments> SiderealMoonSpans::Moments(int n, int padas) {

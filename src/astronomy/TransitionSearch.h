@@ -105,16 +105,21 @@ public:
 
 private:
     std::optional<double> Boundary(int pada);
+    // Keeps an evaluated Moon as a starting point; returns its place.
+    std::size_t Remember(double jde, const MoonPosition& moon);
+    // The change of the Moon's motion (degrees a day per day) near known Moon
+    // `at`, from its motion and another known one; nothing without two.
+    std::optional<double> MotionChangeNear(std::size_t at) const;
 
     double negAyanamsa_;
     double longitude_;
     // Moons evaluated so far, the query moment's first: where the next search
-    // may start (dailyMotion NaN until summed).
+    // may start (dailyMotion NaN until summed). Three spans need about five.
     struct Known {
         double jde;
         MoonPosition moon;
     };
-    std::array<Known, 7> known_{};
+    std::array<Known, 16> known_{};
     int knownCount_ = 0;
     struct Found {
         int pada;  // 0..107
