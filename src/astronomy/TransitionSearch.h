@@ -78,11 +78,13 @@ std::optional<PeriodMoments> YogaPeriodMoments(const SunMoon& at, double yogaSum
 // (n + 1)·padas (a mansion is 4 padas, a sign 9). Each boundary is searched
 // by Newton steps on the Moon alone (no Sun), bounded as the other searches
 // are, from the Moon evaluated nearest to it so far (the query moment's, or
-// where an earlier search stopped); the last step, within 0.05 degrees, is
-// taken without evaluating where it lands, so an edge is found to a fraction
-// of a second. A boundary two spans share (a mansion starts where its first
-// pada starts, every sign edge is a pada edge) is found once. About six
-// evaluations of the Moon for the three spans; nothing is allocated.
+// any an earlier search evaluated); a step of more than 0.05 degrees allows
+// for the change of the motion that two known Moons show, and the last step,
+// within 0.05 degrees, is taken without evaluating where it lands, so an edge
+// is found to a fraction of a second. A boundary two spans share (a mansion
+// starts where its first pada starts, every sign edge is a pada edge) is
+// found once. About five evaluations of the Moon for the three spans, one for
+// most edges; nothing is allocated.
 inline constexpr int PadasPerMansion = 4;
 inline constexpr int PadasPerSign = 9;
 inline constexpr int PadasPerTurn = 108;
