@@ -86,8 +86,11 @@ $(FUZZ_BUILD)/CMakeCache.txt:
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_GUI=OFF \
 	  -DVELMORA_TESTS=OFF -DVELMORA_FUZZ=ON -DVELMORA_SANITIZE=$(FUZZ_SANITIZE)
 
+# The fuzz targets only (without the sanitizers, a program of the fuzz build
+# would lack the coverage hooks' runtime).
+FUZZ_TARGETS_ALL := $(basename $(notdir $(wildcard fuzz/fuzz_*.cpp)))
 build-fuzz: bootstrap $(FUZZ_BUILD)/CMakeCache.txt
-	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS_ALL)
 
 # Each fuzzer for FUZZ_SECONDS (or FUZZ_RUNS runs) on a scratch copy of its
 # seed corpus, one after another.
