@@ -21,6 +21,12 @@ namespace {
 
 using Json = nlohmann::json;
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int kYearStep = 5;  // sanitized builds are slower: every 5th year, each with all its months
+#else
+constexpr int kYearStep = 1;
+#endif
+
 const Observer kNewDelhi{28.6139, 77.2090, 216};
 
 // One event as a comparable line: its kind, what it is and its moment.
@@ -54,7 +60,7 @@ TEST_P(MonthEventsSweep, MonthsTogetherHoldTheYearsEventsEachOnce) {
     std::optional<double> lastPhaseJd;
     std::string lastPhase;
     int problems = 0;
-    for (int year = firstYear; year < firstYear + 10; ++year) {
+    for (int year = firstYear; year < firstYear + 10; year += kYearStep) {
         const int days = DaysInMonth(year, 2) == 29 ? 366 : 365;
         const Json whole = Json::parse(YearJson(year, ComputeCalendarSpan({year, 1, 1}, days, kNewDelhi, zone), zone, "New Delhi"));
         std::vector<std::string> months;
@@ -93,6 +99,7 @@ TEST_P(MonthEventsSweep, MonthsTogetherHoldTheYearsEventsEachOnce) {
             lastPhaseJd = jd;
             lastPhase = phase;
         }
+        if (kYearStep != 1) lastPhaseJd.reset();  // the next year checked does not follow this one
     }
     EXPECT_EQ(problems, 0);
 }
