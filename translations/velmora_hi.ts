@@ -444,10 +444,6 @@
         <translation>रिपोर्ट छापें</translation>
     </message>
     <message>
-        <source>Tithi and nakshatra at sunrise · ○ full moon, ● new moon · ↑ sunrise, ↓ sunset · %1</source>
-        <translation>सूर्योदय पर तिथि और नक्षत्र · ○ पूर्णिमा, ● अमावस्या · ↑ सूर्योदय, ↓ सूर्यास्त · %1</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>बंद करें (&amp;Q)</translation>
     </message>
@@ -498,6 +494,46 @@
     <message>
         <source>T tarabalam, C chandrabalam (✓ good, ✗ bad)</source>
         <translation>T ताराबल, C चन्द्रबल (✓ शुभ, ✗ अशुभ)</translation>
+    </message>
+    <message>
+        <source>&amp;Style:</source>
+        <translation>शैली (&amp;S):</translation>
+    </message>
+    <message>
+        <source>North Indian</source>
+        <translation>उत्तर भारतीय</translation>
+    </message>
+    <message>
+        <source>South Indian</source>
+        <translation>दक्षिण भारतीय</translation>
+    </message>
+    <message>
+        <source>&amp;Rahu:</source>
+        <translation>राहु (&amp;R):</translation>
+    </message>
+    <message>
+        <source>Mean node</source>
+        <translation>मध्यम पात</translation>
+    </message>
+    <message>
+        <source>True node</source>
+        <translation>स्पष्ट पात</translation>
+    </message>
+    <message>
+        <source>Dasha balance at birth:</source>
+        <translation>जन्म के समय शेष दशा:</translation>
+    </message>
+    <message>
+        <source>Dasha now:</source>
+        <translation>वर्तमान दशा:</translation>
+    </message>
+    <message>
+        <source>Next:</source>
+        <translation>अगली दशा:</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>कुंडली</translation>
     </message>
 </context>
 </TS>

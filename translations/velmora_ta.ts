@@ -444,10 +444,6 @@
         <translation>அறிக்கையை அச்சிடு</translation>
     </message>
     <message>
-        <source>Tithi and nakshatra at sunrise · ○ full moon, ● new moon · ↑ sunrise, ↓ sunset · %1</source>
-        <translation>சூரிய உதயத்தில் திதியும் நட்சத்திரமும் · ○ பௌர்ணமி, ● அமாவாசை · ↑ சூரிய உதயம், ↓ அஸ்தமனம் · %1</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>மூடு (&amp;Q)</translation>
     </message>
@@ -498,6 +494,46 @@
     <message>
         <source>T tarabalam, C chandrabalam (✓ good, ✗ bad)</source>
         <translation>T தாரா பலம், C சந்திர பலம் (✓ நல்லது, ✗ தீயது)</translation>
+    </message>
+    <message>
+        <source>&amp;Style:</source>
+        <translation>பாணி (&amp;S):</translation>
+    </message>
+    <message>
+        <source>North Indian</source>
+        <translation>வட இந்திய</translation>
+    </message>
+    <message>
+        <source>South Indian</source>
+        <translation>தென் இந்திய</translation>
+    </message>
+    <message>
+        <source>&amp;Rahu:</source>
+        <translation>ராகு (&amp;R):</translation>
+    </message>
+    <message>
+        <source>Mean node</source>
+        <translation>சராசரி கணு</translation>
+    </message>
+    <message>
+        <source>True node</source>
+        <translation>ஸ்புட கணு</translation>
+    </message>
+    <message>
+        <source>Dasha balance at birth:</source>
+        <translation>பிறப்பின்போது மீதமுள்ள தசை:</translation>
+    </message>
+    <message>
+        <source>Dasha now:</source>
+        <translation>நடப்பு தசை:</translation>
+    </message>
+    <message>
+        <source>Next:</source>
+        <translation>அடுத்த தசை:</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>ஜாதகம்</translation>
     </message>
 </context>
 </TS>

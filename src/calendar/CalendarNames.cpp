@@ -5,10 +5,12 @@
 namespace velmora {
 
 std::string LocalizedCalendarText(const std::string& text, Language language) {
-    // Observances before tithis ("Shukla Ekadashi" is one name), lunar months
-    // before mansions (the grid's months, never a mansion, say "Shravana").
+    // Festivals before observances ("Papmochani Ekadashi" is one name),
+    // observances before tithis ("Shukla Ekadashi" is one name), lunar months
+    // before mansions (the grid's months, never a mansion, say "Shravana");
+    // the eclipses' words.
     return LocalizedText(text, language,
-                         {NameTable::Observance, NameTable::Tithi, NameTable::Paksha, NameTable::LunarMonth,
+                         {NameTable::Festival, NameTable::Events, NameTable::Observance, NameTable::Tithi, NameTable::Paksha, NameTable::LunarMonth,
                           NameTable::Sign, NameTable::Nakshatra, NameTable::Words});
 }
 
@@ -21,6 +23,10 @@ MonthGrid LocalizedGrid(MonthGrid grid, Language language) {
             cell.nakshatra = std::string(LocalName(NameTable::Nakshatra, cell.nakshatra, language));
             for (std::string& observance : cell.observances) observance = LocalizedCalendarText(observance, language);
             cell.sankranti = LocalizedCalendarText(cell.sankranti, language);
+            for (std::string& festival : cell.festivals) {
+                festival = std::string(LocalName(NameTable::Festival, festival, language));
+            }
+            for (std::string& eclipse : cell.eclipses) eclipse = LocalizedCalendarText(eclipse, language);
             cell.masa = LocalizedText(cell.masa, language, {NameTable::LunarMonth, NameTable::Words});
             // "Karthigai 21": each calendar's months by their own table.
             cell.solar[0] = LocalizedText(cell.solar[0], language, {NameTable::TamilSolarMonth});

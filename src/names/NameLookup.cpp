@@ -23,12 +23,12 @@ bool MatchesAt(std::string_view text, std::size_t at, std::string_view name) {
 }
 
 // The order in which the windows and the printed pages read a text of the
-// core: observances before tithis ("Shukla Ekadashi" is one name), mansions
+// core: festivals and eclipses before observances, observances before tithis ("Shukla Ekadashi" is one name), mansions
 // before months (a lone "Shravana" is the mansion), the weekday lords as
 // planets ("Sun"), the words last.
 constexpr std::initializer_list<NameTable> kReadingOrder = {
-    NameTable::Texts,      NameTable::Observance,  NameTable::Nakshatra,       NameTable::Tithi,
-    NameTable::Yoga,       NameTable::Karana,      NameTable::Paksha,          NameTable::LunarMonth,
+    NameTable::Texts,      NameTable::Festival,    NameTable::Events,          NameTable::Observance,
+    NameTable::Nakshatra,  NameTable::Tithi,       NameTable::Yoga,       NameTable::Karana,      NameTable::Paksha,          NameTable::LunarMonth,
     NameTable::SignDisplay, NameTable::Sign,       NameTable::Kalam,           NameTable::Planet,
     NameTable::TithiWords, NameTable::Weekday,     NameTable::CivilMonth,      NameTable::TamilSolarMonth,
     NameTable::Graha,      NameTable::Words,

@@ -673,6 +673,8 @@ std::span<const NameRow> NameRows(NameTable table) {
         case NameTable::Ritu: return kRitu;
         case NameTable::Ayana: return kAyana;
         case NameTable::Tara: return kTara;
+        case NameTable::Events: return EventRows();
+        case NameTable::Chart: return ChartNameRows();
     }
     return {};
 }

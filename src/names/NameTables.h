@@ -45,6 +45,8 @@ enum class NameTable {
     Ritu,                 // RituNames' order: 0 Vasanta .. 5 Shishira
     Ayana,                // AyanaNames' order: 0 Uttarayana, 1 Dakshinayana
     Tara,                 // TaraNames' order: 0 Janma .. 8 Parama Mitra
+    Events,               // the eclipses' and the festivals' words (EventTable.cpp)
+    Chart,                // the birth chart's words and sentences (ChartTable.cpp)
 };
 
 inline constexpr std::initializer_list<NameTable> AllNameTables = {
@@ -57,7 +59,8 @@ inline constexpr std::initializer_list<NameTable> AllNameTables = {
     NameTable::TithiWords,     NameTable::Words,               NameTable::Festival,
     NameTable::Texts,          NameTable::Paragraphs,
     NameTable::Choghadiya,     NameTable::Gowri,               NameTable::Samvatsara,
-    NameTable::Ritu,           NameTable::Ayana,               NameTable::Tara};
+    NameTable::Ritu,           NameTable::Ayana,               NameTable::Tara,
+    NameTable::Events,         NameTable::Chart};
 
 // One name in every language. `key` is a stable identifier (never shown,
 // never translated).
@@ -106,9 +109,12 @@ std::string LocalizedAny(std::string_view text, Language language);
 // unchanged (a paragraph is never translated word by word).
 std::string LocalizedWhole(std::string_view text, Language language);
 
-// The rows of the Texts table (TextTable.cpp) and of the Paragraphs table
-// (ParagraphTable.cpp).
+// The rows of the Texts table (TextTable.cpp), of the Paragraphs table
+// (ParagraphTable.cpp), of the Events table (EventTable.cpp) and of the Chart
+// table (ChartTable.cpp).
 std::span<const NameRow> WindowTextRows();
 std::span<const NameRow> ParagraphRows();
+std::span<const NameRow> EventRows();
+std::span<const NameRow> ChartNameRows();
 
 }  // namespace velmora

@@ -11,7 +11,7 @@ namespace velmora {
 
 namespace {
 
-constexpr std::array<NameRow, 98> kTexts = {{
+constexpr std::array<NameRow, 99> kTexts = {{
     // The report's and the results window's captions.
     {"cap-panchang", "Panchang", "पंचांग", "பஞ்சாங்கம்"},
     {"cap-your-details", "Your Details", "आपका विवरण", "உங்கள் விவரங்கள்"},
@@ -118,6 +118,9 @@ constexpr std::array<NameRow, 98> kTexts = {{
      "நிரல் ஏற்கெனவே இயங்குகிறது"},
     // The printed month's foot line and the other words of the month page.
     {"month-legend", "Tithi and nakshatra at sunrise", "सूर्योदय पर तिथि और नक्षत्र", "சூரிய உதயத்தில் திதியும் நட்சத்திரமும்"},
+    {"month-legend-line", "Tithi and nakshatra at sunrise · ○ full moon, ● new moon · ↑ sunrise, ↓ sunset · %1",
+     "सूर्योदय पर तिथि और नक्षत्र · ○ पूर्णिमा, ● अमावस्या · ↑ सूर्योदय, ↓ सूर्यास्त · %1",
+     "சூரிய உதயத்தில் திதியும் நட்சத்திரமும் · ○ பௌர்ணமி, ● அமாவாசை · ↑ சூரிய உதயம், ↓ அஸ்தமனம் · %1"},
     {"sunrise-lower", "sunrise", "सूर्योदय", "சூரிய உதயம்"},
     {"sunset-lower", "sunset", "सूर्यास्त", "சூரிய அஸ்தமனம்"},
     // The readable report of the report tool.

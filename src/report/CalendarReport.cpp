@@ -200,6 +200,10 @@ std::string MonthText(int year, int month, const CalendarSpan& span, const DayZo
     const auto word = [language](std::string_view english) {
         return std::string(LocalName(NameTable::Words, english, language));
     };
+    // "15 Mar 01:03" for a moment dated apart from its row: the month's short name too.
+    const auto clock = [&](double jdUt, const CalendarDate& date) {
+        return LocalizedText(ClockTextOnDate(jdUt, zone, date), language, {NameTable::Events});
+    };
     std::string out = LocalizedMonthTitle(year, month, language) + " – " + placeLabel + " (" + zone.Name() + ")\n";
     if (!grid.lunarMonths.empty()) out += word("Lunar months") + ": " + grid.lunarMonths + "\n";
     if (!grid.years.empty()) out += word("Years") + ": " + grid.years + "\n";
@@ -238,13 +242,15 @@ std::string MonthText(int year, int month, const CalendarSpan& span, const DayZo
         for (const MoonPhaseMoment& phase : span.phases) {
             if (!onDate(phase.moment)) continue;
             add(word(phase.phase == MoonPhase::Full ? "full moon" : "new moon") + " " +
-                ClockTextOnDate(phase.moment, zone, date));
+                clock(phase.moment, date));
         }
         for (const SankrantiEvent& s : span.sankrantis) {
-            if (onDate(s.moment)) add(LocalizedCalendarText(s.sign + " Sankranti", language) + " " + ClockTextOnDate(s.moment, zone, date));
+            if (onDate(s.moment)) add(LocalizedCalendarText(s.sign + " Sankranti", language) + " " + clock(s.moment, date));
         }
         for (const Eclipse& e : EclipsesIn(span, zone, year, month)) {
-            if (onDate(e.localGreatestJdUt)) add(EclipseBoxText(e) + " " + ClockTextOnDate(e.localGreatestJdUt, zone, date));
+            if (onDate(e.localGreatestJdUt)) {
+                add(LocalizedCalendarText(EclipseBoxText(e), language) + " " + clock(e.localGreatestJdUt, date));
+            }
         }
         out += Padded(DateText(date), 12) + Padded(LocalizedWeekdayShort(WeekdayOf(date), language), 5) +
                Padded(Clock(day.sunrise, zone), 7) + Padded(Clock(day.sunset, zone), 7) +
@@ -340,27 +346,45 @@ CalendarFeed YearFeed(int year, const CalendarSpan& span, const DayZone& zone, c
 
 std::string FestivalListJson(std::span<const FestivalDay> festivals) { return FestivalsOf(festivals).dump(); }
 
-std::string FestivalsJson(int year, std::span<const FestivalDay> festivals, const Observer& place,
-                          const DayZone& zone, const std::string& placeLabel) {
+std::string FestivalsJson(int year, std::span<const FestivalDay> festivals, const std::vector<Eclipse>& eclipses,
+                          const Observer& place, const DayZone& zone, const std::string& placeLabel,
+                          Language language) {
     Json j;
     j["year"] = year;
     j["place"] = placeLabel;
     j["latitude"] = std::round(place.latitude * 1e4) / 1e4;
     j["longitude"] = std::round(place.longitude * 1e4) / 1e4;
     j["zone"] = zone.Name();
-    j["festivals"] = FestivalsOf(festivals);
+    j["festivals"] = FestivalsOf(festivals, language);
+    j["eclipses"] = EclipsesJson(eclipses, zone);
     return j.dump() + "\n";
 }
 
-std::string FestivalsText(int year, std::span<const FestivalDay> festivals, const DayZone& zone,
-                          const std::string& placeLabel) {
-    static constexpr const char* weekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    std::string out = "Festivals " + std::to_string(year) + " – " + placeLabel + " (" + zone.Name() + ")\n\n";
-    out += Padded("Date", 12) + Padded("Day", 5) + Padded("Festival", 38) + "Rule\n";
+std::string FestivalsText(int year, std::span<const FestivalDay> festivals, const std::vector<Eclipse>& eclipses,
+                          const DayZone& zone, const std::string& placeLabel, Language language) {
+    const bool english = language == Language::English;
+    const auto word = [language](std::string_view english) {
+        return std::string(LocalName(NameTable::Words, english, language));
+    };
+    const auto heading = [language](std::string_view english) {
+        return std::string(LocalName(NameTable::Events, english, language));
+    };
+    std::string out = heading("Festivals");
+    out += ' ';
+    out += std::to_string(year) + " – " + placeLabel + " (" + zone.Name() + ")\n\n";
+    out += Padded(word("Date"), 12) + Padded(word("Day"), 5);
+    out += english ? Padded(heading("Festival"), 38) + heading("Rule") : heading("Festival");
+    out += '\n';
     for (const FestivalDay& f : festivals) {
-        out += Padded(DateText(f.date), 12) + Padded(weekdays[WeekdayOf(f.date)], 5) +
-               Padded(std::string(f.name), 38) + f.rule + "\n";
+        const std::string name(LocalName(NameTable::Festival, f.name, language));
+        std::string line = Padded(DateText(f.date), 12) + Padded(LocalizedWeekdayShort(WeekdayOf(f.date), language), 5);
+        // The rule is an English sentence: another language shows the name alone.
+        line += english ? Padded(name, 38) + f.rule : name;
+        out += line;
+        out += '\n';
     }
+    out += '\n';
+    out += LocalizedCalendarText(EclipsesTable(eclipses, zone), language);
     return out;
 }
 

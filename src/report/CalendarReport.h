@@ -2,9 +2,11 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 #include "calendar/CalendarDays.h"
 #include "calendar/CalendarEvents.h"
+#include "calendar/EclipseNotes.h"
 #include "day/DayZone.h"
 #include "names/Language.h"
 
@@ -46,11 +48,16 @@ std::string FoundPlaceKey(const Observer& place, const DayZone& zone);
 // The festivals as JSON objects {"key","name","date","rule"}, in order.
 std::string FestivalListJson(std::span<const FestivalDay> festivals);
 
-// The --festivals YYYY mode: the year's festivals as one JSON object (year,
-// place, latitude, longitude, zone, festivals), or as a readable table.
-std::string FestivalsJson(int year, std::span<const FestivalDay> festivals, const Observer& place,
-                          const DayZone& zone, const std::string& placeLabel);
-std::string FestivalsText(int year, std::span<const FestivalDay> festivals, const DayZone& zone,
-                          const std::string& placeLabel);
+// The --festivals YYYY mode: the year's festivals and eclipses as one JSON
+// object (year, place, latitude, longitude, zone, festivals, and eclipses
+// shaped as in --year --json), or as a readable table of the festivals
+// followed by the table of the eclipses. The festivals' "name" values and the
+// readable text follow `language`; the rules are English sentences, so the
+// readable table of another language gives the names without them.
+std::string FestivalsJson(int year, std::span<const FestivalDay> festivals, const std::vector<Eclipse>& eclipses,
+                          const Observer& place, const DayZone& zone, const std::string& placeLabel,
+                          Language language = Language::English);
+std::string FestivalsText(int year, std::span<const FestivalDay> festivals, const std::vector<Eclipse>& eclipses,
+                          const DayZone& zone, const std::string& placeLabel, Language language = Language::English);
 
 }  // namespace velmora

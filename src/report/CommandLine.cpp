@@ -81,10 +81,10 @@ std::optional<std::string> CheckCalendarModes(const std::vector<std::string_view
     if (!o.festivals.empty()) {
         for (const std::string_view name : given) {
             if (name != "festivals" && name != "json" && name != "place" && name != "lat" && name != "lon" &&
-                name != "zone" && name != "dst") {
+                name != "zone" && name != "dst" && name != "lang") {
                 std::string what = "--";
                 what.append(name).append(" does not go with --festivals YYYY (it takes --place, or --lat, --lon, "
-                                         "--zone and --dst, and --json)");
+                                         "--zone and --dst, and --json and --lang)");
                 return what;
             }
         }
@@ -237,7 +237,7 @@ std::string UsageText() {
         "                      [--days N] [--json]\n"
         "       velmora-report --month YYYY-MM {--place TEXT | --lat L --lon L --zone H:MM [--dst]} [--json]\n"
         "       velmora-report --year YYYY {--place TEXT | ...} {--ics FILE | --json}\n"
-        "       velmora-report --festivals YYYY {--place TEXT | ...} [--json]\n"
+        "       velmora-report --festivals YYYY {--place TEXT | ...} [--json] [--lang en|hi|ta]\n"
         "\n"
         "Computes the panchang (vara, nakshatra, tithi, yoga, karana) and the ayanamsa of one moment\n"
         "and place, like the Velmora window, and prints them as text.\n"

@@ -17,6 +17,7 @@
 #include "report/CommandLine.h"
 #include "report/DayInFullReport.h"
 
+#include "calendar/CalendarNames.h"
 #include "calendar/EclipseNotes.h"
 #include "report/EclipseJson.h"
 
@@ -311,7 +312,7 @@ std::string DayText(const HinduDay& day, const DayZone& zone, Language language,
     for (const Eclipse& eclipse : day.eclipses) {
         bool first = true;
         for (const std::string& text : EclipseLines(eclipse, zone)) {
-            line(first ? "Eclipse" : "", text);
+            line(first ? LocalName(NameTable::Texts, "Eclipse", language) : "", LocalizedCalendarText(text, language));
             first = false;
         }
     }
@@ -320,7 +321,7 @@ std::string DayText(const HinduDay& day, const DayZone& zone, Language language,
         if (f.date != CalendarDate{day.year, day.month, day.day}) continue;
         // The rule's words are English: other languages show the name alone.
         const std::string name(LocalName(NameTable::Festival, f.name, language));
-        line(firstFestival ? word("Festivals") : "", language == Language::English ? name + " – " + f.rule : name);
+        line(firstFestival ? LocalName(NameTable::Events, "Festivals", language) : "", language == Language::English ? name + " – " + f.rule : name);
         firstFestival = false;
     }
     out += DayInFullText(ComputeDayInFull(day, zone, solar), zone, language);

@@ -315,8 +315,8 @@ constexpr FriendlyOption kOptions[] = {
     {"ics", "FILE", "With --year YYYY: write the year's observances as an iCalendar file (RFC 5545) to FILE.",
      TakeIcs},
     {"festivals", "YYYY",
-     "The year's festivals, each with its date and the rule that gives it, for --place or --lat, --lon and "
-     "--zone [--dst]; with --json as one JSON object.",
+     "The year's festivals, each with its date and the rule that gives it, and the year's eclipses with their "
+     "local times, for --place or --lat, --lon and --zone [--dst]; with --json as one JSON object.",
      TakeFestivals},
     {"time", "HH:MM", "The local clock time, 0:00 to 23:59.", TakeTime},
     {"city", "CITY", "The city.", [](std::string_view v, FriendlyOptions& o) { return TakeText(v, o.city); }},

@@ -208,9 +208,11 @@ int RunFestivalsMode(const velmora::FriendlyOptions& options) {
     if (!site.failure.empty()) return Fail(site.failure, site.status);
     const std::string label = options.place.empty() ? options.lat + " " + options.lon : options.place;
     const std::vector<velmora::FestivalDay> festivals = velmora::FestivalsOfYear(year, site.observer, *site.zone);
-    const std::string out = options.json
-                                ? velmora::FestivalsJson(year, festivals, site.observer, *site.zone, label)
-                                : velmora::FestivalsText(year, festivals, *site.zone, label);
+    const std::vector<velmora::Eclipse> eclipses = velmora::EclipsesOfYear(year, site.observer, *site.zone);
+    const std::string out =
+        options.json
+            ? velmora::FestivalsJson(year, festivals, eclipses, site.observer, *site.zone, label, options.language)
+            : velmora::FestivalsText(year, festivals, eclipses, *site.zone, label, options.language);
     if (!WriteAll(out)) return Fail(WriteFailure(), velmora::kExitFailure);
     return velmora::kExitResults;
 }
@@ -278,7 +280,7 @@ int main(int argc, char** argv) {
                 // Appended piece by piece: g++ 12 at -O3 misreads `"\n" + std::string&&`
                 // as an overlapping copy (-Werror=restrict) and stops the Release build.
                 out += '\n';
-                out += velmora::ChartPlainText(*chart);
+                out += velmora::ChartPlainText(*chart, line.options.language);
             }
         }
     }

@@ -217,7 +217,7 @@ std::string ReportPlainText(const Report& r) {
         for (const ReportParagraph& p : s.paragraphs) AppendParagraph(out, p);
         for (const ReportField& f : s.below) AppendField(out, f);
     }
-    if (r.chart) out += "\n" + ChartPlainText(*r.chart);
+    if (r.chart) out += "\n" + ChartPlainText(*r.chart, r.language);
     out += "\n" + r.footer + "\n";
     return out;
 }

@@ -7,6 +7,7 @@
 
 #include "chart/Chart.h"
 #include "chart/ChartStyle.h"
+#include "names/Language.h"
 #include "results/ResultsPage.h"
 #include "shared/CalculationState.h"
 #include "shared/Version.h"
@@ -57,6 +58,9 @@ struct Report {
     std::string detailsTitle = "Your Details";  // the heading over `details`
     std::string nameCaption = "Name";           // the plain text's caption of `name`
     std::string kickerJoin = " for ";           // the plain text's "Panchang for NAME"
+    // The language of the Chart page and of the chart's text (LocalizedReport
+    // sets it; the other texts above are already in it).
+    Language language = Language::English;
 };
 
 // The zone the calculation used, as a reader understands it: its size with the

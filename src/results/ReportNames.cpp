@@ -17,6 +17,7 @@ void Localize(ReportField& field, Language language) {
 
 Report LocalizedReport(Report report, Language language) {
     if (language == Language::English) return report;
+    report.language = language;
     Localize(report.kicker, language);
     Localize(report.detailsTitle, language);
     Localize(report.nameCaption, language);

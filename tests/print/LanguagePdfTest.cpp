@@ -17,6 +17,7 @@
 #include "WorkedExamples.h"
 #include "calendar/CalendarDays.h"
 #include "calendar/CalendarNames.h"
+#include "chart/Chart.h"
 #include "day/DayZone.h"
 #include "input/CalculationDriver.h"
 #include "names/NameTables.h"
@@ -83,6 +84,40 @@ TEST(LanguagePdf, ReportInHindiAndTamilReadsBackInItsScript) {
     }
 }
 
+// The Chart page after the report: its captions, the dasha's sentences and
+// the charts' titles in the language.
+TEST(LanguagePdf, ChartPageInHindiAndTamil) {
+    CalculationState state;
+    ResultsPage page;
+    ASSERT_FALSE(RunCalculation(Delhi1987(), state, page).has_value());
+    Report english = BuildReport(page, state.birth);
+    english.chart = ChartOf(state.birth, NodeKind::Mean);
+    ASSERT_TRUE(english.chart);
+    QTemporaryDir dir;
+    struct Case {
+        Language language;
+        const char* file;
+        std::vector<std::string_view> words;  // words that keep every glyph
+    };
+    const Case cases[] = {
+        {Language::Hindi, "chart-hi.pdf", {"कुंडली", "नवांश", "राशि", "अंश", "शुक्र", "वर्ष"}},
+        {Language::Tamil, "chart-ta.pdf", {"ராசி", "பாகை", "பாதம்", "சனி", "ராகு"}},
+    };
+    for (const Case& c : cases) {
+        const std::string path = dir.filePath(QString::fromLatin1(c.file)).toStdString();
+        ASSERT_TRUE(SaveReportPdf(LocalizedReport(english, c.language), QString::fromStdString(path),
+                                  QPageSize(QPageSize::A4))
+                        .isEmpty());
+        EXPECT_EQ(PdfPages(path), 2);
+        const std::string text = PdfText(path);
+        for (const std::string_view word : c.words) EXPECT_TRUE(Has(text, word)) << c.file << ": " << word;
+        for (const char* word : {"Chart", "Rasi", "Navamsa", "Sign", "Degree", "Pada", "Vimshottari", "Balance",
+                                 "Sidereal", "Lahiri", "Ketu", "Venus", "Mercury", "mean node"}) {
+            EXPECT_EQ(text.find(word), std::string::npos) << c.file << ": " << word;
+        }
+    }
+}
+
 TEST(LanguagePdf, MonthInHindiAndTamilReadsBackInItsScript) {
     const FixedZone zone(5.5);
     const Observer chennai{13.0833, 80.2667, 0};
@@ -99,7 +134,8 @@ TEST(LanguagePdf, MonthInHindiAndTamilReadsBackInItsScript) {
         EXPECT_NE(fonts.find(language == Language::Hindi ? "Devanagari" : "Tamil"), std::string::npos) << fonts;
         // The Tamil month's title has no shaped glyph: அக்டோபர் loses only its pulli.
         if (language == Language::Hindi) EXPECT_TRUE(Has(text, "2026")) << text;
-        for (const char* english : {"October", "Sunday", "Shukla", "Krishna"}) {
+        // The legend at the foot of the page too, printed without the windows' translations.
+        for (const char* english : {"October", "Sunday", "Shukla", "Krishna", "Tithi", "sunrise", "full moon"}) {
             EXPECT_EQ(text.find(english), std::string::npos) << english;
         }
     }

@@ -12,6 +12,7 @@
 
 #include "chart/ChartNames.h"
 #include "chart/ChartText.h"
+#include "gui/Translation.h"
 
 namespace velmora {
 
@@ -30,10 +31,12 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void ChartView::Show(const std::optional<ChartSigns>& signs, ChartStyle style, const QString& title) {
+void ChartView::Show(const std::optional<ChartSigns>& signs, ChartStyle style, const QString& title,
+                     Language language) {
     signs_ = signs;
     style_ = style;
     title_ = title;
+    language_ = language;
     update();
 }
 
@@ -41,7 +44,7 @@ void ChartView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // A chart is paper: dark lines on white, whatever the desktop's colours.
     painter.fillRect(rect(), Qt::white);
-    if (signs_) DrawChart(painter, QRectF(rect()).adjusted(4, 2, -4, -4), *signs_, style_, title_, font());
+    if (signs_) DrawChart(painter, QRectF(rect()).adjusted(4, 2, -4, -4), *signs_, style_, title_, font(), language_);
 }
 
 ChartSettings& ProgramChartSettings() {
@@ -55,15 +58,16 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
 
     auto* choices = new QHBoxLayout();
-    auto* styleCaption = new QLabel(QStringLiteral("&Style:"), this);
+    auto* styleCaption = new QLabel(UiText(QT_TRANSLATE_NOOP("Velmora", "&Style:")), this);
     style_ = new QComboBox(this);
     style_->setObjectName(QStringLiteral("cboChartStyle"));
-    style_->addItems({QStringLiteral("North Indian"), QStringLiteral("South Indian")});
+    style_->addItems({UiText(QT_TRANSLATE_NOOP("Velmora", "North Indian")),
+                      UiText(QT_TRANSLATE_NOOP("Velmora", "South Indian"))});
     styleCaption->setBuddy(style_);
-    auto* nodeCaption = new QLabel(QStringLiteral("&Rahu:"), this);
+    auto* nodeCaption = new QLabel(UiText(QT_TRANSLATE_NOOP("Velmora", "&Rahu:")), this);
     node_ = new QComboBox(this);
     node_->setObjectName(QStringLiteral("cboNode"));
-    node_->addItems({QStringLiteral("Mean node"), QStringLiteral("True node")});
+    node_->addItems({UiText(QT_TRANSLATE_NOOP("Velmora", "Mean node")), UiText(QT_TRANSLATE_NOOP("Velmora", "True node"))});
     nodeCaption->setBuddy(node_);
     choices->addWidget(styleCaption);
     choices->addWidget(style_);
@@ -84,9 +88,6 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
 
     table_ = new QTableWidget(GrahaCount + 1, 7, this);
     table_->setObjectName(QStringLiteral("tblPositions"));
-    table_->setHorizontalHeaderLabels({QString(), QStringLiteral("Sign"), QStringLiteral("Degree"),
-                                       QStringLiteral("Nakshatra"), QStringLiteral("Pada"), QStringLiteral("Navamsa"),
-                                       QString()});
     table_->verticalHeader()->setVisible(false);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -100,12 +101,15 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
 
     auto* dasha = new QGridLayout();
     int row = 0;
-    for (auto [caption, name, label] : {std::tuple{"Dasha balance at birth:", "lblDashaBalance", &balance_},
-                                        std::tuple{"Dasha now:", "lblCurrentDasha", &current_},
-                                        std::tuple{"Next:", "lblNextDasha", &next_}}) {
-        auto* c = new QLabel(QString::fromUtf8(caption), this);
+    for (auto [caption, name, label] :
+         {std::tuple{QT_TRANSLATE_NOOP("Velmora", "Dasha balance at birth:"), "lblDashaBalance", &balance_},
+          std::tuple{QT_TRANSLATE_NOOP("Velmora", "Dasha now:"), "lblCurrentDasha", &current_},
+          std::tuple{QT_TRANSLATE_NOOP("Velmora", "Next:"), "lblNextDasha", &next_}}) {
+        auto* c = new QLabel(UiText(caption), this);
         *label = new QLabel(this);
         (*label)->setObjectName(QString::fromUtf8(name));
+        // The tab writes its values in the language itself (Refresh).
+        (*label)->setProperty("velmoraKeepText", true);
         (*label)->setTextInteractionFlags(Qt::TextSelectableByMouse);
         (*label)->setWordWrap(true);
         dasha->addWidget(c, row, 0);
@@ -125,6 +129,11 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
         ProgramChartSettings().node = index == 1 ? NodeKind::True : NodeKind::Mean;
         ShowChart(birth_, now_);
     });
+    // The values and the charts' words follow the language when it changes.
+    if (LanguageSwitch* change = LanguageSwitch::Of()) {
+        connect(change, &LanguageSwitch::Changed, this, [this] { Refresh(); });
+    }
+    Refresh();
 }
 
 void ChartTab::ShowChart(const BirthRecord& birth, std::optional<double> nowJdUt) {
@@ -136,6 +145,10 @@ void ChartTab::ShowChart(const BirthRecord& birth, std::optional<double> nowJdUt
 
 void ChartTab::Refresh() {
     const ChartStyle style = ProgramChartSettings().style;
+    const Language language = CurrentLanguage();
+    const auto word = [language](std::string_view english) { return Text(ChartWord(english, language)); };
+    table_->setHorizontalHeaderLabels(
+        {QString(), word("Sign"), word("Degree"), word("Nakshatra"), word("Pada"), word("Navamsa"), QString()});
     if (!chart_) {
         rasi_->Show(std::nullopt, style, {});
         navamsa_->Show(std::nullopt, style, {});
@@ -147,20 +160,20 @@ void ChartTab::Refresh() {
         next_->clear();
         return;
     }
-    rasi_->Show(ChartSignsOf(*chart_, ChartDivision::Rasi), style, QStringLiteral("Rasi (D1)"));
-    navamsa_->Show(ChartSignsOf(*chart_, ChartDivision::Navamsa), style, QStringLiteral("Navamsa (D9)"));
+    rasi_->Show(ChartSignsOf(*chart_, ChartDivision::Rasi), style, word("Rasi (D1)"), language);
+    navamsa_->Show(ChartSignsOf(*chart_, ChartDivision::Navamsa), style, word("Navamsa (D9)"), language);
     int r = 0;
-    for (const ChartRow& row : ChartRows(*chart_)) {
+    for (const ChartRow& row : ChartRows(*chart_, language)) {
         const std::string cells[7] = {row.name + " (" + row.abbreviation + ")", row.sign, row.degree, row.nakshatra,
                                       row.pada, row.navamsa, row.motion};
         for (int c = 0; c < 7; ++c) table_->setItem(r, c, new QTableWidgetItem(Text(cells[c])));
         ++r;
     }
-    balance_->setText(Text(DashaBalanceText(*chart_) + " (a dasha year is 365.25 days; " +
-                           NodeKindText(chart_->node) + ")"));
+    balance_->setText(Text(FillChartPattern(ChartWord("%1 (a dasha year is 365.25 days; %2)", language),
+                                            {DashaBalanceText(*chart_, language), NodeKindText(chart_->node, language)})));
     const double now = now_.value_or(JulianDayNow());
-    current_->setText(Text(RunningDashaText(*chart_, now).value_or("outside the 120 years")));
-    next_->setText(Text(NextDashaText(*chart_, now).value_or("")));
+    current_->setText(Text(RunningDashaText(*chart_, now, language).value_or(ChartWord("outside the 120 years", language))));
+    next_->setText(Text(NextDashaText(*chart_, now, language).value_or("")));
 }
 
 }  // namespace velmora

@@ -6,6 +6,7 @@
 
 #include "chart/Chart.h"
 #include "chart/ChartStyle.h"
+#include "names/Language.h"
 #include "results/print/ChartDrawing.h"
 #include "shared/BirthRecord.h"
 
@@ -17,14 +18,17 @@ class QTableWidget;
 // side, the table of positions below them, the balance of dasha and the
 // dasha running now and next. The chart's style and Rahu's node are chosen
 // here and hold for as long as the program runs (nothing is kept between
-// runs).
+// runs). Its values, table and charts are written in the program's language
+// and again whenever it changes; its captions and lists are translated with
+// the window's other texts.
 namespace velmora {
 
 // One chart, drawn by the drawing the printed page uses.
 class ChartView : public QWidget {
 public:
     explicit ChartView(QWidget* parent = nullptr);
-    void Show(const std::optional<ChartSigns>& signs, ChartStyle style, const QString& title);
+    void Show(const std::optional<ChartSigns>& signs, ChartStyle style, const QString& title,
+              Language language = Language::English);
     // Small hints: the tab must not make the results window larger than
     // the other tabs do; the charts grow into whatever room the window has.
     QSize sizeHint() const override { return {200, 216}; }
@@ -37,6 +41,7 @@ private:
     std::optional<ChartSigns> signs_;
     ChartStyle style_ = ChartStyle::NorthIndian;
     QString title_;
+    Language language_ = Language::English;
 };
 
 // The style and the node, for the program's run.

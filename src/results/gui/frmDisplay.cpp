@@ -403,7 +403,7 @@ QWidget* frmDisplay::BuildWindow() {
     {  // Chart: the rasi and navamsa charts, the positions and the dasha (results/gui/ChartTab.h).
         // In a scroll area of its own: the charts take whatever room the
         // window has, and never make the window larger than the other tabs do.
-        QGroupBox* frame = AddTab(tabs_, "Chart", "fraChart");
+        QGroupBox* frame = AddTab(tabs_, QT_TRANSLATE_NOOP("Velmora", "Chart"), "fraChart");
         auto* layout = new QVBoxLayout(frame);
         layout->setContentsMargins(0, 0, 0, 0);
         auto* scroll = new QScrollArea(frame);

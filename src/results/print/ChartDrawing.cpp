@@ -11,6 +11,8 @@
 #include <cmath>
 
 #include "chart/ChartNames.h"
+#include "chart/ChartText.h"
+#include "names/NameTables.h"
 
 namespace velmora {
 
@@ -19,12 +21,12 @@ namespace {
 QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // The names of each sign's points, in the tables' order, the lagna first.
-std::array<QStringList, 12> LabelsBySign(const ChartSigns& s) {
+std::array<QStringList, 12> LabelsBySign(const ChartSigns& s, Language language) {
     std::array<QStringList, 12> by;
-    by[static_cast<std::size_t>(((s.lagna % 12) + 12) % 12)] << Text(LagnaName.abbreviation);
+    by[static_cast<std::size_t>(((s.lagna % 12) + 12) % 12)] << Text(ChartWord(LagnaName.abbreviation, language));
     for (std::size_t g = 0; g < s.grahas.size(); ++g) {
-        QString label = Text(GrahaNames[g].abbreviation);
-        if (s.retrograde[g]) label += Text(RetrogradeMark);
+        QString label = Text(ChartWord(GrahaNames[g].abbreviation, language));
+        if (s.retrograde[g]) label += Text(ChartWord(RetrogradeMark, language));
         by[static_cast<std::size_t>(((s.grahas[g] % 12) + 12) % 12)] << label;
     }
     return by;
@@ -82,7 +84,7 @@ QPointF Centroid(const QPolygonF& poly) {
 // the middles of its sides. House 1 is the top diamond; the houses run
 // anticlockwise (2 the upper left triangle, 4 the left diamond, 7 the bottom,
 // 10 the right). Each house shows its sign's number (1 Mesha .. 12 Meena).
-void DrawNorth(QPainter& p, const QRectF& sq, const ChartSigns& s, const QFont& font) {
+void DrawNorth(QPainter& p, const QRectF& sq, const ChartSigns& s, const QFont& font, Language language) {
     const double side = sq.width();
     const QPointF a = sq.topLeft(), b = sq.topRight(), c = sq.bottomRight(), d = sq.bottomLeft();
     const QPointF top = (a + b) / 2, right = (b + c) / 2, bottom = (c + d) / 2, left = (d + a) / 2;
@@ -113,7 +115,7 @@ void DrawNorth(QPainter& p, const QRectF& sq, const ChartSigns& s, const QFont& 
         {QPolygonF({b, right, tr}), tr, false, true},
         {QPolygonF({b, tr, top}), tr, false, false},
     }};
-    const std::array<QStringList, 12> labels = LabelsBySign(s);
+    const std::array<QStringList, 12> labels = LabelsBySign(s, language);
     const QFont numberFont = Sized(font, side / 26);
     for (int h = 0; h < 12; ++h) {
         const House& house = houses[static_cast<std::size_t>(h)];
@@ -135,7 +137,7 @@ void DrawNorth(QPainter& p, const QRectF& sq, const ChartSigns& s, const QFont& 
 // The South Indian square: twelve cells round a four-cell middle, the signs
 // fixed (Meena top left, then Mesha, Vrishabha, Mithuna along the top and on
 // clockwise); the lagna's cell is crossed at its corner.
-void DrawSouth(QPainter& p, const QRectF& sq, const ChartSigns& s, const QFont& font) {
+void DrawSouth(QPainter& p, const QRectF& sq, const ChartSigns& s, const QFont& font, Language language) {
     const double side = sq.width();
     const double q = side / 4;
     // (row, column) of each sign from Mesha.
@@ -152,7 +154,7 @@ void DrawSouth(QPainter& p, const QRectF& sq, const ChartSigns& s, const QFont& 
     p.drawLine(QPointF(x0 + 2 * q, y0), QPointF(x0 + 2 * q, y0 + q));
     p.drawLine(QPointF(x0 + 2 * q, y0 + 3 * q), QPointF(x0 + 2 * q, y0 + side));
 
-    const std::array<QStringList, 12> labels = LabelsBySign(s);
+    const std::array<QStringList, 12> labels = LabelsBySign(s, language);
     const QFont nameFont = Sized(font, side / 34);
     const int lagna = ((s.lagna % 12) + 12) % 12;
     for (int sign = 0; sign < 12; ++sign) {
@@ -161,7 +163,9 @@ void DrawSouth(QPainter& p, const QRectF& sq, const ChartSigns& s, const QFont& 
         // The sign's name, small, at the foot of its cell.
         p.setFont(nameFont);
         p.drawText(cell.adjusted(2, 0, -2, -q * 0.04), Qt::AlignHCenter | Qt::AlignBottom,
-                   Text(ChartSignNames[static_cast<std::size_t>(sign)]));
+                   Text(language == Language::English
+                            ? std::string(ChartSignNames[static_cast<std::size_t>(sign)])
+                            : std::string(NameAt(NameTable::Sign, sign, language).value_or(""))));
         DrawLabels(p, cell.adjusted(q * 0.08, q * 0.1, -q * 0.08, -q * 0.22), labels[static_cast<std::size_t>(sign)],
                    font, side / 17);
     }
@@ -183,7 +187,7 @@ ChartSigns ChartSignsOf(const BirthChart& chart, ChartDivision division) {
 int HouseOfSign(int sign, int lagnaSign) { return ((sign - lagnaSign) % 12 + 12) % 12 + 1; }
 
 void DrawChart(QPainter& p, const QRectF& area, const ChartSigns& signs, ChartStyle style, const QString& title,
-               const QFont& font) {
+               const QFont& font, Language language) {
     const double titleHeight = std::min(area.width(), area.height()) * 0.08;
     const double side = std::min(area.width(), area.height() - titleHeight);
     if (!(side > 8)) return;
@@ -201,9 +205,9 @@ void DrawChart(QPainter& p, const QRectF& area, const ChartSigns& signs, ChartSt
     p.setFont(heading);
     p.drawText(QRectF(square.left(), square.top() - titleHeight, side, titleHeight), Qt::AlignCenter, title);
     if (style == ChartStyle::NorthIndian) {
-        DrawNorth(p, square, signs, font);
+        DrawNorth(p, square, signs, font, language);
     } else {
-        DrawSouth(p, square, signs, font);
+        DrawSouth(p, square, signs, font, language);
     }
     p.restore();
 }

@@ -4,6 +4,7 @@
 
 #include "chart/Chart.h"
 #include "chart/ChartStyle.h"
+#include "names/Language.h"
 
 class QFont;
 class QPainter;
@@ -28,8 +29,9 @@ int HouseOfSign(int sign, int lagnaSign);
 
 // Draws the chart as large as fits in `area`, square and centred. The type
 // follows the chart's size from `font` (its family and weight), shrinking in
-// a crowded house until its names fit.
+// a crowded house until its names fit. The abbreviations, the retrograde
+// mark and the South Indian chart's sign names are in `language`.
 void DrawChart(QPainter& painter, const QRectF& area, const ChartSigns& signs, ChartStyle style,
-               const QString& title, const QFont& font);
+               const QString& title, const QFont& font, Language language = Language::English);
 
 }  // namespace velmora

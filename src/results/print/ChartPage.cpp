@@ -38,47 +38,55 @@ QFont PageFont() {
     return font;
 }
 
-std::string_view LordName(Graha g) { return GrahaNames[static_cast<std::size_t>(g)].name; }
+std::string LordName(Graha g, Language language) { return GrahaNameIn(g, language); }
 
 }  // namespace
 
 QString ChartPageHtml(const Report& r, double s) {
     const BirthChart& c = *r.chart;
+    const Language language = r.language;
+    const auto word = [language](std::string_view english) { return Html(ChartWord(english, language)); };
     QString html = QStringLiteral("<html><body style=\"color:%1\">").arg(QLatin1String(kInk));
     html += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"%1\" style=\"font-size:%2\">")
                 .arg(QString::number(2 * s), Pt(8.5 * s));
-    html += QStringLiteral("<tr style=\"color:%1\"><td></td><td>Sign</td><td>Degree</td><td>Nakshatra</td>"
-                           "<td>Pada</td><td>Navamsa</td><td></td></tr>")
-                .arg(QLatin1String(kCaption));
-    for (const ChartRow& row : ChartRows(c)) {
+    html += QStringLiteral("<tr style=\"color:%1\"><td></td><td>%2</td><td>%3</td><td>%4</td>"
+                           "<td>%5</td><td>%6</td><td></td></tr>")
+                .arg(QLatin1String(kCaption), word("Sign"), word("Degree"), word("Nakshatra"), word("Pada"),
+                     word("Navamsa"));
+    for (const ChartRow& row : ChartRows(c, language)) {
         html += QStringLiteral("<tr><td><b>%1</b> (%2)</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td><td>%7</td>"
                                "<td>%8</td></tr>")
                     .arg(Html(row.name), Html(row.abbreviation), Html(row.sign), Html(row.degree), Html(row.nakshatra),
                          Html(row.pada), Html(row.navamsa), Html(row.motion));
     }
     html += QStringLiteral("</table>");
-    html += QStringLiteral("<p style=\"font-size:%1; color:%2\">Sidereal longitudes, Lahiri ayanamsa %3; %4, Ketu "
-                           "opposite.</p>")
-                .arg(Pt(7.5 * s), QLatin1String(kCaption), Html(DegreeInSignText(ChartPointOf(c.ayanamsa, 0))),
-                     Html(NodeKindText(c.node)));
-    html += QStringLiteral("<p style=\"font-size:%1; color:%2\"><b>Vimshottari dasha</b> "
-                           "<span style=\"font-size:%3; color:%4\">(a year of 365.25 days)</span><br>"
-                           "<span style=\"font-size:%5; color:%6\">Balance at birth: %7</span></p>")
+    html += QStringLiteral("<p style=\"font-size:%1; color:%2\">%3</p>")
+                .arg(Pt(7.5 * s), QLatin1String(kCaption),
+                     Html(FillChartPattern(ChartWord("Sidereal longitudes, Lahiri ayanamsa %1; %2, Ketu opposite.", language),
+                                           {DegreeInSignText(ChartPointOf(c.ayanamsa, 0)),
+                                            NodeKindText(c.node, language)})));
+    html += QStringLiteral("<p style=\"font-size:%1; color:%2\"><b>%7</b> "
+                           "<span style=\"font-size:%3; color:%4\">%8</span><br>"
+                           "<span style=\"font-size:%5; color:%6\">%9</span></p>")
                 .arg(Pt(10.5 * s), QLatin1String(kAccent), Pt(7.5 * s), QLatin1String(kCaption), Pt(8.5 * s),
-                     QLatin1String(kInk), Html(DashaBalanceText(c)));
+                     QLatin1String(kInk), word("Vimshottari dasha"), word("(a year of 365.25 days)"),
+                     Html(FillChartPattern(ChartWord("Balance at birth: %1", language), {DashaBalanceText(c, language)})));
     html += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"%1\" style=\"font-size:%2\">")
                 .arg(QString::number(3 * s), Pt(7.5 * s));
     for (int row = 0; row < 3; ++row) {
         html += QStringLiteral("<tr>");
         for (int col = 0; col < 3; ++col) {
             const Mahadasha& md = c.dasha.mahadashas[static_cast<std::size_t>(row * 3 + col)];
-            QString cell = QStringLiteral("<b>%1</b> %2 to %3")
-                               .arg(Html(std::string(LordName(md.period.lord))),
-                                    Html(ChartDateText(md.period.startJdUt, c.zoneHours)),
-                                    Html(ChartDateText(md.period.endJdUt, c.zoneHours)));
+            QString cell = QStringLiteral("<b>%1</b> %2")
+                               .arg(Html(LordName(md.period.lord, language)),
+                                    Html(FillChartPattern(ChartWord("%1 to %2", language),
+                                                          {ChartDateText(md.period.startJdUt, c.zoneHours),
+                                                           ChartDateText(md.period.endJdUt, c.zoneHours)})));
             for (const DashaPeriod& p : md.antardashas) {
-                cell += QStringLiteral("<br>&nbsp;&nbsp;%1 from %2")
-                            .arg(Html(std::string(LordName(p.lord))), Html(ChartDateText(p.startJdUt, c.zoneHours)));
+                cell += QStringLiteral("<br>&nbsp;&nbsp;%1 %2")
+                            .arg(Html(LordName(p.lord, language)),
+                                 Html(FillChartPattern(ChartWord("from %1", language),
+                                                       {ChartDateText(p.startJdUt, c.zoneHours)})));
             }
             html += QStringLiteral("<td width=\"33%\" valign=\"top\">") + cell + QStringLiteral("</td>");
         }
@@ -113,17 +121,17 @@ void PaintChartPage(const Report& report, QPagedPaintDevice& device, QPainter& p
     painter.setPen(QColor(QLatin1String(kAccent)));
     const double headingHeight = 30;
     painter.drawText(QRectF(0, 0, width, headingHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Chart for ") + QString::fromStdString(report.name));
+                     QString::fromStdString(FillChartPattern(ChartWord("Chart for %1", report.language), {report.name})));
 
     // The two charts side by side.
     const double chartSide = std::min(width / 2 - 8, height * 0.4);
     const QRectF left(0, headingHeight + 6, width / 2 - 8, chartSide);
     const QRectF right(width / 2 + 8, headingHeight + 6, width / 2 - 8, chartSide);
     const BirthChart& chart = *report.chart;
-    DrawChart(painter, left, ChartSignsOf(chart, ChartDivision::Rasi), report.chartStyle, QStringLiteral("Rasi (D1)"),
-              font);
+    DrawChart(painter, left, ChartSignsOf(chart, ChartDivision::Rasi), report.chartStyle,
+              QString::fromStdString(ChartWord("Rasi (D1)", report.language)), font, report.language);
     DrawChart(painter, right, ChartSignsOf(chart, ChartDivision::Navamsa), report.chartStyle,
-              QStringLiteral("Navamsa (D9)"), font);
+              QString::fromStdString(ChartWord("Navamsa (D9)", report.language)), font, report.language);
 
     // The table and the dasha below, shrunk until they fit above the footer.
     const double top = headingHeight + 6 + chartSide + 10;

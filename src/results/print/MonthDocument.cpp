@@ -213,13 +213,13 @@ void PaintCell(const MonthCell& cell, const MonthDrawing& drawing, QPainter& pai
     }
 }
 
-// The page's foot line: how to read a date's box. The windows' translations
-// hold it (the report tool, which has none, prints the month in English).
+// The page's foot line: how to read a date's box. From the name tables, so
+// that the page is in its language whoever prints it (a program without the
+// windows' translations too).
 QString Legend(Language language) {
-    static constexpr const char* english =
-        QT_TRANSLATE_NOOP("Velmora", "Tithi and nakshatra at sunrise · ○ full moon, ● new moon · ↑ sunrise, ↓ sunset · %1");
-    return language == Language::English ? QString::fromUtf8(english)
-                                         : QCoreApplication::translate("Velmora", english);
+    return Text(std::string(LocalName(NameTable::Texts,
+                                      "Tithi and nakshatra at sunrise · ○ full moon, ● new moon · ↑ sunrise, ↓ sunset · %1",
+                                      language)));
 }
 
 // How to read the person's marks, under a month drawn for a person.
