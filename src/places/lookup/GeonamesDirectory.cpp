@@ -372,7 +372,9 @@ std::string GeonamesDirectory::IndexKey() {
     }
     char formerText[24];
     std::snprintf(formerText, sizeof formerText, "%016llx", static_cast<unsigned long long>(former));
-    return "places index 1\nlibrary " + LibraryStamp() + "\nzones " + FileStamp(kZone1970) + "; " +
+    // The first line changes with any change to what goes into an index (the
+    // rules of PlacesFromLibrary and ZoneTablePlaces): older files are stale.
+    return "places index 2\nlibrary " + LibraryStamp() + "\nzones " + FileStamp(kZone1970) + "; " +
            FileStamp(kZoneTab) + "; " + FileStamp(kCountryTab) + "\nformer names " + formerText + "\nlanguage " +
            LocaleLanguage() + "\n";
 }
@@ -479,15 +481,17 @@ std::vector<Place> GeonamesDirectory::Find(const PlaceQuery& query, std::size_t 
         return {};
     }
     std::call_once(loaded_, [this] { Load(); });
-    std::vector<Place> places = Match(query, limit, false);
+    std::vector<Place> places = Match(query, limit, Tier::Names);
     if (places.empty()) {
         std::call_once(translationsLoaded_, [this] { LoadTranslations(); });
-        places = Match(query, limit, true);
+        places = Match(query, limit, Tier::Translations);
     }
+    if (places.empty()) places = Match(query, limit, Tier::ZoneTables);
     return places;
 }
 
-std::vector<Place> GeonamesDirectory::Match(const PlaceQuery& query, std::size_t limit, bool translations) const {
+std::vector<Place> GeonamesDirectory::Match(const PlaceQuery& query, std::size_t limit, Tier tier) const {
+    const bool translations = tier == Tier::Translations;
     std::vector<Place> places;
     const QStringList typedWords = PlaceWords(FoldedPlaceText(query.city));
     std::vector<std::string> typed;
@@ -523,6 +527,8 @@ std::vector<Place> GeonamesDirectory::Match(const PlaceQuery& query, std::size_t
 
     const std::size_t count = index_.Count();
     for (std::size_t k = 0; k < count; ++k) {
+        // The time-zone tables' places only where the gazetteer's cities have no match.
+        if ((index_.LibraryIndex(k) == IndexedPlace::kNoLibraryIndex) != (tier == Tier::ZoneTables)) continue;
         const std::string_view words = index_.Words(k);
         const bool nameMatches = Matches(typed, words);
         std::string_view otherText, otherWords;

@@ -80,9 +80,12 @@ private:
     };
     void Load() const;
     void LoadTranslations() const;
-    // The matches among the names and former names, or with `translations`
-    // among the translations too.
-    std::vector<Place> Match(const PlaceQuery& query, std::size_t limit, bool translations) const;
+    // Where a text is looked for, each only when the one before has no match:
+    // the gazetteer's cities by name and former name, then by their
+    // translations too, then the places of the time-zone tables (so that
+    // these never change what a text finds among the cities).
+    enum class Tier { Names, Translations, ZoneTables };
+    std::vector<Place> Match(const PlaceQuery& query, std::size_t limit, Tier tier) const;
 
     std::string indexPath_;
     IsoRegions regions_;

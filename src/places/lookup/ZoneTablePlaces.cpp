@@ -65,17 +65,6 @@ std::vector<IndexedPlace> ZoneTablePlaces(const std::vector<IndexedPlace>& gazet
         const bool noCity = cities == citiesOfCountry.end();
         const bool oneZone = zonesOfCountry[zone.country] == 1;
         if (!noCity && !oneZone) continue;
-        bool near = false;
-        if (!noCity) {
-            for (const IndexedPlace* city : cities->second) {
-                if (DistanceKilometres(zone.latitude, zone.longitude, city->latitude, city->longitude) <=
-                    PlaceZoneFix::kNamesakeKilometres) {
-                    near = true;
-                    break;
-                }
-            }
-        }
-        if (near) continue;
         IndexedPlace place;
         place.name = zone.id.substr(zone.id.rfind('/') + 1);
         for (char& c : place.name) {
@@ -83,6 +72,21 @@ std::vector<IndexedPlace> ZoneTablePlaces(const std::vector<IndexedPlace>& gazet
         }
         place.words = words(place.name);
         if (place.words.empty()) continue;
+        // The gazetteer has the place already: near the zone's point, or by
+        // the very name (Longyearbyen lies 26 km from Arctic/Longyearbyen's
+        // point, which is rounded to whole degrees).
+        bool known = false;
+        if (!noCity) {
+            for (const IndexedPlace* city : cities->second) {
+                if (city->words == place.words ||
+                    DistanceKilometres(zone.latitude, zone.longitude, city->latitude, city->longitude) <=
+                        PlaceZoneFix::kNamesakeKilometres) {
+                    known = true;
+                    break;
+                }
+            }
+        }
+        if (known) continue;
         const auto listed = countryNames.find(zone.country);
         place.country = !noCity ? cities->second.front()->country
                                 : listed != countryNames.end() ? listed->second : zone.country;
