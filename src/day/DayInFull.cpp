@@ -28,14 +28,22 @@ DayInFull ComputeDayInFull(const HinduDay& day, const DayZone& zone, SolarMonthC
         f.samvatsaraSouth = SouthSamvatsaraOfShaka(day.masa->shakaYear);
         f.ritu = RituOfMonth(day.masa->amanta);
     }
-    f.ayana = AyanaOfSiderealSun(SiderealSunLongitude(day.startJdUt));
-
     SolarMonthCache own(day.place, zone);
     SolarMonthCache& cache = solar ? *solar : own;
     f.tamil = cache.DateOf(SolarCalendar::Tamil, day.year, day.month, day.day);
     f.malayalam = cache.DateOf(SolarCalendar::Malayalam, day.year, day.month, day.day);
     f.bengali = cache.DateOf(SolarCalendar::Bengali, day.year, day.month, day.day);
     if (f.tamil) f.samvatsaraTamil = TamilSamvatsaraOf(f.tamil->year);
+
+    // The ayana from the sign the Sun is in at the day's start: read off the
+    // sankrantis the solar dates just searched (the same Sun), else from the
+    // Sun's place itself. The Sun's place is the dearest part of a day in
+    // full; a year of days computed it 365 times for this alone.
+    if (const std::optional<int> sign = cache.SunSignAt(day.startJdUt)) {
+        f.ayana = AyanaOfSiderealSun(*sign * 30.0 + 15.0);
+    } else {
+        f.ayana = AyanaOfSiderealSun(SiderealSunLongitude(day.startJdUt));
+    }
     return f;
 }
 

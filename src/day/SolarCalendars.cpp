@@ -173,4 +173,14 @@ std::optional<SolarDate> SolarMonthCache::DateOf(SolarCalendar calendar, int yea
     return std::nullopt;
 }
 
+std::optional<int> SolarMonthCache::SunSignAt(double jdUt) const {
+    // Every sankranti of [from_, to_) is held, and they come a month apart:
+    // the latest one before `jdUt` names the sign, if it is in the range.
+    if (!std::isfinite(jdUt) || jdUt < from_ || jdUt >= to_) return std::nullopt;
+    for (auto it = months_.rbegin(); it != months_.rend(); ++it) {
+        if (it->sankranti.jdUt <= jdUt) return it->sankranti.sign;
+    }
+    return std::nullopt;
+}
+
 }  // namespace velmora

@@ -67,6 +67,12 @@ public:
     // As SolarDateOf, for the cache's place and zone.
     std::optional<SolarDate> DateOf(SolarCalendar calendar, int year, int month, int day);
 
+    // The sidereal sign (0 = Mesha .. 11 = Meena) the Sun is in at `jdUt`
+    // (UT), read off the sankrantis already searched: nothing when `jdUt` lies
+    // outside them (ask DateOf for its date first). Cheaper than the Sun's
+    // place, which a day would otherwise compute once more for its ayana.
+    std::optional<int> SunSignAt(double jdUt) const;
+
 private:
     struct Month {
         Sankranti sankranti;

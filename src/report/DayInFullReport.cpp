@@ -1,22 +1,18 @@
 #include "report/DayInFullReport.h"
 
+#include <utility>
+#include <vector>
+
 #include "day/GoodHoursTables.h"
 #include "engine/Engine.h"
 #include "day/YearName.h"
 #include "names/NameTables.h"
 #include "names/TextColumns.h"
+#include "report/JsonText.h"
 
 namespace velmora {
 
 namespace {
-
-using Json = nlohmann::ordered_json;
-
-Json Moment(double jdUt, const DayZone& zone) {
-    const std::string text = LocalTimeText(jdUt, zone);
-    if (text.empty()) return nullptr;
-    return text;
-}
 
 template <typename Table>
 std::string Name(const Table& table, int key) {
@@ -30,21 +26,42 @@ std::string LocalizedName(const Table& names, int key, NameTable table, Language
     return std::string(LocalName(table, Name(names, key), language));
 }
 
-std::string_view QualityText(HourQuality q) { return QualityName(q); }
-
-// Named parts with their quality: {"name","start","end","quality"}.
-template <typename Table, typename Quality>
-Json Parts(const std::vector<NamedSpan>& spans, const Table& names, Quality quality, const DayZone& zone,
-           NameTable table, Language language) {
-    Json list = Json::array();
-    for (const NamedSpan& s : spans) {
-        list.push_back(Json{{"name", std::string(LocalName(table, Name(names, s.key), language))},
-                            {"start", Moment(s.startJdUt, zone)},
-                            {"end", Moment(s.endJdUt, zone)},
-                            {"quality", quality(s.key)}});
+// Writes the day in full's part of a day's JSON line straight into its text:
+// a year of days holds some 40,000 of these small objects, and building each
+// as a JSON value before writing it cost more than computing the day in full.
+// The bytes are the ones the JSON library writes (compact, UTF-8 as it is).
+class JsonWriter {
+public:
+    JsonWriter(std::string& out, const DayZone& zone) : out_(out), zone_(zone) {}
+    void Key(const char* text) { out_ += text; }
+    void String(std::string_view text) { AppendJsonString(out_, text); }
+    // A moment on the zone's clock, or null. The parts share their
+    // boundaries (a part's end is the next one's start; choghadiya and Gowri
+    // cut the same halves into eight), so each is formatted once a day.
+    void Moment(double jdUt) {
+        for (const auto& [at, text] : seen_) {
+            if (at == jdUt) {  // the same boundary is the same double
+                out_ += text;
+                return;
+            }
+        }
+        const std::string local = LocalTimeText(jdUt, zone_);
+        std::string text = "null";
+        if (!local.empty()) {
+            text.clear();
+            AppendJsonString(text, local);
+        }
+        out_ += text;
+        seen_.emplace_back(jdUt, std::move(text));
     }
-    return list;
-}
+
+private:
+    std::string& out_;
+    const DayZone& zone_;
+    std::vector<std::pair<double, std::string>> seen_;
+};
+
+std::string_view QualityText(HourQuality q) { return QualityName(q); }
 
 std::string_view ChoghadiyaQualityText(int key) {
     return QualityText(ChoghadiyaQuality[static_cast<std::size_t>(((key % 7) + 7) % 7)]);
@@ -54,42 +71,10 @@ std::string_view GowriQualityText(int key) {
     return GowriGood[static_cast<std::size_t>(((key % 8) + 8) % 8)] ? "good" : "bad";
 }
 
-Json Choghadiyas(const std::vector<NamedSpan>& spans, const DayZone& zone, Language language) {
-    return Parts(spans, ChoghadiyaNames, ChoghadiyaQualityText, zone, NameTable::Choghadiya, language);
-}
-
-Json Gowris(const std::vector<NamedSpan>& spans, const DayZone& zone, Language language) {
-    return Parts(spans, GowriNames, GowriQualityText, zone, NameTable::Gowri, language);
-}
-
-// The JSON's values other than "name" stay English whatever the language
-// (only names follow it), so these do not take one.
-Json NakshatraSpans(const std::vector<NamedSpan>& spans, const DayZone& zone) {
-    Json list = Json::array();
-    for (const NamedSpan& s : spans) {
-        list.push_back(Json{{"start", Moment(s.startJdUt, zone)},
-                            {"end", Moment(s.endJdUt, zone)},
-                            {"nakshatra", Name(NakshatraNames, s.key - 1)}});
-    }
-    return list;
-}
-
-Json SamvatsaraName(const std::optional<int>& index) {
-    if (!index) return nullptr;
-    return Name(SamvatsaraNames, *index);
-}
-
 NameTable SolarMonthTable(SolarCalendar calendar) {
     return calendar == SolarCalendar::Tamil       ? NameTable::TamilSolarMonth
            : calendar == SolarCalendar::Malayalam ? NameTable::MalayalamSolarMonth
                                                   : NameTable::BengaliSolarMonth;
-}
-
-Json Solar(SolarCalendar calendar, const std::optional<SolarDate>& date) {
-    if (!date) return nullptr;
-    Json year = date->year;
-    if (calendar == SolarCalendar::Tamil) year = Name(SamvatsaraNames, TamilSamvatsaraOf(date->year));
-    return Json{{"month", std::string(SolarMonthName(calendar, date->sign))}, {"day", date->day}, {"year", year}};
 }
 
 // "Karthigai 21, Parabhava" with the month and the year's name in `language`.
@@ -110,34 +95,124 @@ std::string Caption(std::string_view caption) { return PaddedToColumns(std::stri
 
 }  // namespace
 
-void AddDayInFullJson(Json& j, const DayInFull& f, const DayZone& zone, Language language) {
-    j["choghadiya"] = Json{{"day", Choghadiyas(f.choghadiya.day, zone, language)},
-                           {"night", Choghadiyas(f.choghadiya.night, zone, language)}};
-    Json horas = Json::array();
+void AppendDayInFullJson(std::string& out, const DayInFull& f, const DayZone& zone, Language language) {
+    JsonWriter w(out, zone);
+    auto parts = [&](const std::vector<NamedSpan>& spans, auto name, auto quality) {
+        out += '[';
+        for (std::size_t i = 0; i < spans.size(); ++i) {
+            if (i > 0) out += ',';
+            w.Key("{\"name\":");
+            w.String(name(spans[i].key));
+            w.Key(",\"start\":");
+            w.Moment(spans[i].startJdUt);
+            w.Key(",\"end\":");
+            w.Moment(spans[i].endJdUt);
+            w.Key(",\"quality\":");
+            w.String(quality(spans[i].key));
+            out += '}';
+        }
+        out += ']';
+    };
+    auto halves = [&](const DayAndNight& h, auto name, auto quality) {
+        out += "{\"day\":";
+        parts(h.day, name, quality);
+        out += ",\"night\":";
+        parts(h.night, name, quality);
+        out += '}';
+    };
+    auto chog = [language](int key) { return LocalizedName(ChoghadiyaNames, key, NameTable::Choghadiya, language); };
+    auto gowri = [language](int key) { return LocalizedName(GowriNames, key, NameTable::Gowri, language); };
+    out += "\"choghadiya\":";
+    halves(f.choghadiya, chog, ChoghadiyaQualityText);
+    out += ",\"hora\":[";
+    bool first = true;
     for (const auto* half : {&f.hora.day, &f.hora.night}) {
         for (const NamedSpan& s : *half) {
-            horas.push_back(Json{{"lord", Name(PlanetNames, s.key)},
-                                 {"start", Moment(s.startJdUt, zone)},
-                                 {"end", Moment(s.endJdUt, zone)}});
+            if (!first) out += ',';
+            first = false;
+            out += "{\"lord\":";
+            w.String(Name(PlanetNames, s.key));
+            out += ",\"start\":";
+            w.Moment(s.startJdUt);
+            out += ",\"end\":";
+            w.Moment(s.endJdUt);
+            out += '}';
         }
     }
-    j["hora"] = std::move(horas);
-    j["gowri"] = Json{{"day", Gowris(f.gowri.day, zone, language)}, {"night", Gowris(f.gowri.night, zone, language)}};
-    Json dur = Json::array();
-    for (const DaySpan& s : f.durmuhurta) dur.push_back(Json{{"start", Moment(s.startJdUt, zone)}, {"end", Moment(s.endJdUt, zone)}});
-    j["durmuhurta"] = std::move(dur);
-    j["varjyam"] = NakshatraSpans(f.varjyam, zone);
-    j["amrit_kalam"] = NakshatraSpans(f.amritKalam, zone);
-    j["panchak"] = f.panchak ? Json{{"start", Moment(f.panchak->startJdUt, zone)}, {"end", Moment(f.panchak->endJdUt, zone)}}
-                             : Json(nullptr);
-    j["samvatsara"] = Json{{"north", SamvatsaraName(f.samvatsaraNorth)},
-                           {"south", SamvatsaraName(f.samvatsaraSouth)},
-                           {"tamil", SamvatsaraName(f.samvatsaraTamil)}};
-    j["ritu"] = f.ritu ? Json(Name(RituNames, *f.ritu)) : Json(nullptr);
-    j["ayana"] = f.ayana ? Json(Name(AyanaNames, *f.ayana)) : Json(nullptr);
-    j["solar"] = Json{{"tamil", Solar(SolarCalendar::Tamil, f.tamil)},
-                      {"malayalam", Solar(SolarCalendar::Malayalam, f.malayalam)},
-                      {"bengali", Solar(SolarCalendar::Bengali, f.bengali)}};
+    out += "],\"gowri\":";
+    halves(f.gowri, gowri, GowriQualityText);
+    out += ",\"durmuhurta\":[";
+    for (std::size_t i = 0; i < f.durmuhurta.size(); ++i) {
+        out += i > 0 ? ",{\"start\":" : "{\"start\":";
+        w.Moment(f.durmuhurta[i].startJdUt);
+        out += ",\"end\":";
+        w.Moment(f.durmuhurta[i].endJdUt);
+        out += '}';
+    }
+    // The JSON's values other than "name" stay English whatever the language.
+    auto nakshatraSpans = [&](const char* key, const std::vector<NamedSpan>& spans) {
+        out += key;
+        out += '[';
+        for (std::size_t i = 0; i < spans.size(); ++i) {
+            out += i > 0 ? ",{\"start\":" : "{\"start\":";
+            w.Moment(spans[i].startJdUt);
+            out += ",\"end\":";
+            w.Moment(spans[i].endJdUt);
+            out += ",\"nakshatra\":";
+            w.String(Name(NakshatraNames, spans[i].key - 1));
+            out += '}';
+        }
+        out += ']';
+    };
+    nakshatraSpans("],\"varjyam\":", f.varjyam);
+    nakshatraSpans(",\"amrit_kalam\":", f.amritKalam);
+    out += ",\"panchak\":";
+    if (f.panchak) {
+        out += "{\"start\":";
+        w.Moment(f.panchak->startJdUt);
+        out += ",\"end\":";
+        w.Moment(f.panchak->endJdUt);
+        out += '}';
+    } else {
+        out += "null";
+    }
+    auto optionalName = [&](const std::optional<int>& index, const auto& names) {
+        if (index) {
+            w.String(Name(names, *index));
+        } else {
+            out += "null";
+        }
+    };
+    out += ",\"samvatsara\":{\"north\":";
+    optionalName(f.samvatsaraNorth, SamvatsaraNames);
+    out += ",\"south\":";
+    optionalName(f.samvatsaraSouth, SamvatsaraNames);
+    out += ",\"tamil\":";
+    optionalName(f.samvatsaraTamil, SamvatsaraNames);
+    out += "},\"ritu\":";
+    optionalName(f.ritu, RituNames);
+    out += ",\"ayana\":";
+    optionalName(f.ayana, AyanaNames);
+    auto solar = [&](const char* key, SolarCalendar calendar, const std::optional<SolarDate>& date) {
+        out += key;
+        if (!date) {
+            out += "null";
+            return;
+        }
+        out += "{\"month\":";
+        w.String(std::string(SolarMonthName(calendar, date->sign)));
+        out += ",\"day\":" + std::to_string(date->day) + ",\"year\":";
+        if (calendar == SolarCalendar::Tamil) {
+            w.String(Name(SamvatsaraNames, TamilSamvatsaraOf(date->year)));
+        } else {
+            out += std::to_string(date->year);
+        }
+        out += '}';
+    };
+    solar(",\"solar\":{\"tamil\":", SolarCalendar::Tamil, f.tamil);
+    solar(",\"malayalam\":", SolarCalendar::Malayalam, f.malayalam);
+    solar(",\"bengali\":", SolarCalendar::Bengali, f.bengali);
+    out += '}';
 }
 
 std::string DayInFullText(const DayInFull& f, const DayZone& zone, Language language) {

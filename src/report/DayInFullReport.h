@@ -1,7 +1,5 @@
 #pragma once
 
-#include <nlohmann/json.hpp>
-
 #include <string>
 
 #include "day/DayInFull.h"
@@ -13,10 +11,11 @@
 // panchak, samvatsara, ritu, ayana, solar) and the matching readable lines.
 namespace velmora {
 
-// The "name" values (choghadiya, Gowri) follow `language`; keys and every
-// other value do not.
-void AddDayInFullJson(nlohmann::ordered_json& j, const DayInFull& full, const DayZone& zone,
-                      Language language = Language::English);
+// Appends the keys `"choghadiya":…` to `"solar":…` (no braces around them)
+// to `out`, the text of a day's JSON object. The "name" values (choghadiya,
+// Gowri) follow `language`; keys and every other value do not.
+void AppendDayInFullJson(std::string& out, const DayInFull& full, const DayZone& zone,
+                         Language language = Language::English);
 
 // Readable lines in the day text's style (an 18-column caption, then the
 // value), the captions, names and words in `language`.

@@ -212,8 +212,14 @@ std::string DayJsonLine(const HinduDay& day, const DayZone& zone, Language langu
         }
     }
     j["festivals"] = kept;
-    AddDayInFullJson(j, ComputeDayInFull(day, zone, solar), zone, language);
-    return j.dump() + "\n";
+    // The day in full after the day's own keys, written straight into the
+    // line (report/DayInFullReport.h).
+    std::string line = j.dump();
+    line.pop_back();  // the object's closing brace
+    line += ',';
+    AppendDayInFullJson(line, ComputeDayInFull(day, zone, solar), zone, language);
+    line += "}\n";
+    return line;
 }
 
 std::string DayTroubleJsonLine(const CivilDate& date, const std::string& trouble) {

@@ -22,6 +22,13 @@ std::string Clock(double jdUt, const DayZone& zone) {
     return iso.size() == 25 ? iso.substr(11, 5) : std::string("?");
 }
 
+// "2026-12-07 06:18", or "?" for a moment without a clock reading (a
+// search that gave none): never a cut of an empty text.
+std::string DateAndClock(double jdUt, const DayZone& zone) {
+    const std::string iso = LocalTimeText(jdUt, zone);
+    return iso.size() == 25 ? iso.substr(0, 10) + " " + iso.substr(11, 5) : std::string("?");
+}
+
 std::string Span(double from, double to, const DayZone& zone) { return Clock(from, zone) + "–" + Clock(to, zone); }
 
 template <typename Table, typename Quality>
@@ -102,8 +109,7 @@ std::optional<DayInFullTab> DayInFullTabOf(const BirthRecord& birth) {
     add("Durmuhurta", Spans(f.durmuhurta, zone));
     add("Varjyam", NakshatraSpans(f.varjyam, zone));
     add("Amrit Kalam", NakshatraSpans(f.amritKalam, zone));
-    add("Panchak", f.panchak ? LocalTimeText(f.panchak->startJdUt, zone).substr(0, 16).replace(10, 1, " ") + " to " +
-                                   LocalTimeText(f.panchak->endJdUt, zone).substr(0, 16).replace(10, 1, " ")
+    add("Panchak", f.panchak ? DateAndClock(f.panchak->startJdUt, zone) + " to " + DateAndClock(f.panchak->endJdUt, zone)
                              : std::string("none in this day"));
     add("Samvatsara", Name(f.samvatsaraNorth) + " (north), " + Name(f.samvatsaraSouth) + " (south), " +
                           Name(f.samvatsaraTamil) + " (Tamil)");

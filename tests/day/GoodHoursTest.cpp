@@ -358,14 +358,26 @@ TEST(YearName, RituAndAyanaAsPrinted) {
         const char* ritu;
         const char* ayana;
     };
+    // Either side of a change of ayana (ritu not checked there): the Makara
+    // sankranti of 14 January 2026 at 15:13 IST (Drik Panchang), after that
+    // day's sunrise, so uttarayana from the 15th; the Karka sankranti on 16
+    // July 2026, dakshinayana by the 18th.
     const Row rows[] = {{2025, 11, 22, "Hemanta", "Dakshinayana"},
                         {2022, 1, 24, "Hemanta", "Uttarayana"},
-                        {2020, 12, 31, "Hemanta", "Dakshinayana"}};
-    for (const Row& r : rows) {
-        const DayInFull f = ComputeDayInFull(DayAt(kNewDelhi, r.y, r.m, r.d), kIst);
-        ASSERT_TRUE(f.ritu && f.ayana);
-        EXPECT_EQ(RituNames[static_cast<std::size_t>(*f.ritu)], r.ritu) << r.y << "-" << r.m;
-        EXPECT_EQ(AyanaNames[static_cast<std::size_t>(*f.ayana)], r.ayana) << r.y << "-" << r.m;
+                        {2020, 12, 31, "Hemanta", "Dakshinayana"},
+                        {2026, 1, 14, nullptr, "Dakshinayana"},
+                        {2026, 1, 15, nullptr, "Uttarayana"},
+                        {2026, 7, 15, nullptr, "Uttarayana"},
+                        {2026, 7, 18, nullptr, "Dakshinayana"}};
+    // Each day alone, and the days one after another sharing their sankrantis.
+    SolarMonthCache shared(kNewDelhi, kIst);
+    for (SolarMonthCache* cache : {static_cast<SolarMonthCache*>(nullptr), &shared}) {
+        for (const Row& r : rows) {
+            const DayInFull f = ComputeDayInFull(DayAt(kNewDelhi, r.y, r.m, r.d), kIst, cache);
+            ASSERT_TRUE(f.ritu && f.ayana);
+            if (r.ritu != nullptr) EXPECT_EQ(RituNames[static_cast<std::size_t>(*f.ritu)], r.ritu) << r.y << "-" << r.m;
+            EXPECT_EQ(AyanaNames[static_cast<std::size_t>(*f.ayana)], r.ayana) << r.y << "-" << r.m << "-" << r.d;
+        }
     }
     EXPECT_FALSE(AyanaOfSiderealSun(NAN));
     EXPECT_EQ(*AyanaOfSiderealSun(270), 0);

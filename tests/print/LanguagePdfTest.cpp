@@ -143,3 +143,41 @@ TEST(LanguagePdf, MonthInHindiAndTamilReadsBackInItsScript) {
         }
     }
 }
+
+// The month printed for a person with the Tamil solar dates: the dates in
+// small type and the tarabalam and chandrabalam marks with the line that
+// explains them, in English; in Tamil the months are Tamil too.
+// October 2026 at Chennai: Purattasi until the Tula sankranti on the 17th,
+// then Aippasi (the Tamil Nadu calendars' Aippasi 1 is 18 October).
+TEST(LanguagePdf, MonthForAPersonWithTheSolarDates) {
+    const FixedZone zone(5.5);
+    const Observer chennai{13.0833, 80.2667, 0};
+    const CalendarSpan span = ComputeCalendarSpan({2026, 10, 1}, 31, chennai, zone);
+    const MonthGrid grid = MonthGridOf(2026, 10, span, zone);
+    QTemporaryDir dir;
+    struct Case {
+        Language language;
+        std::vector<std::string_view> present;
+        std::vector<std::string_view> absent;
+    };
+    const Case cases[] = {
+        {Language::English, {"Purattasi", "Aippasi 1", "T tarabalam, C chandrabalam", "C1"}, {}},
+        // (The line under the page comes from the window's translations,
+        // which this test does not load.)
+        {Language::Tamil, {}, {"Purattasi", "Aippasi"}},
+    };
+    for (const Case& c : cases) {
+        MonthDrawing drawing;
+        drawing.place = "Chennai";
+        drawing.language = c.language;
+        drawing.solarCalendar = 0;
+        drawing.birthNakshatra = 4;  // Rohini
+        drawing.birthMoonSign = 1;   // Vrishabha
+        const std::string path = dir.filePath(QString::fromLatin1(LanguageCode(c.language).data()) + "-person.pdf").toStdString();
+        ASSERT_TRUE(SaveMonthPdf(grid, drawing, QString::fromStdString(path), QPageSize(QPageSize::A4)).isEmpty());
+        EXPECT_EQ(PdfPages(path), 1);
+        const std::string text = PdfText(path);
+        for (const std::string_view piece : c.present) EXPECT_TRUE(Has(text, piece)) << piece << "\n" << text;
+        for (const std::string_view piece : c.absent) EXPECT_EQ(text.find(piece), std::string::npos) << piece;
+    }
+}

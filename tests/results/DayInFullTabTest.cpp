@@ -62,5 +62,30 @@ TEST(DayInFullTab, NewDelhiAsThePublishedPanjika) {
     EXPECT_FALSE(DayInFullTabOf(BirthRecord{}));
 }
 
+
+// Panchak on the Year page: the whole span as date and clock at both ends,
+// or the words for a day it does not touch (Dhanishta's second half through
+// Revati, 5 to 10 January 2022 at New Delhi; none on 26 January).
+TEST(DayInFullTab, PanchakAsDateAndClockOrNone) {
+    struct Case {
+        int day;
+        std::string_view starts;  // the text's start, "" for none
+    };
+    const Case cases[] = {{6, "2022-01-05 19:5"}, {9, "2022-01-05 19:5"}, {26, ""}};
+    for (const Case& c : cases) {
+        const std::optional<DayInFullTab> t = DayInFullTabOf(Delhi(2022, 1, c.day, 12, 0));
+        ASSERT_TRUE(t) << c.day;
+        const std::string panchak = More(*t, "Panchak");
+        if (c.starts.empty()) {
+            EXPECT_EQ(panchak, "none in this day") << c.day;
+            continue;
+        }
+        EXPECT_EQ(panchak.rfind(c.starts, 0), 0u) << c.day << ": " << panchak;
+        ASSERT_EQ(panchak.size(), 36u) << panchak;
+        EXPECT_EQ(panchak.substr(16, 4), " to ") << panchak;
+        EXPECT_EQ(panchak.substr(20, 11), "2022-01-10 ") << panchak;
+    }
+}
+
 }  // namespace
 }  // namespace velmora
