@@ -281,7 +281,8 @@ std::string DayText(const HinduDay& day, const DayZone& zone, Language language,
         for (const DayElement& e : list) {
             std::string value(LocalName(table, e.name, language));
             if (withPaksha) value += " (" + paksha(e.number <= 15) + ")";
-            value = PaddedToColumns(value + " ", 28);
+            value += ' ';
+            value = PaddedToColumns(value, 28);
             value += Readable(e.startJdUt, zone, "?") + to + Readable(e.endJdUt, zone, "?");
             line(first ? caption : "", value);
             first = false;
