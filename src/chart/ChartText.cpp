@@ -145,9 +145,16 @@ std::string ChartPlainText(const BirthChart& c, Language language) {
         while (!line.empty() && line.back() == ' ') line.pop_back();
         out += line + "\n";
     }
-    out += "  " + FillChartPattern(word("%1, Ketu opposite"), {NodeKindText(c.node, language)}) + "\n";
-    out += "\n" + word("Vimshottari dasha") + " " + word("(a year of 365.25 days)") + "\n";
-    out += "  " + FillChartPattern(word("Balance at birth: %1"), {DashaBalanceText(c, language)}) + "\n";
+    // Appended piece by piece: GCC 12 at -O3 takes `"  " + std::string&&` for an overlapping copy.
+    out += "  ";
+    out += FillChartPattern(word("%1, Ketu opposite"), {NodeKindText(c.node, language)});
+    out += "\n\n";
+    out += word("Vimshottari dasha");
+    out += " ";
+    out += word("(a year of 365.25 days)");
+    out += "\n  ";
+    out += FillChartPattern(word("Balance at birth: %1"), {DashaBalanceText(c, language)});
+    out += "\n";
     for (const Mahadasha& md : c.dasha.mahadashas) {
         out += "  " + Pad(GrahaNameIn(md.period.lord, language), 10) + span(md.period.startJdUt, md.period.endJdUt) +
                "\n";

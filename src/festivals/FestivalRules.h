@@ -51,7 +51,10 @@ enum class SolarDayRule {
 };
 
 struct FestivalRule {
+    double nextDayMinutes = 0;
+    double nextDayFraction = 0;
     std::string_view key;
+    std::string_view after;  // DayAfter: the key of the festival before
     RuleKind kind = RuleKind::Tithi;
     int masa = 0;            // Tithi: amanta month 0 = Chaitra .. 11 = Phalguna
     int tithi = 0;           // Tithi: 1..30
@@ -60,11 +63,8 @@ struct FestivalRule {
     Kaala kaala = Kaala::Sunrise;
     BothDays both = BothDays::First;
     NeitherDay neither = NeitherDay::Begins;
-    bool avoidBhadra = false;
-    double nextDayMinutes = 0;
-    double nextDayFraction = 0;
     SolarDayRule solar = SolarDayRule::BeforeSunset;
-    std::string_view after;  // DayAfter: the key of the festival before
+    bool avoidBhadra = false;
 };
 
 // The table, in the order of the year from Makara Sankranti.

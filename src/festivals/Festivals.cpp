@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <tuple>
@@ -18,6 +19,16 @@
 namespace velmora {
 
 namespace {
+
+// The pieces of a sentence in one string, made in one allocation.
+std::string Join(std::initializer_list<std::string_view> pieces) {
+    std::size_t size = 0;
+    for (const std::string_view piece : pieces) size += piece.size();
+    std::string out;
+    out.reserve(size);
+    for (const std::string_view piece : pieces) out.append(piece);
+    return out;
+}
 
 // The tithis by their plain names, 1..15 of either paksha (15: Purnima in
 // the Shukla, Amavasya in the Krishna paksha).
@@ -241,8 +252,7 @@ private:
             if (candidates.size() >= 2) {
                 const Held& a = candidates[0];
                 const Held& b = candidates[1];
-                text = tithi + " holds " + kaala + " on " + DateWords(DateOf(a.day)) + " and " +
-                       DateWords(DateOf(b.day));
+                text = Join({tithi, " holds ", kaala, " on ", DateWords(DateOf(a.day)), " and ", DateWords(DateOf(b.day))});
                 switch (rule.both) {
                     case BothDays::First: chosen = a.day; text += "; the first day is kept"; break;
                     case BothDays::Second: chosen = b.day; text += "; the second day is kept"; break;
@@ -254,19 +264,19 @@ private:
             } else if (candidates.size() == 1) {
                 const Held& h = candidates[0];
                 chosen = h.day;
-                text = tithi + " holds " + kaala + " on " + DateWords(DateOf(h.day));
+                text = Join({tithi, " holds ", kaala, " on ", DateWords(DateOf(h.day))});
                 if (h.partial) {
                     std::string why;
                     if (const auto next = NextDayHolding(rule, span, h.day, why)) {
                         chosen = next;
-                        text = tithi + " begins during " + kaala + " on " + DateWords(DateOf(h.day)) + " and " + why;
+                        text = Join({tithi, " begins during ", kaala, " on ", DateWords(DateOf(h.day)), " and ", why});
                     }
                 }
             } else if (!held.empty()) {
                 // Every day that holds it is lost to Bhadra.
                 const Held& h = held.front();
                 chosen = h.day;
-                text = "Bhadra (Vishti karana) covers " + tithi + " at " + kaala + " on " + DateWords(DateOf(h.day));
+                text = Join({"Bhadra (Vishti karana) covers ", tithi, " at ", kaala, " on ", DateWords(DateOf(h.day))});
                 std::string why;
                 if (const auto next = NextDayHolding(rule, span, h.day, why)) {
                     chosen = next;
@@ -279,12 +289,11 @@ private:
                 const std::optional<std::size_t> ends = DayHolding(span.end);
                 if (rule.neither == NeitherDay::Ends && ends) {
                     chosen = ends;
-                    text = tithi + " holds " + kaala + " on neither day; kept on " + DateWords(DateOf(*ends)) +
-                           ", when it ends";
+                    text = Join({tithi, " holds ", kaala, " on neither day; kept on ", DateWords(DateOf(*ends)), ", when it ends"});
                 } else if (begins) {
                     chosen = begins;
-                    text = tithi + " holds " + kaala + " on neither day; kept on " + DateWords(DateOf(*begins)) +
-                           ", when it begins";
+                    text = Join({tithi, " holds ", kaala, " on neither day; kept on ", DateWords(DateOf(*begins)),
+                                 ", when it begins"});
                 }
             }
             if (!chosen) continue;
@@ -361,8 +370,7 @@ private:
                                 ? held[1]
                                 : held[0];
             Add(rule, DateOf(h.day),
-                star + " nakshatra holds " + kaala + " on " + DateWords(DateOf(h.day)) + " in the solar month of " +
-                    sign,
+                Join({star, " nakshatra holds ", kaala, " on ", DateWords(DateOf(h.day)), " in the solar month of ", sign}),
                 out);
         }
     }

@@ -240,7 +240,7 @@ QString TranslatedText(const QString& source) {
     const Language language = CurrentLanguage();
     if (language == Language::English || source.isEmpty()) return source;
     const QByteArray utf8 = source.toUtf8();
-    const QString translated = QCoreApplication::translate(kContext, utf8.constData());
+    QString translated = QCoreApplication::translate(kContext, utf8.constData());
     if (translated != source) return translated;
     if (const std::optional<QString> filled = FromPattern(source)) return *filled;
     return NamesInLanguage(source, language);
@@ -256,7 +256,7 @@ QString TranslatedParagraph(const QString& source) {
     const Language language = CurrentLanguage();
     if (language == Language::English || source.isEmpty()) return source;
     const QByteArray utf8 = source.toUtf8();
-    const QString translated = QCoreApplication::translate(kContext, utf8.constData());
+    QString translated = QCoreApplication::translate(kContext, utf8.constData());
     if (translated != source) return translated;
     const std::string text = source.toStdString();
     const std::string whole = LocalizedWhole(text, language);

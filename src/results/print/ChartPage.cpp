@@ -76,7 +76,7 @@ QString ChartPageHtml(const Report& r, double s) {
     for (int row = 0; row < 3; ++row) {
         html += QStringLiteral("<tr>");
         for (int col = 0; col < 3; ++col) {
-            const Mahadasha& md = c.dasha.mahadashas[static_cast<std::size_t>(row * 3 + col)];
+            const Mahadasha& md = c.dasha.mahadashas[static_cast<std::size_t>(row) * 3 + static_cast<std::size_t>(col)];
             QString cell = QStringLiteral("<b>%1</b> %2")
                                .arg(Html(LordName(md.period.lord, language)),
                                     Html(FillChartPattern(ChartWord("%1 to %2", language),
