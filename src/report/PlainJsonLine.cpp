@@ -49,7 +49,8 @@ public:
         const std::size_t from = i_;
         std::int64_t v = 0;
         while (i_ < s_.size() && s_[i_] >= '0' && s_[i_] <= '9') {
-            v = v * 10 + (s_[i_] - '0');
+            // Digits past the sixteenth are only counted: the number is refused below.
+            if (i_ - from < 16) v = v * 10 + (s_[i_] - '0');
             ++i_;
         }
         const std::size_t digits = i_ - from;
