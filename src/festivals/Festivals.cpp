@@ -102,10 +102,12 @@ std::vector<Span> DistinctSpans(const std::vector<HinduDay>& days, Elements elem
 
 class FestivalFinder {
 public:
-    FestivalFinder(const std::vector<HinduDay>& days, const DayZone& zone) : days_(days), zone_(zone) {
-        tithis_ = DistinctSpans(days, [](const HinduDay& d) -> const std::vector<DayElement>& { return d.tithi; });
-        nakshatras_ =
-            DistinctSpans(days, [](const HinduDay& d) -> const std::vector<DayElement>& { return d.nakshatra; });
+    FestivalFinder(const std::vector<HinduDay>& days, const DayZone& zone)
+        : days_(days),
+          zone_(zone),
+          tithis_(DistinctSpans(days, [](const HinduDay& d) -> const std::vector<DayElement>& { return d.tithi; })),
+          nakshatras_(
+              DistinctSpans(days, [](const HinduDay& d) -> const std::vector<DayElement>& { return d.nakshatra; })) {
         for (const Span& karana : DistinctSpans(days, [](const HinduDay& d) -> const std::vector<DayElement>& {
                  return d.karana;
              })) {
