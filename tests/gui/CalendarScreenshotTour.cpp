@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "GuiTestSupport.h"
+#include "ScreenshotSupport.h"
 #include "calendar/gui/CalendarLauncher.h"
 #include "calendar/gui/frmCalendar.h"
 
@@ -20,7 +21,7 @@ namespace {
 // Opens the month of `date` at the place, photographs the window into
 // VELMORA_SCREENSHOT_DIR under `name` and closes it.
 void Photograph(const CalendarDate& date, const CalendarPlace& place, const QString& name) {
-    const QString out = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
+    const QString out = ScreenshotFolder();
     ASSERT_FALSE(out.isEmpty()) << "set VELMORA_SCREENSHOT_DIR";
     CalculationState state;
     RecordingMessageBoxes messages;
@@ -29,19 +30,8 @@ void Photograph(const CalendarDate& date, const CalendarPlace& place, const QStr
     WindowServices services{state, messages, urls, end};
     frmCalendar* window = OpenCalendarWindow(services, date, place, {});
     window->move(window->screen()->availableGeometry().topLeft());
-    for (int i = 0; i < 20; ++i) {
-        QCoreApplication::processEvents();
-        QTest::qWait(50);
-    }
-    const qreal ratio = qApp->devicePixelRatio();
-    const QRect frame = window->frameGeometry();
-    const QRect r(qRound(frame.x() * ratio), qRound(frame.y() * ratio), qRound(frame.width() * ratio),
-                  qRound(frame.height() * ratio));
-    const QString crop = QStringLiteral("%1x%2+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
-    EXPECT_EQ(QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
-                                                          QStringLiteral("-crop"), crop, QStringLiteral("+repage"),
-                                                          out + QLatin1Char('/') + name}),
-              0);
+    SettleScreen();
+    PhotographArea(window->frameGeometry(), out + QLatin1Char('/') + name, 0);
     window->close();
     ProcessDeferredDeletes();
 }

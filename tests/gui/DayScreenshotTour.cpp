@@ -13,73 +13,30 @@
 #include <QTest>
 
 #include "GuiTestSupport.h"
+#include "ScreenshotSupport.h"
 
 using namespace velmora;
 using namespace velmora::test;
 
-namespace {
-
-void Photograph(const QRect& area, const QString& file) {
-    const qreal ratio = qApp->devicePixelRatio();
-    const QRect logical = area.adjusted(-4, -4, 4, 4);
-    const QRect r = QRect(qRound(logical.x() * ratio), qRound(logical.y() * ratio), qRound(logical.width() * ratio),
-                          qRound(logical.height() * ratio))
-                        .intersected(QRect(0, 0, 8000, 8000));
-    const QString crop = QStringLiteral("%1x%2+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
-    const int rc = QProcess::execute(QStringLiteral("import"),
-                                     {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
-                                      crop, QStringLiteral("+repage"), file});
-    EXPECT_EQ(rc, 0) << file.toStdString();
-}
-
-void Settle() {
-    for (int i = 0; i < 20; ++i) {
-        QCoreApplication::processEvents();
-        QTest::qWait(50);
-    }
-}
-
-}  // namespace
-
 TEST(DayScreenshotTour, DISABLED_DayTab) {
-    const QString out = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
+    const QString out = ScreenshotFolder();
     ASSERT_FALSE(out.isEmpty()) << "set VELMORA_SCREENSHOT_DIR";
-    const QString suffix = qEnvironmentVariable("VELMORA_SCREENSHOT_SUFFIX");
-    QDir().mkpath(out);
+    const QString suffix = ScreenshotSuffix();
     ProgramFixture p;
-    auto type = [&](const char* box, const char* text) {
-        p.Child<QLineEdit>(box)->clear();
-        QTest::keyClicks(p.Child<QLineEdit>(box), QString::fromUtf8(text));
-    };
-    auto pick = [&](const char* list, const char* text) {
-        auto* box = p.Child<QComboBox>(list);
-        box->setCurrentIndex(box->findText(QString::fromUtf8(text)));
-    };
-    type("txtName", "asha");
-    pick("cboMonth", "August");
-    pick("cboDate", "15");
-    pick("cboYear", "1987");
-    type("txtMCity", "New Delhi");
-    type("txtMState", "Delhi");
-    type("txtMCountry", "India");
-    type("txtLatD", "28");
-    type("txtLatM", "36");
-    type("txtLonD", "77");
-    type("txtLonM", "13");
-    type("txtZoneHour", "5");
-    type("txtZoneMinute", "30");
+    const FormTyping form{p};
+    form.AshaInNewDelhi();
     for (const auto& [hour, minute, name] : {std::tuple{"10", "30", "results-day"},
                                              std::tuple{"5", "0", "results-day-before-sunrise"}}) {
-        pick("cboHH", hour);
-        pick("cboMM", minute);
+        form.Pick("cboHH", hour);
+        form.Pick("cboMM", minute);
         QTest::mouseClick(p.Child<QPushButton>("cmdRashi"), Qt::LeftButton);
         frmDisplay* results = p.window->ResultsWindow();
         ASSERT_NE(results, nullptr);
         results->move(30, 30);
         results->Tabs()->setCurrentIndex(5);
         results->Tabs()->setFocus();
-        Settle();
-        Photograph(results->frameGeometry(), out + QStringLiteral("/%1%2.png").arg(QLatin1String(name), suffix));
+        SettleScreen();
+        PhotographArea(results->frameGeometry(), out + QStringLiteral("/%1%2.png").arg(QLatin1String(name), suffix));
         results->cmdBack_Click();
         ProcessDeferredDeletes();
     }

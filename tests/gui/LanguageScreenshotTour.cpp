@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include "GuiTestSupport.h"
+#include "ScreenshotSupport.h"
 #include "calendar/CalendarDays.h"
 #include "calendar/gui/CalendarLauncher.h"
 #include "calendar/gui/frmCalendar.h"
@@ -26,27 +27,12 @@ using namespace velmora::test;
 
 namespace {
 
-void Settle() {
-    for (int i = 0; i < 20; ++i) {
-        QCoreApplication::processEvents();
-        QTest::qWait(50);
-    }
-}
-
 void Photograph(QWidget* window, const QString& file) {
     window->move(window->screen()->availableGeometry().topLeft());
     window->raise();
     window->activateWindow();
-    Settle();
-    const qreal ratio = qApp->devicePixelRatio();
-    const QRect frame = window->frameGeometry();
-    const QRect r(qRound(frame.x() * ratio), qRound(frame.y() * ratio), qRound(frame.width() * ratio),
-                  qRound(frame.height() * ratio));
-    const QString crop = QStringLiteral("%1x%2+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
-    EXPECT_EQ(QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
-                                                          QStringLiteral("-crop"), crop, QStringLiteral("+repage"),
-                                                          file}),
-              0);
+    SettleScreen();
+    PhotographArea(window->frameGeometry(), file, 0);
 }
 
 void Type(ProgramFixture& p, const char* box, const char* text) {
@@ -58,7 +44,7 @@ void Type(ProgramFixture& p, const char* box, const char* text) {
 }  // namespace
 
 TEST(LanguageScreenshotTour, DISABLED_WindowsInHindiAndTamil) {
-    const QString out = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
+    const QString out = ScreenshotFolder();
     const QString suffix = qEnvironmentVariable("VELMORA_SCREENSHOT_SUFFIX");
     ASSERT_FALSE(out.isEmpty()) << "set VELMORA_SCREENSHOT_DIR";
     for (const Language language : {Language::Hindi, Language::Tamil}) {

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "GuiTestSupport.h"
+#include "ScreenshotSupport.h"
 #include "places/gui/PlaceCompleter.h"
 #include "places/lookup/SystemPlaces.h"
 
@@ -21,7 +22,7 @@ using namespace velmora;
 using namespace velmora::test;
 
 TEST(ScreenshotTour, DISABLED_CityCompleter) {
-    const QString out = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
+    const QString out = ScreenshotFolder();
     ASSERT_FALSE(out.isEmpty()) << "set VELMORA_SCREENSHOT_DIR";
     const std::unique_ptr<PlaceDirectory> directory = OpenPlaceDirectory();
     if (!directory) GTEST_SKIP() << "built without the gazetteer";
@@ -35,7 +36,7 @@ TEST(ScreenshotTour, DISABLED_CityCompleter) {
     frmMain window(services);
     window.move(20, 20);
     window.show();
-    for (int i = 0; i < 10; ++i) QTest::qWait(50);
+    SettleScreen(10);
 
     window.findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ASHA"));
     auto* years = window.findChild<QComboBox*>(QStringLiteral("cboYear"));
@@ -48,23 +49,13 @@ TEST(ScreenshotTour, DISABLED_CityCompleter) {
     auto* completer = window.findChild<PlaceCompleter*>();
     ASSERT_NE(completer, nullptr);
     QAbstractItemView* popup = completer->Completer()->popup();
-    for (int i = 0; i < 10; ++i) QTest::qWait(50);
+    SettleScreen(10);
     ASSERT_TRUE(popup->isVisible());
     QTest::keyClick(popup, Qt::Key_Down);
     QTest::keyClick(popup, Qt::Key_Down);
     for (int i = 0; i < 6; ++i) QTest::qWait(50);
 
-    const QRect area = window.frameGeometry().united(popup->frameGeometry()).adjusted(-4, -4, 4, 4);
-    const qreal ratio = qApp->devicePixelRatio();
-    const QString crop = QStringLiteral("%1x%2+%3+%4")
-                             .arg(qRound(area.width() * ratio))
-                             .arg(qRound(area.height() * ratio))
-                             .arg(qMax(0, qRound(area.x() * ratio)))
-                             .arg(qMax(0, qRound(area.y() * ratio)));
-    const int rc = QProcess::execute(QStringLiteral("import"),
-                                     {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"), crop,
-                                      QStringLiteral("+repage"), out + QStringLiteral("/city-completer.png")});
-    EXPECT_EQ(rc, 0);
+    PhotographArea(window.frameGeometry().united(popup->frameGeometry()), out + QStringLiteral("/city-completer.png"));
     popup->hide();
     ProcessDeferredDeletes();
 }

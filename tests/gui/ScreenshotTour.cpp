@@ -18,40 +18,14 @@
 #include <QtGlobal>
 
 #include "GuiTestSupport.h"
+#include "ScreenshotSupport.h"
 
 using namespace velmora;
 using namespace velmora::test;
 
-namespace {
-
-// Photographs the part of the screen that `area` (logical pixels) covers,
-// with a small margin; the screen itself counts device pixels.
-void Photograph(const QRect& area, const QString& file) {
-    const qreal ratio = qApp->devicePixelRatio();
-    const QRect logical = area.adjusted(-4, -4, 4, 4);
-    const QRect r = QRect(qRound(logical.x() * ratio), qRound(logical.y() * ratio), qRound(logical.width() * ratio),
-                          qRound(logical.height() * ratio))
-                        .intersected(QRect(0, 0, 8000, 8000));
-    const QString crop = QStringLiteral("%1x%2+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
-    const int rc = QProcess::execute(QStringLiteral("import"),
-                                     {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
-                                      crop, QStringLiteral("+repage"), file});
-    EXPECT_EQ(rc, 0) << file.toStdString();
-}
-
-void Settle() {
-    for (int i = 0; i < 10; ++i) {
-        QCoreApplication::processEvents();
-        QTest::qWait(50);
-    }
-}
-
-}  // namespace
-
 TEST(ScreenshotTour, DISABLED_TakeScreenshots) {
-    const QString out = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
+    const QString out = ScreenshotFolder();
     ASSERT_FALSE(out.isEmpty()) << "set VELMORA_SCREENSHOT_DIR";
-    QDir().mkpath(out);
 
     CalculationState state;
     QtMessageBoxes messages;  // the real boxes, to photograph one
@@ -61,8 +35,8 @@ TEST(ScreenshotTour, DISABLED_TakeScreenshots) {
     frmMain window(services);
     window.move(20, 20);
     window.show();
-    Settle();
-    Photograph(window.frameGeometry(), out + QStringLiteral("/input-window.png"));
+    SettleScreen(10);
+    PhotographArea(window.frameGeometry(), out + QStringLiteral("/input-window.png"));
 
     // A refusal: the button pressed with the name empty.
     QTimer::singleShot(800, [&] {
@@ -71,8 +45,8 @@ TEST(ScreenshotTour, DISABLED_TakeScreenshots) {
         // Xvfb has no window manager to draw the box's frame: set it beside
         // the window, against the bare screen, so that it stands out.
         box->move(window.frameGeometry().right() + 24, window.frameGeometry().top() + 200);
-        Settle();
-        Photograph(window.frameGeometry().united(box->frameGeometry()), out + QStringLiteral("/refusal.png"));
+        SettleScreen(10);
+        PhotographArea(window.frameGeometry().united(box->frameGeometry()), out + QStringLiteral("/refusal.png"));
         box->close();
     });
     QTest::mouseClick(window.findChild<QPushButton*>("cmdRashi"), Qt::LeftButton);
@@ -100,20 +74,20 @@ TEST(ScreenshotTour, DISABLED_TakeScreenshots) {
     type("txtLonM", "13");
     type("txtZoneHour", "-5");
     type("txtZoneMinute", "30");
-    Settle();
-    Photograph(window.frameGeometry(), out + QStringLiteral("/input-window-filled.png"));
+    SettleScreen(10);
+    PhotographArea(window.frameGeometry(), out + QStringLiteral("/input-window-filled.png"));
 
     QTest::mouseClick(window.findChild<QPushButton*>("cmdRashi"), Qt::LeftButton);
     frmDisplay* results = window.ResultsWindow();
     ASSERT_NE(results, nullptr);
     results->move(20, 20);
-    Settle();
-    Photograph(results->frameGeometry(), out + QStringLiteral("/results-window.png"));
+    SettleScreen(10);
+    PhotographArea(results->frameGeometry(), out + QStringLiteral("/results-window.png"));
     const char* tabs[] = {"vaar", "nakshatra", "tithi", "yoga", "karna"};
     for (int i = 1; i < 5; ++i) {
         results->Tabs()->setCurrentIndex(i);
-        Settle();
-        Photograph(results->frameGeometry(), out + QStringLiteral("/results-%1.png").arg(QLatin1String(tabs[i])));
+        SettleScreen(10);
+        PhotographArea(results->frameGeometry(), out + QStringLiteral("/results-%1.png").arg(QLatin1String(tabs[i])));
     }
     results->cmdBack_Click();
     ProcessDeferredDeletes();
@@ -128,8 +102,8 @@ TEST(ScreenshotTour, DISABLED_TakeScreenshots) {
     ASSERT_NE(results, nullptr);
     results->move(20, 20);
     results->Tabs()->setCurrentIndex(1);
-    Settle();
-    Photograph(results->frameGeometry(), out + QStringLiteral("/results-nakshatra-note.png"));
+    SettleScreen(10);
+    PhotographArea(results->frameGeometry(), out + QStringLiteral("/results-nakshatra-note.png"));
     results->cmdBack_Click();
     ProcessDeferredDeletes();
 }
@@ -137,7 +111,7 @@ TEST(ScreenshotTour, DISABLED_TakeScreenshots) {
 // Run by scripts/screenshots a second time at QT_SCALE_FACTOR=2 on a 1280x800
 // screen: the input window, filled, as it opens there (it scrolls).
 TEST(ScreenshotTour, DISABLED_InputWindowAtTwiceTheScale) {
-    const QString out = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
+    const QString out = ScreenshotFolder();
     ASSERT_FALSE(out.isEmpty()) << "set VELMORA_SCREENSHOT_DIR";
     CalculationState state;
     RecordingMessageBoxes messages;
@@ -148,6 +122,6 @@ TEST(ScreenshotTour, DISABLED_InputWindowAtTwiceTheScale) {
     window.move(window.screen()->availableGeometry().topLeft());
     window.show();
     QTest::keyClicks(window.findChild<QLineEdit*>(QStringLiteral("txtName")), QStringLiteral("asha"));
-    Settle();
-    Photograph(window.frameGeometry(), out + QStringLiteral("/input-window-scale2.png"));
+    SettleScreen(10);
+    PhotographArea(window.frameGeometry(), out + QStringLiteral("/input-window-scale2.png"));
 }
