@@ -121,6 +121,7 @@ std::optional<SolarDate> SolarDateOf(SolarCalendar calendar, int year, int month
 }
 
 bool SolarMonthCache::Cover(double from, double to) {
+    constexpr double kGrowth = 32;  // days: a solar month is 29.3 to 31.5
     if (!(std::isfinite(from) && std::isfinite(to) && to > from && to - from < 4000)) return false;
     auto search = [this](double a, double b) {
         std::vector<Month> found;
@@ -139,16 +140,17 @@ bool SolarMonthCache::Cover(double from, double to) {
         to_ = to;
         return true;
     }
-    // Next to what is known: grow by a year at a time, so a run of days
-    // searches each stretch once.
+    // Next to what is known: grow by a solar month at least, so a run of
+    // days searches each stretch once (not a day at a time) and a month's
+    // days search about two months' sankrantis, not a year's.
     if (to > to_) {
-        const double newTo = std::fmax(to, to_ + 366);
+        const double newTo = std::fmax(to, to_ + kGrowth);
         const std::vector<Month> more = search(to_, newTo);
         months_.insert(months_.end(), more.begin(), more.end());
         to_ = newTo;
     }
     if (from < from_) {
-        const double newFrom = std::fmin(from, from_ - 366);
+        const double newFrom = std::fmin(from, from_ - kGrowth);
         const std::vector<Month> more = search(newFrom, from_);
         months_.insert(months_.begin(), more.begin(), more.end());
         from_ = newFrom;
