@@ -1,11 +1,13 @@
 // Not a test: the windows in Hindi and Tamil photographed by
 // scripts/language-screenshots under Xvfb with a window manager, at the scale
 // the script sets: the input window, the results window's Nakshatra and Day
-// tabs, the month calendar and its printed page (rendered by pdftoppm).
+// and Chart tabs, the month calendar and its printed page (rendered by
+// pdftoppm).
 // Disabled in the normal test run.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPageSize>
 #include <QProcess>
@@ -45,7 +47,7 @@ void Type(ProgramFixture& p, const char* box, const char* text) {
 
 TEST(LanguageScreenshotTour, DISABLED_WindowsInHindiAndTamil) {
     const QString out = ScreenshotFolder();
-    const QString suffix = qEnvironmentVariable("VELMORA_SCREENSHOT_SUFFIX");
+    const QString suffix = ScreenshotSuffix();
     ASSERT_FALSE(out.isEmpty()) << "set VELMORA_SCREENSHOT_DIR";
     for (const Language language : {Language::Hindi, Language::Tamil}) {
         const QString code = QString::fromLatin1(LanguageCode(language).data());
@@ -72,6 +74,12 @@ TEST(LanguageScreenshotTour, DISABLED_WindowsInHindiAndTamil) {
         Photograph(results, name("nakshatra"));
         tabs->setCurrentWidget(results->findChild<QWidget*>(QStringLiteral("fraDay"))->parentWidget());
         Photograph(results, name("day"));
+        // The Chart tab: the page that holds the chart's style list.
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (tabs->widget(i)->findChild<QComboBox*>(QStringLiteral("cboChartStyle")) != nullptr) tabs->setCurrentIndex(i);
+        }
+        ASSERT_NE(tabs->currentWidget()->findChild<QComboBox*>(QStringLiteral("cboChartStyle")), nullptr);
+        Photograph(results, name("chart"));
 
         CalendarPlace chennai;
         chennai.label = "Chennai, Tamil Nadu, India";
