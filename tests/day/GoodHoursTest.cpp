@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "AlmanacPlaces.h"
 #include "astronomy/Calendar.h"
 #include "calendar/CalendarDays.h"
 #include "day/DayInFull.h"
@@ -21,11 +22,7 @@
 namespace velmora {
 namespace {
 
-const Observer kNewDelhi{28.6139, 77.2090, 0};
-const Observer kChennai{13.0827, 80.2707, 0};
-const Observer kKochi{9.9312, 76.2673, 0};
-const Observer kKolkata{22.5726, 88.3639, 0};
-const FixedZone kIst(5.5);
+using namespace almanac_places;
 
 double Ut(int y, int mo, int d, int h, int mi, double s) {
     return JulianDayFromDate(mo, d, y) + (h + mi / 60.0 + s / 3600) / 24;
