@@ -121,6 +121,9 @@ TEST(PublishedDayTables, DurmuhurtaToTheMinute) {
          "17:24:22",
          {{"11:52:12", "12:33:43"}},
          1.0},
+        // news18.com Aaj Ka Panchang (Drik Panchang's New Delhi figures),
+        // Sunday 2021-12-26: the 14th muhurta, sunrise 07:12, sunset 17:32.
+        {"news18.com, New Delhi, 2021-12-26", &kNewDelhi, {2021, 12, 26}, "07:12", "17:32", {{"16:09", "16:50"}}, 1.0},
         // Drik Panchang's Bengali daily panjika, New Delhi, Wednesday
         // 2022-01-26, with its sunrise 07:12 and sunset 17:55.
         {"drikpanchang.com, New Delhi, 2022-01-26", &kNewDelhi, {2022, 1, 26}, "07:12", "17:55", {{"12:12", "12:55"}}, 1.0},
@@ -185,6 +188,7 @@ TEST(PublishedDayTables, VarjyamAndAmritKalamWithinTwoMinutes) {
         // news18.com Today's Panchang, 2021-04-22 (Ashlesha, Magha).
         {"news18.com 2021-04-22", {2021, 4, 22}, false, "06:38", "08:15"},
         {"news18.com 2021-04-22", {2021, 4, 22}, true, "19:59", "21:32"},
+        {"news18.com 2021-12-25 (Purva Phalguni)", {2021, 12, 25}, true, "12:28", "14:08"},
         // indiatv.in, 2020-10-10 (Punarvasu).
         {"indiatv.in 2020-10-10", {2020, 10, 10}, false, "22:49", "24:28"},
     };
