@@ -236,6 +236,8 @@ TEST(PublishedDayTables, SolarMonthStarts2025To2027) {
     const SolarRow rows[] = {
         {"Tamil Nadu holiday list 2026 (Pongal, Thursday 15 January)", SolarCalendar::Tamil, &kChennai,
          {2026, 1, 15}, "Thai", 1, 1},
+        {"khelja.in: Thai Pongal 2026, Wednesday 14 January (the sankranti about 15:13)", SolarCalendar::Tamil, &kChennai,
+         {2026, 1, 14}, "Thai", 1, 0},
         {"tamilcalendars365.com 2025-12-08: Karthigai 22", SolarCalendar::Tamil, &kChennai, {2025, 12, 8}, "Karthigai", 22,
          1},
         {"publicholidays.in: Vishu 2026, Tuesday 14 April", SolarCalendar::Malayalam, &kKochi, {2026, 4, 14}, "Medam",
