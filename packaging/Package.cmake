@@ -100,6 +100,8 @@ endif()
 # The libraries' packages from dpkg-shlibdeps, over the binaries themselves;
 # beside them only the data read at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Names are typed and shown in any script: a font with Devanagari and Tamil
+# (and the other Indian scripts), or the boxes and the PDF show empty squares.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgeonames-common, tzdata, fonts-noto-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
 set(CPACK_STRIP_FILES ON)

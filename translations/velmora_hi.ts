@@ -56,10 +56,6 @@
         <translation>शहर, राज्य, देश</translation>
     </message>
     <message>
-        <source>Previous year (Alt+Shift+Left)</source>
-        <translation>पिछला वर्ष (Alt+Shift+←)</translation>
-    </message>
-    <message>
         <source>Previous month (Alt+Left)</source>
         <translation>पिछला महीना (Alt+←)</translation>
     </message>
@@ -70,10 +66,6 @@
     <message>
         <source>Next month (Alt+Right)</source>
         <translation>अगला महीना (Alt+→)</translation>
-    </message>
-    <message>
-        <source>Next year (Alt+Shift+Right)</source>
-        <translation>अगला वर्ष (Alt+Shift+→)</translation>
     </message>
     <message>
         <source>Arrows: day and week · Page Up/Down: month · Ctrl+Page Up/Down: year · Enter: open the day</source>
@@ -534,6 +526,30 @@
     <message>
         <source>Chart</source>
         <translation>कुंडली</translation>
+    </message>
+    <message>
+        <source>Previous year (Alt+Page Up)</source>
+        <translation>पिछला वर्ष (Alt+Page Up)</translation>
+    </message>
+    <message>
+        <source>Next year (Alt+Page Down)</source>
+        <translation>अगला वर्ष (Alt+Page Down)</translation>
+    </message>
+    <message>
+        <source>Save the Month as PDF</source>
+        <translation>महीना PDF के रूप में सहेजें</translation>
+    </message>
+    <message>
+        <source>Print the Month</source>
+        <translation>महीना छापें</translation>
+    </message>
+    <message>
+        <source>Tithi and nakshatra at sunrise, till when they last · ○ full moon, ● new moon · ↑ sunrise, ↓ sunset, ☽↑ moonrise · band: a lunar month begins · %1</source>
+        <translation>सूर्योदय पर तिथि और नक्षत्र, कब तक रहते हैं · ○ पूर्णिमा, ● अमावस्या · ↑ सूर्योदय, ↓ सूर्यास्त, ☽↑ चन्द्रोदय · पट्टी: चान्द्र मास का आरम्भ · %1</translation>
+    </message>
+    <message>
+        <source>CALENDAR DAY</source>
+        <translation>पंचांग दिवस</translation>
     </message>
 </context>
 </TS>

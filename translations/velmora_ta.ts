@@ -56,10 +56,6 @@
         <translation>நகரம், மாநிலம், நாடு</translation>
     </message>
     <message>
-        <source>Previous year (Alt+Shift+Left)</source>
-        <translation>முந்தைய ஆண்டு (Alt+Shift+←)</translation>
-    </message>
-    <message>
         <source>Previous month (Alt+Left)</source>
         <translation>முந்தைய மாதம் (Alt+←)</translation>
     </message>
@@ -70,10 +66,6 @@
     <message>
         <source>Next month (Alt+Right)</source>
         <translation>அடுத்த மாதம் (Alt+→)</translation>
-    </message>
-    <message>
-        <source>Next year (Alt+Shift+Right)</source>
-        <translation>அடுத்த ஆண்டு (Alt+Shift+→)</translation>
     </message>
     <message>
         <source>Arrows: day and week · Page Up/Down: month · Ctrl+Page Up/Down: year · Enter: open the day</source>
@@ -534,6 +526,30 @@
     <message>
         <source>Chart</source>
         <translation>ஜாதகம்</translation>
+    </message>
+    <message>
+        <source>Previous year (Alt+Page Up)</source>
+        <translation>முந்தைய ஆண்டு (Alt+Page Up)</translation>
+    </message>
+    <message>
+        <source>Next year (Alt+Page Down)</source>
+        <translation>அடுத்த ஆண்டு (Alt+Page Down)</translation>
+    </message>
+    <message>
+        <source>Save the Month as PDF</source>
+        <translation>மாதத்தை PDF ஆகச் சேமி</translation>
+    </message>
+    <message>
+        <source>Print the Month</source>
+        <translation>மாதத்தை அச்சிடு</translation>
+    </message>
+    <message>
+        <source>Tithi and nakshatra at sunrise, till when they last · ○ full moon, ● new moon · ↑ sunrise, ↓ sunset, ☽↑ moonrise · band: a lunar month begins · %1</source>
+        <translation>சூரிய உதயத்தில் திதியும் நட்சத்திரமும், எப்போது வரை · ○ பௌர்ணமி, ● அமாவாசை · ↑ சூரிய உதயம், ↓ அஸ்தமனம், ☽↑ சந்திர உதயம் · பட்டை: சந்திர மாதத் தொடக்கம் · %1</translation>
+    </message>
+    <message>
+        <source>CALENDAR DAY</source>
+        <translation>நாள்காட்டி நாள்</translation>
     </message>
 </context>
 </TS>

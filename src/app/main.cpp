@@ -13,6 +13,7 @@
 
 #include "gui/EndProgram.h"
 #include "gui/MessageBoxes.h"
+#include "gui/ScreenFit.h"
 #include "gui/SingleInstance.h"
 #include "gui/Translation.h"
 #include "gui/WindowServices.h"
@@ -145,10 +146,16 @@ int main(int argc, char** argv) {
         // Said on standard error too (unattended, the box itself goes there),
         // so that a copy started from a terminal or a script says why it waits.
         if (!unattended) std::fprintf(stderr, "%s: Application is already running\n", velmora::ApplicationTitle);
+        // The running copy comes to the front as well.
+        velmora::AskRunningCopyToRaise(lock);
         messages.Show("Application is already running", velmora::MessageIcon::Information);
         end.EndProgram();
         return 0;
     }
+
+    velmora::RaiseRequests raiseRequests(lock);
+    QObject::connect(&raiseRequests, &velmora::RaiseRequests::Requested, [] { velmora::RaiseProgramWindows(); });
+    velmora::FitEveryDialogToScreen(&app);
 
     velmora::WebPlaceSearch placeSearch(urls);
     velmora::WindowServices services{state, messages, urls, end};

@@ -5,6 +5,7 @@
 
 #include "astronomy/Sun.h"
 #include "astronomy/TransitionSearch.h"
+#include "calendar/AlmanacMarks.h"
 #include "calendar/EclipseNotes.h"
 #include "day/DayTables.h"
 #include "day/SolarCalendars.h"
@@ -151,7 +152,10 @@ MonthGrid MonthGridOf(int year, int month, const CalendarSpan& span, const DayZo
     std::vector<std::string> months;
     std::vector<std::string> years;
     std::optional<SolarMonthCache> solar;  // the month's days share their sankrantis
+    std::optional<double> previousSunrise;
     for (const HinduDay& day : span.days) {
+        const std::optional<double> before = previousSunrise;
+        previousSunrise = day.startJdUt;
         if (day.year != year || day.month != month) continue;
         MonthCell* cell = nullptr;
         for (auto& week : grid.weeks) {
@@ -195,6 +199,7 @@ MonthGrid MonthGridOf(int year, int month, const CalendarSpan& span, const DayZo
             }
             cell->eclipses.push_back(std::move(text));
         }
+        AddAlmanacMarks(*cell, day, before, zone);
         if (day.masa) {
             cell->masa = MasaText(*day.masa);
             AppendDistinct(months, cell->masa);

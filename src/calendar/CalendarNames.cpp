@@ -32,6 +32,12 @@ MonthGrid LocalizedGrid(MonthGrid grid, Language language) {
             cell.solar[0] = LocalizedText(cell.solar[0], language, {NameTable::TamilSolarMonth});
             cell.solar[1] = LocalizedText(cell.solar[1], language, {NameTable::MalayalamSolarMonth});
             cell.solar[2] = LocalizedText(cell.solar[2], language, {NameTable::BengaliSolarMonth});
+            for (std::string& kshaya : cell.kshayaTithis) kshaya = LocalizedCalendarText(kshaya, language);
+            // "17 May 01:31": the month's short name.
+            for (std::string* clock : {&cell.tithiEnds, &cell.nakshatraEnds, &cell.moonrise, &cell.moonTime,
+                                       &cell.sankrantiTime}) {
+                *clock = LocalizedText(*clock, language, {NameTable::Texts});
+            }
         }
     }
     grid.lunarMonths = LocalizedText(grid.lunarMonths, language, {NameTable::LunarMonth, NameTable::Words});

@@ -32,6 +32,17 @@ struct MonthCell {
     std::array<std::string, 3> solar;  // the Tamil, Malayalam and Bengali dates, "Karthigai 21"
     int nakshatraNumber = 0;  // 1..27 at sunrise (0: unknown)
     int moonSign = -1;        // the Moon's sidereal sign at sunrise, 0 = Mesha (-1: unknown)
+
+    // What a wall almanac prints besides (calendar/AlmanacMarks.h); times on
+    // the local clock to the minute, "17 May 01:31" on the next date; empty
+    // when there is none.
+    std::string tithiEnds;      // the tithi at sunrise ends, within the day
+    std::string nakshatraEnds;  // the nakshatra at sunrise ends, within the day
+    std::vector<std::string> kshayaTithis;  // begin and end within the day: "Shukla Saptami"
+    std::string moonrise;       // on the date
+    std::string moonTime;       // the full or new moon (`moon`)
+    std::string sankrantiTime;  // the Sun enters the sign (`sankranti`)
+    bool masaBegins = false;    // the lunar month begins: its first sunrise
 };
 
 struct MonthGrid {

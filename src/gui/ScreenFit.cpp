@@ -1,5 +1,7 @@
 #include "gui/ScreenFit.h"
 
+#include <QCoreApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QLayout>
 #include <QMainWindow>
@@ -34,6 +36,9 @@ public:
         settle_.setSingleShot(true);
         settle_.setInterval(0);
         connect(&settle_, &QTimer::timeout, this, &DialogFitter::Fit);
+        grown_.setSingleShot(true);
+        grown_.setInterval(0);
+        connect(&grown_, &QTimer::timeout, this, &DialogFitter::Fit);
         dialog->installEventFilter(this);
     }
 
@@ -44,10 +49,16 @@ public:
             // filter: once more when it has settled.
             if (dialog_->inherits("QMessageBox")) settle_.start();
         }
+        // A dialog whose content grows while shown (the print dialog's
+        // "Options >>") is fitted again once its layout has settled. A size
+        // the program sets itself is left as set.
+        if (watched == dialog_ && event->type() == QEvent::LayoutRequest && dialog_->isVisible() &&
+            !grown_.isActive()) {
+            grown_.start();
+        }
         return false;
     }
 
-private:
     void Fit() {
         const QScreen* screen = dialog_->screen();
         if (screen == nullptr) return;
@@ -72,8 +83,28 @@ private:
         if (frame.topLeft() != topLeft) dialog_->move(frame.topLeft());
     }
 
+private:
     QWidget* dialog_;
     QTimer settle_;  // the second fit, once the event loop has run
+    QTimer grown_;   // the fit after the dialog has grown while shown
+};
+
+// Gives every dialog the program shows a fitter, also those a dialog opens
+// itself (the print dialog's printer properties).
+class EveryDialogFitter final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            auto* widget = static_cast<QWidget*>(watched);
+            if (widget->isWindow() && qobject_cast<QDialog*>(widget) != nullptr &&
+                widget->findChild<QObject*>(QStringLiteral("velmoraDialogFitter"), Qt::FindDirectChildrenOnly) ==
+                    nullptr) {
+                (new DialogFitter(widget))->Fit();
+            }
+        }
+        return false;
+    }
 };
 
 }  // namespace
@@ -83,6 +114,16 @@ void FitDialogToScreen(QWidget* dialog) {
         dialog->findChild<QObject*>(QStringLiteral("velmoraDialogFitter"), Qt::FindDirectChildrenOnly) == nullptr) {
         new DialogFitter(dialog);
     }
+}
+
+void FitEveryDialogToScreen(QCoreApplication* application) {
+    if (application == nullptr ||
+        application->findChild<QObject*>(QStringLiteral("velmoraEveryDialogFitter"), Qt::FindDirectChildrenOnly)) {
+        return;
+    }
+    auto* fitter = new EveryDialogFitter(application);
+    fitter->setObjectName(QStringLiteral("velmoraEveryDialogFitter"));
+    application->installEventFilter(fitter);
 }
 
 QScrollArea* SetScrollingCentralWidget(QMainWindow* window, QWidget* content) {

@@ -2,6 +2,7 @@
 
 #include <QPoint>
 
+class QCoreApplication;
 class QMainWindow;
 class QScrollArea;
 class QWidget;
@@ -26,6 +27,11 @@ void FitToScreen(QMainWindow* window);
 // its own minimum if it must be), and moved back inside it where it sticks
 // out. Call it once, before the dialog is shown.
 void FitDialogToScreen(QWidget* dialog);
+
+// The same for every dialog the program shows, from now on, including those
+// that Qt's own dialogs open (the printer's properties) and after a dialog
+// grows while shown. The program calls it once at start.
+void FitEveryDialogToScreen(QCoreApplication* application);
 
 // Moves a window that is not shown yet so that its frame's top-left corner is
 // at `frameTopLeft` (global), or as near as keeps it inside the free area.

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QObject>
+
 #include <string>
 
 #include "gui/os/ProcessFileLock.h"
+
+class QFileSystemWatcher;
 
 namespace velmora {
 
@@ -29,6 +33,34 @@ private:
     ProcessFileLock lock_;
     bool anotherCopy_ = false;
 };
+
+// A second copy's request that the running one come to the front: the
+// second copy writes a line to a file beside the lock, which the running copy
+// watches. No port or socket, only the user's own folder.
+class RaiseRequests : public QObject {
+    Q_OBJECT
+public:
+    // Watches the request file of `lock` (created when missing); the copy
+    // that holds the lock makes one.
+    explicit RaiseRequests(const SingleInstanceLock& lock, QObject* parent = nullptr);
+signals:
+    void Requested();
+
+private:
+    std::string path_;
+    QFileSystemWatcher* watcher_ = nullptr;
+};
+
+// The request file of a lock.
+std::string RaiseRequestPath(const SingleInstanceLock& lock);
+
+// What a second copy does: asks the copy holding the lock to come to the
+// front. False when the request could not be written.
+bool AskRunningCopyToRaise(const SingleInstanceLock& lock);
+
+// Brings the program's shown windows to the front (restored when minimized),
+// the input or results window last, so that it has the keyboard.
+void RaiseProgramWindows();
 
 // Where the lock lives: $VELMORA_LOCK_DIR when set (tests use a private one),
 // otherwise the user's runtime folder, otherwise the temporary folder.

@@ -39,6 +39,8 @@ struct InputForm {
 
     // Three-state check box: 0 unticked, 1 ticked, 2 greyed.
     int chkDST = 0;
+
+    bool operator==(const InputForm&) const = default;
 };
 
 // The lists' entries, in the order the window fills them.

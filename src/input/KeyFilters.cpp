@@ -15,7 +15,8 @@ KeyFilterResult FilterDigitKey(int key, bool allowMinus) {
     return {0, Refusal{"Only Numbers Are Accepted", MessageIcon::Critical, ""}};
 }
 
-KeyFilterResult FilterNameKey(int key) {
+KeyFilterResult FilterNameKey(int key, bool letterOfAnyScript) {
+    if (key >= 128 && letterOfAnyScript) return {key, std::nullopt};
     if (!(IsUpper(key) || IsLower(key) || key == KeyBackspace || key == KeyEnter || key == KeyBlank)) {
         return {0, Refusal{"Please Enter only Letters", MessageIcon::Information, ""}};
     }
@@ -24,11 +25,11 @@ KeyFilterResult FilterNameKey(int key) {
     return {key, std::nullopt};
 }
 
-KeyFilterResult ApplyKeyFilter(KeyFilter filter, int key) {
+KeyFilterResult ApplyKeyFilter(KeyFilter filter, int key, bool letterOfAnyScript) {
     switch (filter) {
         case KeyFilter::Digits: return FilterDigitKey(key, false);
         case KeyFilter::DigitsAndMinus: return FilterDigitKey(key, true);
-        case KeyFilter::Letters: return FilterNameKey(key);
+        case KeyFilter::Letters: return FilterNameKey(key, letterOfAnyScript);
     }
     return {key, std::nullopt};
 }

@@ -35,10 +35,13 @@ KeyFilterResult FilterDigitKey(int key, bool allowMinus);
 
 // Letters A..Z and a..z, backspace, Enter and blank pass; anything else is
 // refused with "Please Enter only Letters" (information icon). A passing
-// lower-case letter becomes its capital.
-KeyFilterResult FilterNameKey(int key);
+// lower-case letter becomes its capital. Beyond ASCII (codes from 128 on) a
+// letter or mark of any script passes unchanged, as it does when pasted:
+// `letterOfAnyScript` says whether the code is one (the window reads it from
+// Unicode's tables: "आशा" is two letters and a vowel sign, a mark).
+KeyFilterResult FilterNameKey(int key, bool letterOfAnyScript = false);
 
-KeyFilterResult ApplyKeyFilter(KeyFilter filter, int key);
+KeyFilterResult ApplyKeyFilter(KeyFilter filter, int key, bool letterOfAnyScript = false);
 
 // The filter installed on a text box of the input window, by control name;
 // none for the place-name boxes (and any other name).

@@ -11,7 +11,7 @@ namespace velmora {
 
 namespace {
 
-constexpr std::array<NameRow, 99> kTexts = {{
+constexpr std::array<NameRow, 120> kTexts = {{
     // The report's and the results window's captions.
     {"cap-panchang", "Panchang", "पंचांग", "பஞ்சாங்கம்"},
     {"cap-your-details", "Your Details", "आपका विवरण", "உங்கள் விவரங்கள்"},
@@ -118,9 +118,13 @@ constexpr std::array<NameRow, 99> kTexts = {{
      "நிரல் ஏற்கெனவே இயங்குகிறது"},
     // The printed month's foot line and the other words of the month page.
     {"month-legend", "Tithi and nakshatra at sunrise", "सूर्योदय पर तिथि और नक्षत्र", "சூரிய உதயத்தில் திதியும் நட்சத்திரமும்"},
-    {"month-legend-line", "Tithi and nakshatra at sunrise · ○ full moon, ● new moon · ↑ sunrise, ↓ sunset · %1",
-     "सूर्योदय पर तिथि और नक्षत्र · ○ पूर्णिमा, ● अमावस्या · ↑ सूर्योदय, ↓ सूर्यास्त · %1",
-     "சூரிய உதயத்தில் திதியும் நட்சத்திரமும் · ○ பௌர்ணமி, ● அமாவாசை · ↑ சூரிய உதயம், ↓ அஸ்தமனம் · %1"},
+    {"month-legend-line",
+     "Tithi and nakshatra at sunrise, till when they last · ○ full moon, ● new moon · ↑ sunrise, ↓ sunset, ☽↑ moonrise · "
+     "band: a lunar month begins · %1",
+     "सूर्योदय पर तिथि और नक्षत्र, कब तक रहते हैं · ○ पूर्णिमा, ● अमावस्या · ↑ सूर्योदय, ↓ सूर्यास्त, ☽↑ चन्द्रोदय · "
+     "पट्टी: चान्द्र मास का आरम्भ · %1",
+     "சூரிய உதயத்தில் திதியும் நட்சத்திரமும், எப்போது வரை · ○ பௌர்ணமி, ● அமாவாசை · ↑ சூரிய உதயம், ↓ அஸ்தமனம், "
+     "☽↑ சந்திர உதயம் · பட்டை: சந்திர மாதத் தொடக்கம் · %1"},
     {"sunrise-lower", "sunrise", "सूर्योदय", "சூரிய உதயம்"},
     {"sunset-lower", "sunset", "सूर्यास्त", "சூரிய அஸ்தமனம்"},
     // The readable report of the report tool.
@@ -156,6 +160,39 @@ constexpr std::array<NameRow, 99> kTexts = {{
     {"cap-hora-night", "Hora (night)", "होरा (रात)", "ஹோரை (இரவு)"},
     {"cap-gowri-day", "Gowri (day)", "गौरी (दिन)", "கௌரி (பகல்)"},
     {"cap-gowri-night", "Gowri (night)", "गौरी (रात)", "கௌரி (இரவு)"},
+    // The Day tab's lists of the day's elements and their dates ("7 Dec 03:10:12").
+    {"cap-day-tithis", "Tithis", "तिथियाँ", "திதிகள்"},
+    {"cap-day-nakshatras", "Nakshatras", "नक्षत्र (सभी)", "நட்சத்திரங்கள்"},
+    {"cap-day-yogas", "Yogas", "योग (सभी)", "யோகங்கள்"},
+    {"cap-day-karanas", "Karanas", "करण (सभी)", "கரணங்கள்"},
+    {"month-short-jan", "Jan", "जन॰", "ஜன."},
+    {"month-short-feb", "Feb", "फ़र॰", "பிப்."},
+    {"month-short-mar", "Mar", "मार्च", "மார்ச்"},
+    {"month-short-apr", "Apr", "अप्रै॰", "ஏப்."},
+    {"month-short-may", "May", "मई", "மே"},
+    {"month-short-jun", "Jun", "जून", "ஜூன்"},
+    {"month-short-jul", "Jul", "जुला॰", "ஜூலை"},
+    {"month-short-aug", "Aug", "अग॰", "ஆக."},
+    {"month-short-sep", "Sep", "सितं॰", "செப்."},
+    {"month-short-oct", "Oct", "अक्टू॰", "அக்."},
+    {"month-short-nov", "Nov", "नवं॰", "நவ."},
+    {"month-short-dec", "Dec", "दिसं॰", "டிச."},
+    // The Day tab's note before sunrise: "Vaar gives Saturday, the weekday of
+    // the entered date; … so before sunrise it is still Friday."
+    {"vaar-gives", "Vaar gives", "वार बताता है:", "வாரம் காட்டுவது:"},
+    {"vaar-weekday-entered",
+     ", the weekday of the entered date; the Hindu day runs from sunrise to sunrise, so before sunrise it is still",
+     ", जो दी गई तारीख का वार है; हिन्दू दिन सूर्योदय से सूर्योदय तक चलता है, इसलिए सूर्योदय से पहले अभी भी",
+     ", கொடுத்த தேதியின் கிழமை; இந்து நாள் சூரிய உதயம் முதல் சூரிய உதயம் வரை, எனவே சூரிய உதயத்திற்கு முன் இன்னும்"},
+    // A day opened from the month calendar where the zone boxes cannot hold
+    // the place's clock: "The Day tab reads the clock of Europe/Madrid
+    // (+02:00), as the calendar does; …".
+    {"day-reads-clock-of", "The Day tab reads the clock of", "दिन टैब इस घड़ी से पढ़ता है:",
+     "நாள் தாவல் இந்தக் கடிகாரத்தைப் படிக்கிறது:"},
+    {"day-reads-as-calendar", "), as the calendar does; the other tabs read the zone boxes.",
+     "), जैसे मासिक पंचांग; बाकी टैब समय क्षेत्र के खानों से पढ़ते हैं।",
+     "), மாத நாள்காட்டி போலவே; மற்ற தாவல்கள் நேர மண்டலப் பெட்டிகளைப் படிக்கின்றன."},
+    {"month-calendar", "Month Calendar", "मासिक पंचांग", "மாத நாள்காட்டி"},
 }};
 
 }  // namespace

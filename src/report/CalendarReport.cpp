@@ -3,9 +3,13 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
+#include "calendar/AlmanacMarks.h"
 #include "calendar/CalendarNames.h"
 #include "day/DayTables.h"
 #include "names/NameTables.h"
@@ -144,6 +148,131 @@ std::string Clock(const std::optional<double>& jdUt, const DayZone& zone) {
 // Widths count columns, not bytes (names/TextColumns.h).
 std::string Padded(std::string text, std::size_t width) { return PaddedToColumns(std::move(text), width); }
 
+// Words of `text` in lines of at most `columns` columns; a word wider than
+// that stands on a line of its own, whole.
+bool IsClock(const std::string& word) {
+    return word.size() == 5 && word[2] == ':' && std::isdigit(static_cast<unsigned char>(word[0])) &&
+           std::isdigit(static_cast<unsigned char>(word[4]));
+}
+
+bool IsDayNumber(const std::string& word) {
+    return !word.empty() && word.size() <= 2 &&
+           std::all_of(word.begin(), word.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+}
+
+std::vector<std::string> Wrapped(const std::string& text, std::size_t columns) {
+    std::vector<std::string> words;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t blank = text.find(' ', at);
+        std::string word = text.substr(at, blank == std::string::npos ? std::string::npos : blank - at);
+        at = blank == std::string::npos ? text.size() : blank + 1;
+        if (!word.empty()) words.push_back(std::move(word));
+    }
+    // A moment on another date, "22 May 02:49", stays on one line.
+    for (std::size_t i = 0; i + 2 < words.size(); ++i) {
+        if (IsDayNumber(words[i]) && IsClock(words[i + 2])) {
+            words[i] += ' ';
+            words[i] += words[i + 1];
+            words[i] += ' ';
+            words[i] += words[i + 2];
+            words.erase(words.begin() + static_cast<std::ptrdiff_t>(i) + 1, words.begin() + static_cast<std::ptrdiff_t>(i) + 3);
+        }
+    }
+    std::vector<std::string> lines;
+    std::string line;
+    for (const std::string& word : words) {
+        if (!line.empty() && DisplayColumns(line) + 1 + DisplayColumns(word) > columns) {
+            lines.push_back(line);
+            line.clear();
+        }
+        if (!line.empty()) line += ' ';
+        line += word;
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+// The pieces of a date's box, in reading order (the sun at the foot).
+std::vector<std::string> BoxPieces(const MonthCell& cell, Language language) {
+    std::vector<std::string> pieces;
+    if (!cell.computed) return {"\u2014"};
+    const AlmanacBox box = AlmanacBoxOf(cell, language);
+    if (!box.masaBegins.empty()) {
+        std::string begins = "\u00BB ";
+        begins += box.masaBegins;
+        pieces.push_back(std::move(begins));
+    }
+    pieces.push_back(box.tithi);
+    for (const std::string& kshaya : box.kshaya) pieces.push_back(kshaya);
+    pieces.push_back(box.nakshatra);
+    for (const std::string& festival : cell.festivals) {
+        pieces.emplace_back(LocalName(NameTable::Festival, festival, language));
+    }
+    for (const std::string& observance : cell.observances) pieces.push_back(observance);
+    if (!box.sankranti.empty()) pieces.push_back(box.sankranti);
+    for (const std::string& eclipse : cell.eclipses) pieces.push_back(eclipse);
+    if (!box.moon.empty()) pieces.push_back(box.moon);
+    pieces.push_back(box.sun);
+    return pieces;
+}
+
+// The month as a wall almanac prints it: a week a row of seven boxes, Sunday
+// first, each box's pieces wrapped at word boundaries; the boxes are as wide
+// as the widest word (at least 16 columns), so nothing is cut short.
+std::string MonthGridText(const MonthGrid& grid, Language language) {
+    std::size_t width = 16;
+    for (const auto& week : grid.weeks) {
+        for (const MonthCell& cell : week) {
+            if (!cell.inMonth) continue;
+            for (const std::string& piece : BoxPieces(cell, language)) {
+                for (const std::string& word : Wrapped(piece, 1)) width = std::max(width, DisplayColumns(word));
+            }
+        }
+    }
+    std::string rule;
+    for (int column = 0; column < 7; ++column) {
+        rule += '+';
+        for (std::size_t i = 0; i < width + 2; ++i) rule += '-';
+    }
+    rule += "+\n";
+    std::string out = rule;
+    for (int column = 0; column < 7; ++column) {
+        out += "| ";
+        out += PaddedToColumns(LocalizedWeekdayShort(column, language), width);
+        out += ' ';
+    }
+    out += "|\n";
+    out += rule;
+    for (const auto& week : grid.weeks) {
+        std::array<std::vector<std::string>, 7> boxes;
+        std::size_t height = 0;
+        for (std::size_t column = 0; column < 7; ++column) {
+            const MonthCell& cell = week[column];
+            if (!cell.inMonth) continue;
+            std::vector<std::string>& lines = boxes[column];
+            lines.push_back(std::to_string(cell.date.day));
+            for (const std::string& piece : BoxPieces(cell, language)) {
+                for (std::string& line : Wrapped(piece, width)) lines.push_back(std::move(line));
+            }
+            height = std::max(height, lines.size());
+        }
+        for (std::size_t row = 0; row < height; ++row) {
+            std::string line;
+            for (const std::vector<std::string>& lines : boxes) {
+                line += "| ";
+                line += PaddedToColumns(row < lines.size() ? lines[row] : std::string(), width);
+                line += ' ';
+            }
+            line += '|';
+            out += line;
+            out += '\n';
+        }
+        out += rule;
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string MonthJson(int year, int month, const CalendarSpan& span, const DayZone& zone, Language language) {
@@ -258,6 +387,11 @@ std::string MonthText(int year, int month, const CalendarSpan& span, const DayZo
         while (!out.empty() && out.back() == ' ') out.pop_back();
         out += '\n';
     }
+    // Below the table, the same month as a wall almanac prints it, with when
+    // the tithi and nakshatra of sunrise end, the kshaya tithis, moonrise, the
+    // moments of the moon and the sankranti, and » where a lunar month begins.
+    out += '\n';
+    out += MonthGridText(grid, language);
     return out;
 }
 

@@ -81,12 +81,25 @@ std::string Ordinal(int n) {
 
 }  // namespace
 
-std::optional<DayInFullTab> DayInFullTabOf(const BirthRecord& birth) {
+static std::optional<DayInFullTab> TabOf(const BirthRecord& birth, const DayZone* clock);
+
+std::optional<DayInFullTab> DayInFullTabOf(const BirthRecord& birth) { return TabOf(birth, nullptr); }
+
+std::optional<DayInFullTab> DayInFullTabOf(const BirthRecord& birth, const DayZone& clock) { return TabOf(birth, &clock); }
+
+static std::optional<DayInFullTab> TabOf(const BirthRecord& birth, const DayZone* clock) {
     if (birth.QueryMonth < 1 || birth.QueryMonth > 12 || birth.QueryDay < 1 || birth.QueryDay > 31) return std::nullopt;
-    // The moment and the day exactly as the Day tab forms them.
+    // The moment and the day exactly as the Day tab forms them, on the
+    // place's own clock when it has one (DayTabValuesOf).
     const WorkingValues working = PrepareWorkingValues(birth, J2000);
-    const PanchangMoment moment = PanchangTimeChain(working);
-    const FixedZone zone(working.SignedZone);
+    PanchangMoment moment = PanchangTimeChain(working);
+    const FixedZone boxes(working.SignedZone);
+    const DayZone& zone = clock != nullptr ? *clock : boxes;
+    if (clock != nullptr) {
+        const double reading = moment.jdUt + working.SignedZone / 24;
+        moment.jdUt = reading - clock->OffsetHours(moment.jdUt) / 24;
+        moment.jdUt = reading - clock->OffsetHours(moment.jdUt) / 24;
+    }
     const double latitude = (birth.LatDegrees + birth.LatMinutes / 60.0) * (birth.LatIsSouth ? -1 : 1);
     const double longitude = (birth.LonDegrees + birth.LonMinutes / 60.0) * (birth.LonIsEast ? 1 : -1);
     ClearUpperVectorState();

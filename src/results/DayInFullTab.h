@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "day/DayZone.h"
 #include "shared/BirthRecord.h"
 
 // The Day tab's "Hours" and "Year" pages: the good and bad hours of the Hindu
@@ -37,6 +38,9 @@ inline constexpr const char* MoreRows[] = {"Durmuhurta",   "Varjyam",      "Amri
 
 // Nothing when the record holds no moment and place a day can be computed for.
 std::optional<DayInFullTab> DayInFullTabOf(const BirthRecord& birth);
+// The same with the entered clock reading on a place's own clock, as
+// DayTabValuesOf(birth, clock) takes it (a day opened from the month calendar).
+std::optional<DayInFullTab> DayInFullTabOf(const BirthRecord& birth, const DayZone& clock);
 
 // The birth stars of an entered moment: its nakshatra (1..27) and the Moon's
 // sidereal sign (0..11), on the panchang's own Moon and ayanamsa (the spans the

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "day/DayZone.h"
 #include "shared/BirthRecord.h"
 
 // The "Day" tab of the results window and the report's "Day" section: the
@@ -26,7 +27,7 @@ struct DayTabRow {
     std::string_view caption;
 };
 
-inline constexpr std::array<DayTabRow, 17> DayTabRows = {{
+inline constexpr std::array<DayTabRow, 22> DayTabRows = {{
     {"lblHinduDay", "Hindu Day"},
     {"lblSunrise", "Sunrise"},
     {"lblSunset", "Sunset"},
@@ -42,16 +43,37 @@ inline constexpr std::array<DayTabRow, 17> DayTabRows = {{
     {"lblLunarMonth", "Lunar Month"},
     {"lblYears", "Years"},
     {"lblFestivals", "Festivals"},  // empty on a day without one
+    // Every element in force during the day, one line each with its span.
+    {"lblDayTithis", "Tithis"},
+    {"lblDayNakshatras", "Nakshatras"},
+    {"lblDayYogas", "Yogas"},
+    {"lblDayKaranas", "Karanas"},
+    {"lblSankranti", "Sankranti"},  // empty when the Sun enters no sign during the day
     {"lblDayNote", "Note"},  // empty when there is nothing to say
     {"lblEclipse", "Eclipse"},  // empty on a day without one
 }};
 
 using DayTabValues = std::array<std::string, DayTabRows.size()>;
 
+// The position of a row by its control name (DayTabRows.size() for none).
+constexpr std::size_t DayTabRowIndex(std::string_view control) {
+    for (std::size_t i = 0; i < DayTabRows.size(); ++i) {
+        if (DayTabRows[i].control == control) return i;
+    }
+    return DayTabRows.size();
+}
+
 // The values, in the rows' order, for the moment of a birth record. Nothing
 // when the record holds no moment and place a day can be computed for (a
 // record no run has filled).
 std::optional<DayTabValues> DayTabValuesOf(const BirthRecord& birth);
+
+// The same for the record's clock reading taken on another clock: a place's
+// clock from the time-zone database (a day opened from the month calendar),
+// where the zone boxes cannot hold it (a place west of Greenwich on a clock
+// ahead of it). The moment is the entered date and time on `clock`; every
+// time is shown on it.
+std::optional<DayTabValues> DayTabValuesOf(const BirthRecord& birth, const DayZone& clock);
 
 // The values at their widest (two-digit days, the longest names): what the
 // window is sized for.

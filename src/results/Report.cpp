@@ -113,6 +113,10 @@ std::string ZoneEchoText(const BirthRecord& birth) {
 }
 
 Report BuildReport(const ResultsPage& p, const BirthRecord& birth) {
+    return BuildReport(p, birth, DayTabValuesOf(birth));
+}
+
+Report BuildReport(const ResultsPage& p, const BirthRecord& birth, const std::optional<DayTabValues>& day) {
     Report r;
     r.kicker = "Panchang";
     r.name = p.lblName;
@@ -176,7 +180,7 @@ Report BuildReport(const ResultsPage& p, const BirthRecord& birth) {
 
     // The Hindu day of the run's moment, as the Day tab shows it (the rows
     // with something to say), when the record holds a moment and place.
-    if (const std::optional<DayTabValues> day = DayTabValuesOf(birth)) {
+    if (day) {
         ReportSection section;
         section.title = "Day";
         for (std::size_t i = 0; i < DayTabRows.size(); ++i) {

@@ -8,6 +8,7 @@
 #include "chart/Chart.h"
 #include "chart/ChartStyle.h"
 #include "names/Language.h"
+#include "results/DayTab.h"
 #include "results/ResultsPage.h"
 #include "shared/CalculationState.h"
 #include "shared/Version.h"
@@ -70,6 +71,10 @@ std::string ZoneEchoText(const BirthRecord& birth);
 // The report of one results page. `birth` is the birth record of the run that
 // filled the page (the page itself has no zone or daylight saving line).
 Report BuildReport(const ResultsPage& page, const BirthRecord& birth);
+
+// The same with the Day section holding `day` as shown (a day read on another
+// clock than the record's zone boxes); none: no Day section.
+Report BuildReport(const ResultsPage& page, const BirthRecord& birth, const std::optional<DayTabValues>& day);
 
 // The report as plain text: headings, captions padded to one column, values
 // and paragraphs wrapped at 78 columns; lines end with "\n".

@@ -56,19 +56,6 @@ frmDisplay* DelhiAt(ProgramFixture& p, const char* hour, const char* minute, con
     return p.window->ResultsWindow();
 }
 
-QString Shown(const frmDisplay* window, const char* name) {
-    auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
-    EXPECT_NE(label, nullptr) << name;
-    return label ? label->text() : QString();
-}
-
-// Seconds of a "d.mm.yyyy hh:mm:ss" clock text.
-int ClockSeconds(const QString& text) {
-    const QString clock = text.section(QLatin1Char(' '), 1, 1);
-    return clock.section(QLatin1Char(':'), 0, 0).toInt() * 3600 + clock.section(QLatin1Char(':'), 1, 1).toInt() * 60 +
-           clock.section(QLatin1Char(':'), 2, 2).toInt();
-}
-
 }  // namespace
 
 TEST(DayTab, SixthTabShowsTheDayOfTheWorkedExample) {
@@ -84,21 +71,21 @@ TEST(DayTab, SixthTabShowsTheDayOfTheWorkedExample) {
         EXPECT_NE(frame->findChild<QLabel*>(QString::fromUtf8(row.control.data(), row.control.size())), nullptr)
             << row.control;
     }
-    EXPECT_EQ(Shown(results, "lblHinduDay"), "Saturday, 15 August 1987, sunrise to sunrise");
+    EXPECT_EQ(LabelText(results, "lblHinduDay"), "Saturday, 15 August 1987, sunrise to sunrise");
     // swetest: sunrise 15.08.1987 00:19:56.8 UT = 05:49:57 IST, sunset 13:31:04.7 UT = 19:01:05,
     // moonset 06:20:09.2 UT = 11:50:09, moonrise 17:18:18.5 UT = 22:48:19.
-    EXPECT_TRUE(Shown(results, "lblSunrise").startsWith("15.08.1987 05:"));
-    EXPECT_NEAR(ClockSeconds(Shown(results, "lblSunrise")), 5 * 3600 + 49 * 60 + 57, 30);
-    EXPECT_NEAR(ClockSeconds(Shown(results, "lblSunset")), 19 * 3600 + 1 * 60 + 5, 30);
-    EXPECT_NEAR(ClockSeconds(Shown(results, "lblMoonset")), 11 * 3600 + 50 * 60 + 9, 60);
-    EXPECT_NEAR(ClockSeconds(Shown(results, "lblMoonrise")), 22 * 3600 + 48 * 60 + 19, 60);
+    EXPECT_TRUE(LabelText(results, "lblSunrise").startsWith("15.08.1987 05:"));
+    EXPECT_NEAR(ClockSeconds(LabelText(results, "lblSunrise")), 5 * 3600 + 49 * 60 + 57, 30);
+    EXPECT_NEAR(ClockSeconds(LabelText(results, "lblSunset")), 19 * 3600 + 1 * 60 + 5, 30);
+    EXPECT_NEAR(ClockSeconds(LabelText(results, "lblMoonset")), 11 * 3600 + 50 * 60 + 9, 60);
+    EXPECT_NEAR(ClockSeconds(LabelText(results, "lblMoonrise")), 22 * 3600 + 48 * 60 + 19, 60);
     // 10:30 is 4 h 40 min after a 05:49:5x sunrise: 11 ghatis 40 palas, give or take a pala.
-    EXPECT_TRUE(Shown(results, "lblIshtakala").startsWith("11 ghatis 4")) << Shown(results, "lblIshtakala").toStdString();
+    EXPECT_TRUE(LabelText(results, "lblIshtakala").startsWith("11 ghatis 4")) << LabelText(results, "lblIshtakala").toStdString();
     // Saturday: Rahu kalam the 3rd eighth of daytime, about 09:08 to 10:47.
-    EXPECT_TRUE(Shown(results, "lblRahuKalam").startsWith("09:0")) << Shown(results, "lblRahuKalam").toStdString();
+    EXPECT_TRUE(LabelText(results, "lblRahuKalam").startsWith("09:0")) << LabelText(results, "lblRahuKalam").toStdString();
     // Krishna Saptami of amanta Shravana (purnimanta Bhadrapada), Shaka 1909.
-    EXPECT_EQ(Shown(results, "lblLunarMonth"), "Shravana (amanta), Bhadrapada (purnimanta), Krishna paksha");
-    EXPECT_EQ(Shown(results, "lblYears"), "Shaka 1909, Vikram 2044");
+    EXPECT_EQ(LabelText(results, "lblLunarMonth"), "Shravana (amanta), Bhadrapada (purnimanta), Krishna paksha");
+    EXPECT_EQ(LabelText(results, "lblYears"), "Shaka 1909, Vikram 2044");
     EXPECT_FALSE(results->findChild<QLabel*>(QStringLiteral("lblDayNote"))->isVisibleTo(results));
     EXPECT_FALSE(results->findChild<QLabel*>(QStringLiteral("lblEclipse"))->isVisibleTo(results));
 
@@ -108,7 +95,7 @@ TEST(DayTab, SixthTabShowsTheDayOfTheWorkedExample) {
     EXPECT_EQ(report.elements[5].title, "Day");
     bool sunrise = false;
     for (const ReportField& f : report.elements[5].below) {
-        if (f.caption == "Sunrise") sunrise = f.value == Shown(results, "lblSunrise").toStdString();
+        if (f.caption == "Sunrise") sunrise = f.value == LabelText(results, "lblSunrise").toStdString();
     }
     EXPECT_TRUE(sunrise);
     EXPECT_NE(ReportPlainText(report).find("\nDay\n  Hindu Day"), std::string::npos);
@@ -118,15 +105,15 @@ TEST(DayTab, AMomentBeforeSunriseShowsTheDayBeforeAndSaysSo) {
     ProgramFixture p;
     frmDisplay* results = DelhiAt(p, "5", "0");
     ASSERT_NE(results, nullptr);
-    EXPECT_EQ(Shown(results, "lblHinduDay"),
+    EXPECT_EQ(LabelText(results, "lblHinduDay"),
               "Friday, 14 August 1987: the entered time is before sunrise on 15 August, so it belongs to the day "
               "before");
-    EXPECT_TRUE(Shown(results, "lblSunrise").startsWith("14.08.1987 05:")) << Shown(results, "lblSunrise").toStdString();
-    EXPECT_TRUE(Shown(results, "lblNextSunrise").startsWith("15.08.1987 05:"));
+    EXPECT_TRUE(LabelText(results, "lblSunrise").startsWith("14.08.1987 05:")) << LabelText(results, "lblSunrise").toStdString();
+    EXPECT_TRUE(LabelText(results, "lblNextSunrise").startsWith("15.08.1987 05:"));
     // From about 05:49 on the 14th to 05:00 on the 15th: 23 h 10 min, 57 ghatis 55 palas or so.
-    EXPECT_TRUE(Shown(results, "lblIshtakala").startsWith("57 ghatis")) << Shown(results, "lblIshtakala").toStdString();
+    EXPECT_TRUE(LabelText(results, "lblIshtakala").startsWith("57 ghatis")) << LabelText(results, "lblIshtakala").toStdString();
     // The Vaar tab keeps the weekday of the entered date, as before.
-    EXPECT_EQ(Shown(results, "lblDay"), "Saturday");
+    EXPECT_EQ(LabelText(results, "lblDay"), "Saturday");
 }
 
 TEST(DayTab, ReachedFromTheKeyboard) {
@@ -149,7 +136,7 @@ TEST(DayTab, EclipseRowOnTheDayOfTheLunarEclipse) {
     frmDisplay* results = DelhiAt(p, "18", "0", "March", "3", "2026");
     ASSERT_NE(results, nullptr);
     results->Tabs()->setCurrentIndex(5);
-    const QString eclipse = Shown(results, "lblEclipse");
+    const QString eclipse = LabelText(results, "lblEclipse");
     EXPECT_TRUE(eclipse.startsWith("Total lunar eclipse (Chandra Grahan), visible in part: partial eclipse ends 18:47:"))
         << eclipse.toStdString();
     EXPECT_TRUE(results->findChild<QLabel*>(QStringLiteral("lblEclipse"))->isVisibleTo(results));

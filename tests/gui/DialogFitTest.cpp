@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QTimer>
 #include <QScreen>
 #include <QTest>
 #include <QUrl>
@@ -20,6 +22,7 @@
 #include "links/gui/DesktopUrlOpener.h"
 #include "links/gui/frmAbout.h"
 #include "links/modHelp.h"
+#include "gui/ScreenFit.h"
 #include "results/gui/ReportActions.h"
 #include "timezone/gui/frmTimeZone.h"
 
@@ -72,6 +75,51 @@ TEST(ScreenFit, EveryDialogFitsTheFreeArea) {
     const QRect available = p.window->screen()->availableGeometry();
     picker.move(available.bottomRight() - QPoint(20, 20));
     ExpectFits(&picker, "the zone picker");
+}
+
+// The print dialog grows when "Options >>" opens its options, and its
+// "Properties" opens a dialog of Qt's own: both stay inside the free area, as
+// the program fits every dialog it shows (FitEveryDialogToScreen at start).
+TEST(ScreenFit, ThePrintDialogStaysInsideAfterItGrowsAndItsProperties) {
+    ProgramFixture p;
+    FitEveryDialogToScreen(qApp);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setDocName(QStringLiteral("Panchang-ASHA-1987-08-15"));
+    const auto dialog = NewPrintDialog(printer, p.window.get());
+    dialog->show();
+    Settle();
+    QPushButton* options = nullptr;
+    QPushButton* properties = nullptr;
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        const QString text = button->text().remove(QLatin1Char('&'));
+        if (text.startsWith(QStringLiteral("Options"))) options = button;
+        if (text.startsWith(QStringLiteral("Properties"))) properties = button;
+    }
+    ASSERT_NE(options, nullptr);
+    QTest::mouseClick(options, Qt::LeftButton);
+    Settle();
+    Settle();
+    const QRect available = dialog->screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(dialog->frameGeometry()))
+        << "Options >> " << dialog->frameGeometry().width() << "x" << dialog->frameGeometry().height() << " at "
+        << dialog->frameGeometry().x() << "," << dialog->frameGeometry().y() << " on " << available.width() << "x"
+        << available.height();
+    if (properties != nullptr && properties->isEnabled()) {
+        QRect shown;
+        QTimer::singleShot(200, [&shown] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                Settle();
+                shown = modal->frameGeometry();
+                modal->close();
+            }
+        });
+        QTest::mouseClick(properties, Qt::LeftButton);
+        EXPECT_FALSE(shown.isNull());
+        EXPECT_TRUE(available.contains(shown)) << "Properties " << shown.width() << "x" << shown.height() << " at "
+                                               << shown.x() << "," << shown.y();
+    }
+    dialog->hide();
 }
 
 TEST(Links, APageThatCannotBeOpenedIsSaidWithItsAddressToCopy) {

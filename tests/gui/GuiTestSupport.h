@@ -5,8 +5,11 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QPointer>
 #include <QWidget>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -40,6 +43,21 @@ public:
     void Open(const std::string& url) override { opened.push_back(url); }
     std::vector<std::string> opened;
 };
+
+// The text of a window's label by control name (empty, and a failure, when
+// there is none).
+inline QString LabelText(const QWidget* window, const char* name) {
+    auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
+    EXPECT_NE(label, nullptr) << name;
+    return label ? label->text() : QString();
+}
+
+// Seconds of the day of the clock in "d.mm.yyyy hh:mm:ss".
+inline int ClockSeconds(const QString& text) {
+    const QString clock = text.section(QLatin1Char(' '), 1, 1);
+    return clock.section(QLatin1Char(':'), 0, 0).toInt() * 3600 + clock.section(QLatin1Char(':'), 1, 1).toInt() * 60 +
+           clock.section(QLatin1Char(':'), 2, 2).toInt();
+}
 
 // Runs the deletions that closed windows asked for.
 inline void ProcessDeferredDeletes() {

@@ -2,6 +2,8 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QMainWindow>
+#include <QSignalSpy>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -157,4 +159,36 @@ TEST(SingleInstance, ASecondCopyWithItsBoxAlsoSaysWhyOnStandardError) {
     second->waitForFinished(10000);
     first->kill();
     first->waitForFinished(10000);
+}
+
+// A second copy asks the running one to come to the front: the running copy
+// hears it, and its windows come up, a minimized one restored.
+TEST(SingleInstance, ASecondCopyRaisesTheRunningOne) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const SingleInstanceLock running(dir.path().toStdString());
+    ASSERT_FALSE(running.AnotherCopyRunning());
+    RaiseRequests requests(running);
+    QSignalSpy heard(&requests, &RaiseRequests::Requested);
+    {
+        const SingleInstanceLock second(dir.path().toStdString());
+        ASSERT_TRUE(second.AnotherCopyRunning());
+        EXPECT_TRUE(AskRunningCopyToRaise(second));
+    }
+    EXPECT_TRUE(heard.wait(5000));
+    // Twice: the watch holds after the first request.
+    {
+        const SingleInstanceLock third(dir.path().toStdString());
+        EXPECT_TRUE(AskRunningCopyToRaise(third));
+    }
+    EXPECT_TRUE(heard.count() >= 2 || heard.wait(5000));
+
+    QMainWindow window;
+    window.setObjectName(QStringLiteral("frmMain"));
+    window.show();
+    window.setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(window.isMinimized());
+    RaiseProgramWindows();
+    EXPECT_FALSE(window.isMinimized());
+    EXPECT_TRUE(window.isVisible());
 }

@@ -66,3 +66,32 @@ TEST(KeyFilters, EachBoxHasItsFilter) {
     };
     for (const Case& c : cases) EXPECT_EQ(KeyFilterFor(c.box), c.filter) << c.box;
 }
+
+// Letters of other scripts typed into Name pass unchanged, as they do when
+// pasted; the window says which codes are letters or marks. The ASCII rule
+// does not move with that answer: a digit or a sign stays refused even when
+// called a letter, and nothing beyond ASCII passes unless it is one.
+TEST(KeyFilters, NameFilterTakesLettersOfEveryScript) {
+    struct Case {
+        int key;
+        const char* what;
+    };
+    const Case letters[] = {
+        {0x0906, "Devanagari AA (आ)"},  {0x0936, "Devanagari SHA (श)"}, {0x093E, "Devanagari sign AA, a mark"},
+        {0x0B85, "Tamil A (அ)"},        {0x0BBE, "Tamil sign AA, a mark"}, {0x00E9, "Latin e acute"},
+        {0x0416, "Cyrillic ZHE"},       {0x05D0, "Hebrew ALEF"},        {0x0627, "Arabic ALEF"},
+        {0x4E2D, "CJK ideograph"},      {0xAC00, "Hangul GA"},          {0x0C05, "Telugu A"},
+    };
+    for (const Case& c : letters) {
+        EXPECT_EQ(FilterNameKey(c.key, true), (KeyFilterResult{c.key, std::nullopt})) << c.what;
+        EXPECT_EQ(ApplyKeyFilter(KeyFilter::Letters, c.key, true), (KeyFilterResult{c.key, std::nullopt})) << c.what;
+        // Unknown to be a letter: refused as before.
+        EXPECT_EQ(FilterNameKey(c.key, false), (KeyFilterResult{0, kLettersOnly})) << c.what;
+        // The digit boxes never take it.
+        EXPECT_EQ(ApplyKeyFilter(KeyFilter::Digits, c.key, true), (KeyFilterResult{0, kNumbersOnly})) << c.what;
+    }
+    for (int key : {int{'5'}, int{'-'}, int{'@'}, 9, 127}) {
+        EXPECT_EQ(FilterNameKey(key, true), (KeyFilterResult{0, kLettersOnly})) << key;
+    }
+    EXPECT_EQ(FilterNameKey('q', true), (KeyFilterResult{'Q', std::nullopt}));
+}

@@ -1,6 +1,7 @@
 #include "calendar/gui/CalendarLauncher.h"
 
 #include <algorithm>
+#include <string>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -34,6 +35,34 @@ std::string Joined(const CalendarPlace& place) {
         if (!part->empty()) label += (label.empty() ? "" : ", ") + *part;
     }
     return label;
+}
+
+// A calendar's place as the gazetteer's, with the clock it kept at a local
+// moment and what it writes into the input window's boxes.
+struct PlaceOnDate {
+    Place place;
+    ClockOnDate clock;
+    PlaceEntries entries;
+};
+
+PlaceOnDate PlaceEntriesOnDate(const CalendarPlace& place, const CalendarDate& date, int hour, int minute) {
+    PlaceOnDate on;
+    on.place.name = place.city;
+    on.place.state = place.state;
+    on.place.country = place.country;
+    on.place.zoneId = place.zoneId;
+    on.place.latitude = place.latitude;
+    on.place.longitude = place.longitude;
+    if (!place.zoneId.empty()) {
+        if (const auto onDate = ClockOnLocalDate(place.zoneId, LocalMoment{date.year, date.month, date.day, hour, minute})) {
+            on.clock = *onDate;
+        }
+    } else {
+        on.clock.offsetSeconds = static_cast<int>(std::lround(place.offsetHours * 3600));
+        on.clock.standardSeconds = on.clock.offsetSeconds;
+    }
+    on.entries = PlaceEntriesFor(on.place, on.clock);
+    return on;
 }
 
 }  // namespace
@@ -85,6 +114,46 @@ CalendarDate CalendarDateOfForm(const InputForm& form) {
     return result;
 }
 
+bool FormHoldsPlace(const InputForm& form) {
+    for (const std::string* box : {&form.txtMCity, &form.txtLatD, &form.txtLatM, &form.txtLonD, &form.txtLonM}) {
+        if (!TrimBlanks(*box).empty()) return true;
+    }
+    return false;
+}
+
+CalendarDate CalendarOpeningDate(const InputForm& form, const CalendarDate& today) {
+    const CalendarDate entered = CalendarDateOfForm(form);
+    const bool fresh = entered == CalendarDate{frmCalendar::FirstYear, 1, 1} && !FormHoldsPlace(form);
+    if (!fresh) return entered;
+    if (today.year < frmCalendar::FirstYear || today.year > frmCalendar::LastYear || today.month < 1 ||
+        today.month > 12 || today.day < 1 || today.day > DaysInMonth(today.year, today.month)) {
+        return entered;
+    }
+    return today;
+}
+
+std::optional<CalendarPlace> MainCityOfZone(const PlaceDirectory& places, const std::string& zoneId) {
+    const std::size_t slash = zoneId.rfind('/');
+    if (slash == std::string::npos || slash + 1 >= zoneId.size() || zoneId.rfind("Etc/", 0) == 0) return std::nullopt;
+    std::string city = zoneId.substr(slash + 1);
+    std::replace(city.begin(), city.end(), '_', ' ');
+    const ParsedPlaceText parsed = ParsePlaceText(city);
+    if (!parsed.problem.empty()) return std::nullopt;
+    for (const Place& found : places.Find(parsed.query, 50)) {  // most populous first
+        if (found.zoneId != zoneId) continue;
+        CalendarPlace place;
+        place.label = PlaceLabel(found);
+        place.latitude = found.latitude;
+        place.longitude = found.longitude;
+        place.zoneId = found.zoneId;
+        place.city = found.name;
+        place.state = ShortStateName(found.state);
+        place.country = found.country;
+        return place;
+    }
+    return std::nullopt;
+}
+
 InputForm FormForCalendarDay(InputForm form, const CalendarDate& date, const CalendarPlace& place, bool samePlace) {
     form.cboMonth = date.month - 1;
     form.cboDate = date.day - 1;
@@ -107,24 +176,38 @@ InputForm FormForCalendarDay(InputForm form, const CalendarDate& date, const Cal
     form.cboHH = hour;
     form.cboMM = minute;
     if (samePlace) return form;
-    Place gazetteer;
-    gazetteer.name = place.city;
-    gazetteer.state = place.state;
-    gazetteer.country = place.country;
-    gazetteer.zoneId = place.zoneId;
-    gazetteer.latitude = place.latitude;
-    gazetteer.longitude = place.longitude;
-    ClockOnDate clock;
-    if (!place.zoneId.empty()) {
-        if (const auto onDate = ClockOnLocalDate(place.zoneId, LocalMoment{date.year, date.month, date.day, hour, minute})) {
-            clock = *onDate;
-        }
-    } else {
-        clock.offsetSeconds = static_cast<int>(std::lround(place.offsetHours * 3600));
-        clock.standardSeconds = clock.offsetSeconds;
-    }
-    ApplyPlaceEntries(PlaceEntriesFor(gazetteer, clock), form);
+    ApplyPlaceEntries(PlaceEntriesOnDate(place, date, hour, minute).entries, form);
     return form;
+}
+
+CalendarDayRun CalendarDayFor(const InputForm& typed, const CalendarDate& date, const CalendarPlace& place,
+                              bool samePlace, const std::string& blankName) {
+    CalendarDayRun run;
+    run.form = FormForCalendarDay(typed, date, place, samePlace);
+    if (TrimBlanks(run.form.txtName).empty()) run.form.txtName = blankName;
+    if (place.zoneId.empty()) return run;  // an offset: the boxes hold it as the cell has it
+    run.clock = ZoneClock(place.zoneId);
+    if (!run.clock) return run;
+    const LocalMoment moment{date.year, date.month, date.day, run.form.cboHH, run.form.cboMM};
+    const PlaceOnDate on = PlaceEntriesOnDate(place, date, run.form.cboHH, run.form.cboMM);
+    if (samePlace) {
+        // The zone on this date, which need not be the entered date's (the
+        // place's own boxes otherwise stay as typed).
+        run.form.txtZoneHour = on.entries.txtZoneHour;
+        run.form.txtZoneMinute = on.entries.txtZoneMinute;
+        run.form.chkDST = on.entries.chkDST;
+    }
+    std::string note = LocalTimeNote(on.clock, moment);
+    for (const std::string& sentence : {ClockWarning(on.place, on.clock, moment, on.entries),
+                                        DstBoxNote(on.place, on.clock, moment, on.entries)}) {
+        if (!sentence.empty()) note += (note.empty() ? "" : "\n") + sentence;
+    }
+    if (!on.entries.zone.fits) {
+        note = "The Day tab reads the clock of " + place.zoneId + " (" + UtcOffsetText(on.clock.offsetSeconds) +
+               "), as the calendar does; the other tabs read the zone boxes.\n" + note;
+    }
+    run.note = note;
+    return run;
 }
 
 frmCalendar* OpenCalendarWindow(WindowServices& services, const CalendarDate& date, const CalendarPlace& place,

@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontInfo>
+#include <QResizeEvent>
 #include <QCompleter>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -17,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "calendar/CalendarEvents.h"
@@ -67,6 +70,8 @@ void MonthView::SetGrid(MonthGrid grid, std::string place) {
     if (selected_.year != grid_.year || selected_.month != grid_.month) {
         selected_ = {grid_.year, grid_.month, 1};
     }
+    updateGeometry();
+    FollowWidth();
     update();
 }
 
@@ -81,12 +86,44 @@ QRect MonthView::CellRect(const CalendarDate& date) const {
     return MonthCellRect(grid_, date, Area()).toAlignedRect();
 }
 
-QSize MonthView::minimumSizeHint() const {
-    // Small enough for a laptop at twice the scale: the type follows the box.
-    return {7 * 70, 250};
+double MonthView::TextPixels() const {
+    // The window's own type, never below 8 points.
+    const double eightPoints = 8.0 * logicalDpiY() / 72.0;
+    return std::max<double>(QFontInfo(font()).pixelSize(), eightPoints);
 }
 
-QSize MonthView::sizeHint() const { return {7 * 150, 6 * 96 + 90}; }
+QSize MonthView::minimumSizeHint() const {
+    // Every box whole at the window's type; a smaller window scrolls.
+    MonthDrawing drawing = Drawing();
+    drawing.language = CurrentLanguage();
+    drawing.textPixels = TextPixels();
+    const QSizeF need = MonthMinimumSize(grid_, drawing, this);
+    return {static_cast<int>(std::ceil(need.width())) + 12, 250};
+}
+
+QSize MonthView::sizeHint() const {
+    const int width = std::max(7 * 150, minimumSizeHint().width());
+    return {width, std::max(6 * 96 + 90, NeededHeight(width))};
+}
+
+int MonthView::NeededHeight(int width) const {
+    MonthDrawing drawing = Drawing();
+    drawing.language = CurrentLanguage();
+    drawing.textPixels = TextPixels();
+    const QSizeF need = MonthMinimumSize(grid_, drawing, this, width - 12.0);
+    return static_cast<int>(std::ceil(need.height())) + 10;
+}
+
+void MonthView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FollowWidth();
+}
+
+void MonthView::FollowWidth() {
+    // The boxes' height follows the width (narrower boxes wrap more lines).
+    const int need = NeededHeight(width());
+    if (need != minimumHeight()) setMinimumHeight(need);
+}
 
 void MonthView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -95,6 +132,7 @@ void MonthView::paintEvent(QPaintEvent*) {
     drawing.selected = selected_;
     drawing.focused = hasFocus();
     drawing.language = CurrentLanguage();
+    drawing.textPixels = TextPixels();
     PaintMonth(grid_, drawing, painter, Area());
 }
 
@@ -102,6 +140,9 @@ void MonthView::SetMarks(int solarCalendar, std::optional<int> birthNakshatra, s
     solarCalendar_ = solarCalendar;
     birthNakshatra_ = birthNakshatra;
     birthMoonSign_ = birthMoonSign;
+    // The person's marks take a line of each box.
+    updateGeometry();
+    FollowWidth();
     update();
 }
 
@@ -174,7 +215,7 @@ void MonthView::focusOutEvent(QFocusEvent* event) {
 frmCalendar::frmCalendar(WindowServices& services, MonthSource source, OpenDay openDay, QWidget* parent)
     : QMainWindow(parent), services_(services), source_(std::move(source)), openDay_(std::move(openDay)) {
     setObjectName(QStringLiteral("frmCalendar"));
-    setWindowTitle(QString::fromUtf8(WindowCaption));
+    setWindowTitle(QString::fromUtf8(CalendarWindowTitle(0, 0, {})));
     setAttribute(Qt::WA_DeleteOnClose);
 
     QMenu* file = menuBar()->addMenu(UiText(QT_TRANSLATE_NOOP("Velmora", "&File")));
@@ -193,9 +234,9 @@ frmCalendar::frmCalendar(WindowServices& services, MonthSource source, OpenDay o
     AddMenuItem(go, UiText(QT_TRANSLATE_NOOP("Velmora", "&Next Month")), QStringLiteral("mnuCalNextMonth"), [this] { cmdNextMonth_Click(); })
         ->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
     AddMenuItem(go, UiText(QT_TRANSLATE_NOOP("Velmora", "Previous &Year")), QStringLiteral("mnuCalPrevYear"), [this] { cmdPrevYear_Click(); })
-        ->setShortcut(QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Left));
+        ->setShortcut(PreviousYearKey);
     AddMenuItem(go, UiText(QT_TRANSLATE_NOOP("Velmora", "Next Y&ear")), QStringLiteral("mnuCalNextYear"), [this] { cmdNextYear_Click(); })
-        ->setShortcut(QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Right));
+        ->setShortcut(NextYearKey);
     AddMenuItem(go, UiText(QT_TRANSLATE_NOOP("Velmora", "&Open the Day")), QStringLiteral("mnuCalOpenDay"), [this] {
         if (openDay_) openDay_(view_->Selected(), place_);
     });
@@ -237,7 +278,7 @@ frmCalendar::frmCalendar(WindowServices& services, MonthSource source, OpenDay o
         b->setAutoDefault(false);
         return b;
     };
-    auto* prevYear = button("cmdPrevYear", "«", QT_TRANSLATE_NOOP("Velmora", "Previous year (Alt+Shift+Left)"));
+    auto* prevYear = button("cmdPrevYear", "«", QT_TRANSLATE_NOOP("Velmora", "Previous year (Alt+Page Up)"));
     auto* prevMonth = button("cmdPrevMonth", "‹", QT_TRANSLATE_NOOP("Velmora", "Previous month (Alt+Left)"));
     month_ = new QComboBox(content);
     month_->setObjectName(QStringLiteral("cboCalMonth"));
@@ -247,7 +288,7 @@ frmCalendar::frmCalendar(WindowServices& services, MonthSource source, OpenDay o
     year_->setRange(FirstYear, LastYear);
     year_->setAccessibleName(UiText(QT_TRANSLATE_NOOP("Velmora", "Year")));
     auto* nextMonth = button("cmdNextMonth", "›", QT_TRANSLATE_NOOP("Velmora", "Next month (Alt+Right)"));
-    auto* nextYear = button("cmdNextYear", "»", QT_TRANSLATE_NOOP("Velmora", "Next year (Alt+Shift+Right)"));
+    auto* nextYear = button("cmdNextYear", "»", QT_TRANSLATE_NOOP("Velmora", "Next year (Alt+Page Down)"));
     for (QPushButton* b : {prevYear, prevMonth, nextMonth, nextYear}) {
         b->setMaximumWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("MMM")) + 12);
     }
@@ -383,6 +424,16 @@ void frmCalendar::Refresh() {
     }
     view_->SetGrid(std::move(grid), PlaceLine(place_));
     view_->Select(selected);
+    setWindowTitle(QString::fromUtf8(CalendarWindowTitle(year, month, place_.label)));
+    // The new title in the language in force.
+    RetranslateTree(this);
+}
+
+std::string CalendarWindowTitle(int year, int month, const std::string& place) {
+    std::string title = "Month Calendar";
+    if (const std::string shown = MonthTitle(year, month); !shown.empty()) title += ": " + shown;
+    if (!place.empty()) title += " \u00B7 " + place;
+    return title + " \u2013 " + WindowCaption;
 }
 
 void frmCalendar::cmdPrevMonth_Click() {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QWidget>
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "calendar/MonthGrid.h"
@@ -63,9 +65,15 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QRectF Area() const;
+    // The body text's size in pixels: the window's font, at least 8 points.
+    double TextPixels() const;
+    // The height that shows every box whole at `width`.
+    int NeededHeight(int width) const;
+    void FollowWidth();
     void Go(const CalendarDate& date);
 
     MonthGrid grid_;
@@ -75,6 +83,17 @@ private:
     std::optional<int> birthNakshatra_;
     std::optional<int> birthMoonSign_;
 };
+
+// The keys of Go > Previous Year and Next Year. Not Alt+Shift+Left/Right:
+// common window managers (openbox, Xfce) take those to send the window to
+// another desktop; no common desktop takes Alt+Page Up/Down. In the grid,
+// Ctrl+Page Up/Down move by a year as well.
+inline const QKeySequence PreviousYearKey{Qt::ALT | Qt::Key_PageUp};
+inline const QKeySequence NextYearKey{Qt::ALT | Qt::Key_PageDown};
+
+// "Month Calendar: May 2026 · Pune, Maharashtra, India – Velmora v1.0": the
+// window says what it is and what it shows (month 0: no month yet).
+std::string CalendarWindowTitle(int year, int month, const std::string& place);
 
 // The month calendar window: the place (chosen as in the input window, with
 // the gazetteer's completion), the month and year with buttons and keys, the

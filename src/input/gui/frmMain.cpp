@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDate>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimeZone>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -319,6 +321,8 @@ void frmMain::InstallKeyFilter(QLineEdit* box) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    // The calendar's place, kept as it closes: where the next one opens.
+    if (watched == calendar_.data() && event->type() == QEvent::Close) lastCalendarPlace_ = calendar_->CurrentPlace();
     if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
     auto* box = qobject_cast<QLineEdit*>(watched);
     if (box == nullptr) return QMainWindow::eventFilter(watched, event);
@@ -326,7 +330,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     const std::optional<int> code = TypedCharacterCode(*static_cast<QKeyEvent*>(event));
     if (!filter || !code) return QMainWindow::eventFilter(watched, event);
 
-    const KeyFilterResult result = ApplyKeyFilter(*filter, *code);
+    // Letters and marks of every script (Unicode's classes L and M) count as
+    // letters, typed as pasted.
+    const bool letterOfAnyScript = *code >= 128 && *code <= 0xFFFF &&
+                                   (QChar(static_cast<char16_t>(*code)).isLetter() ||
+                                    QChar(static_cast<char16_t>(*code)).isMark());
+    const KeyFilterResult result = ApplyKeyFilter(*filter, *code, letterOfAnyScript);
     if (result.refusal) {
         services_.messages.Show(result.refusal->message, result.refusal->icon);
         return true;  // the key is discarded
@@ -393,8 +402,21 @@ frmCalendar* frmMain::CalendarWindow() const { return calendar_.data(); }
 void frmMain::mnuCalendar_Click() {
     const InputForm form = ReadForm();
     const std::optional<Place> chosen = placeCompleter_ != nullptr ? placeCompleter_->Chosen() : std::nullopt;
-    const CalendarPlace place = CalendarPlaceOfForm(form, chosen);
-    const CalendarDate date = CalendarDateOfForm(form);
+    CalendarPlace place = CalendarPlaceOfForm(form, chosen);
+    if (!FormHoldsPlace(form)) {
+        // No place typed: the last one the calendar showed, else the main
+        // city of the machine's zone.
+        if (calendar_) lastCalendarPlace_ = calendar_->CurrentPlace();
+        if (lastCalendarPlace_) {
+            place = *lastCalendarPlace_;
+        } else if (services_.places != nullptr) {
+            const std::string zone = QTimeZone::systemTimeZoneId().toStdString();
+            if (std::optional<CalendarPlace> city = MainCityOfZone(*services_.places, zone)) place = *city;
+        }
+    }
+    const QDate now = QDate::currentDate();
+    const CalendarDate date = CalendarOpeningDate(form, {now.year(), now.month(), now.day()});
+    lastCalendarPlace_ = place;
     if (calendar_) {
         calendar_->ShowMonth(date, place);
         MarkCalendarPerson();
@@ -405,6 +427,7 @@ void frmMain::mnuCalendar_Click() {
     }
     calendar_ = OpenCalendarWindow(services_, date, place,
                                    [this](const CalendarDate& day, const CalendarPlace& at) { OpenCalendarDay(day, at); });
+    calendar_->installEventFilter(this);
     MarkCalendarPerson();
 }
 
@@ -418,13 +441,25 @@ void frmMain::MarkCalendarPerson() {
 }
 
 void frmMain::OpenCalendarDay(const CalendarDate& date, const CalendarPlace& place) {
+    // The day is shown from a form of its own: what the user typed in this
+    // window stays as typed, and Back finds it there.
     const InputForm form = ReadForm();
     const std::optional<Place> chosen = placeCompleter_ != nullptr ? placeCompleter_->Chosen() : std::nullopt;
     const CalendarPlace here = CalendarPlaceOfForm(form, chosen);
     const bool samePlace = here.label == place.label && here.latitude == place.latitude &&
                            here.longitude == place.longitude && here.zoneId == place.zoneId;
-    WriteForm(FormForCalendarDay(form, date, place, samePlace));
-    cmdRashi_Click();
+    lastCalendarPlace_ = place;
+    // A date opens without a name typed; the results name it in the
+    // language in force.
+    const QString blankName = TranslatedText(UiText(QT_TRANSLATE_NOOP("Velmora", "CALENDAR DAY")));
+    const CalendarDayRun run = CalendarDayFor(form, date, place, samePlace, blankName.toStdString());
+    ResultsPage page;
+    if (const std::optional<Refusal> refusal = RunCalculation(run.form, services_.state, page)) {
+        services_.messages.Show(refusal->message, refusal->icon);
+        return;
+    }
+    ShowResults(page, run.clock, run.note);
+    shownDay_ = std::make_pair(date, place);
     // The day itself, where the results window has a tab for it.
     if (display_) {
         QTabWidget* tabs = display_->Tabs();
@@ -432,6 +467,12 @@ void frmMain::OpenCalendarDay(const CalendarDate& date, const CalendarPlace& pla
             // By its frame, not its caption, which follows the language.
             if (tabs->widget(tab)->findChild<QWidget*>(QStringLiteral("fraDay")) != nullptr) tabs->setCurrentIndex(tab);
         }
+    }
+    // Said in a box once, as choosing the place in City says it; the Day tab
+    // keeps saying it.
+    if (!run.note.empty() && run.note != lastCalendarNote_) {
+        lastCalendarNote_ = run.note;
+        services_.messages.Show(run.note, MessageIcon::Information);
     }
 }
 
@@ -444,16 +485,36 @@ void frmMain::cmdRashi_Click() {
         ShowRefusal(*refusal);
         return;
     }
+    shownDay_.reset();
+    ShowResults(page);
+}
+
+void frmMain::ShowResults(const ResultsPage& page, std::shared_ptr<const DayZone> dayClock, const std::string& dayNote) {
     if (!display_) {
         display_ = new frmDisplay(services_, [this] { ReturnFromResults(); });
-        display_->SetCalendarOpener([this] { mnuCalendar_Click(); });
+        display_->SetCalendarOpener([this] {
+            if (shownDay_ && calendar_) {
+                calendar_->ShowMonth(shownDay_->first, shownDay_->second);
+                calendar_->show();
+                calendar_->raise();
+                calendar_->activateWindow();
+            } else if (shownDay_) {
+                calendar_ = OpenCalendarWindow(services_, shownDay_->first, shownDay_->second,
+                                               [this](const CalendarDate& day, const CalendarPlace& at) {
+                                                   OpenCalendarDay(day, at);
+                                               });
+                calendar_->installEventFilter(this);
+            } else {
+                mnuCalendar_Click();
+            }
+        });
         // Where the user was looking.
         PlaceWithin(display_, frameGeometry().topLeft());
     }
-    display_->SetPage(page);
+    display_->SetPage(page, std::move(dayClock), dayNote);
     // Hidden and shown again, a window is placed afresh by the window
     // manager; Back puts it back where it was, at the size it had.
-    shownAt_ = QRect(pos(), size());  // frame position, inner size
+    if (isVisible()) shownAt_ = QRect(pos(), size());  // frame position, inner size
     hide();
     display_->show();
     display_->raise();

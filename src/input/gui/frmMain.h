@@ -4,7 +4,14 @@
 #include <QPointer>
 #include <QRect>
 
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+
 #include "calendar/MonthGrid.h"
+#include "day/DayZone.h"
+#include "results/ResultsPage.h"
 #include "input/InputForm.h"
 #include "gui/WindowServices.h"
 
@@ -78,10 +85,20 @@ private:
     void InstallKeyFilter(QLineEdit* box);
     void ShowRefusal(const Refusal& refusal);
     void ReturnFromResults();
+    // Shows a run's page in the results window and hides this one.
+    void ShowResults(const ResultsPage& page, std::shared_ptr<const DayZone> dayClock = nullptr,
+                     const std::string& dayNote = {});
 
     WindowServices& services_;
     QPointer<frmDisplay> display_;
     QPointer<frmCalendar> calendar_;
+    // The place the calendar last showed: where it opens for a form that
+    // holds no place.
+    std::optional<CalendarPlace> lastCalendarPlace_;
+    std::string lastCalendarNote_;
+    // The calendar's day the results window shows, if it shows one: where
+    // its Month Calendar item opens.
+    std::optional<std::pair<CalendarDate, CalendarPlace>> shownDay_;  // said once in a box, as the City look-up does
     PlaceCompleter* placeCompleter_ = nullptr;
     QRect shownAt_;  // where the window was, and its size, when a run hid it
     // The control that had the keyboard focus in the form (never the menu

@@ -41,8 +41,11 @@ QString SelectedText(QWidget* window) {
 
 }  // namespace
 
-std::unique_ptr<QFileDialog> NewSavePdfDialog(QWidget* parent, const QString& suggested) {
-    auto dialog = std::make_unique<QFileDialog>(parent, UiText(QT_TRANSLATE_NOOP("Velmora", "Save the Report as PDF")), suggested,
+std::unique_ptr<QFileDialog> NewSavePdfDialog(QWidget* parent, const QString& suggested, const QString& word) {
+    // Whole titles, so that each language words them its own way.
+    const QString title = word == QLatin1String("Month") ? UiText(QT_TRANSLATE_NOOP("Velmora", "Save the Month as PDF"))
+                                                          : UiText(QT_TRANSLATE_NOOP("Velmora", "Save the Report as PDF"));
+    auto dialog = std::make_unique<QFileDialog>(parent, title, suggested,
                                                 UiText(QT_TRANSLATE_NOOP("Velmora", "PDF files (*.pdf)")));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
@@ -52,9 +55,10 @@ std::unique_ptr<QFileDialog> NewSavePdfDialog(QWidget* parent, const QString& su
     return dialog;
 }
 
-std::unique_ptr<QPrintDialog> NewPrintDialog(QPrinter& printer, QWidget* parent) {
+std::unique_ptr<QPrintDialog> NewPrintDialog(QPrinter& printer, QWidget* parent, const QString& word) {
     auto dialog = std::make_unique<QPrintDialog>(&printer, parent);
-    dialog->setWindowTitle(UiText(QT_TRANSLATE_NOOP("Velmora", "Print the Report")));
+    dialog->setWindowTitle(word == QLatin1String("Month") ? UiText(QT_TRANSLATE_NOOP("Velmora", "Print the Month"))
+                                                          : UiText(QT_TRANSLATE_NOOP("Velmora", "Print the Report")));
     // One page, no ranges to choose.
     dialog->setOption(QAbstractPrintDialog::PrintPageRange, false);
     FitDialogToScreen(dialog.get());
@@ -62,13 +66,13 @@ std::unique_ptr<QPrintDialog> NewPrintDialog(QPrinter& printer, QWidget* parent)
 }
 
 std::optional<QString> QtReportDialogs::SaveFileName(QWidget* parent, const QString& suggested) {
-    const auto dialog = NewSavePdfDialog(parent, suggested);
+    const auto dialog = NewSavePdfDialog(parent, suggested, word_);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
     return dialog->selectedFiles().front();
 }
 
 bool QtReportDialogs::ChoosePrinter(QWidget* parent, QPrinter& printer) {
-    return NewPrintDialog(printer, parent)->exec() == QDialog::Accepted;
+    return NewPrintDialog(printer, parent, word_)->exec() == QDialog::Accepted;
 }
 
 ReportDialogs& ReportDialogsOf(const WindowServices& services) {
@@ -80,7 +84,21 @@ ReportDialogs& ReportDialogsOf(const WindowServices& services) {
 namespace {
 
 // The steps printing and saving share, for the report and the month alike.
-// `what` names the document in a failure ("report", "calendar").
+// `what` names the document in a failure ("report", "month").
+
+// The month's dialogs say "Month" in their titles while they are open.
+class MonthWording {
+public:
+    explicit MonthWording(ReportDialogs& dialogs) : dialogs_(dialogs) {
+        dialogs_.SetDocumentWord(QStringLiteral("Month"));
+    }
+    ~MonthWording() { dialogs_.SetDocumentWord(QStringLiteral("Report")); }
+    MonthWording(const MonthWording&) = delete;
+    MonthWording& operator=(const MonthWording&) = delete;
+
+private:
+    ReportDialogs& dialogs_;
+};
 
 // Asks for a printer (the "print to file" name is the one Save as PDF offers,
 // without its ".pdf") and begins painting on it. False when the user cancelled
@@ -145,7 +163,8 @@ void PrintMonth(const MonthGrid& grid, const MonthDrawing& drawing, const std::s
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
     QPainter painter;
-    if (!BeginPrinting(printer, painter, suggestedName, "calendar", dialogs, messages, parent)) return;
+    const MonthWording wording(dialogs);
+    if (!BeginPrinting(printer, painter, suggestedName, "month", dialogs, messages, parent)) return;
     MonthDrawing shown = drawing;
     shown.language = CurrentLanguage();
     PaintMonthPage(grid, shown, printer, painter);
@@ -154,6 +173,7 @@ void PrintMonth(const MonthGrid& grid, const MonthDrawing& drawing, const std::s
 
 void SaveMonthAsPdf(const MonthGrid& grid, const MonthDrawing& drawing, const std::string& suggestedName,
                     ReportDialogs& dialogs, MessageBoxes& messages, QWidget* parent) {
+    const MonthWording wording(dialogs);
     const std::optional<QString> path = ChoosePdfPath(suggestedName, dialogs, parent);
     if (!path) return;
     MonthDrawing shown = drawing;

@@ -32,6 +32,8 @@ public:
     // Lets the person choose the printer and its settings in `printer`; false
     // when they cancel.
     virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // What the next dialogs are for, in their titles: "Report" or "Month".
+    virtual void SetDocumentWord(const QString& word) { (void)word; }
 };
 
 // Qt's file dialog and print dialog.
@@ -39,6 +41,10 @@ class QtReportDialogs : public ReportDialogs {
 public:
     std::optional<QString> SaveFileName(QWidget* parent, const QString& suggested) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
+    void SetDocumentWord(const QString& word) override { word_ = word; }
+
+private:
+    QString word_ = QStringLiteral("Report");
 };
 
 // The dialogs the window's services name, or Qt's.
@@ -46,8 +52,11 @@ ReportDialogs& ReportDialogsOf(const WindowServices& services);
 
 // Qt's dialogs as the program opens them, kept within the screen's free area
 // (FitDialogToScreen).
-std::unique_ptr<QFileDialog> NewSavePdfDialog(QWidget* parent, const QString& suggested);
-std::unique_ptr<QPrintDialog> NewPrintDialog(QPrinter& printer, QWidget* parent);
+// `word` names the document in the title: "Save the Month as PDF".
+std::unique_ptr<QFileDialog> NewSavePdfDialog(QWidget* parent, const QString& suggested,
+                                              const QString& word = QStringLiteral("Report"));
+std::unique_ptr<QPrintDialog> NewPrintDialog(QPrinter& printer, QWidget* parent,
+                                             const QString& word = QStringLiteral("Report"));
 
 // File > Print…: the print dialog, then the report on one page of the chosen
 // printer. Printing to a file offers `suggestedName` (DefaultReportFileName,

@@ -12,10 +12,12 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -208,7 +210,8 @@ void frmDisplay::BuildMenus() {
     AddMenuItem(file, UiText(QT_TRANSLATE_NOOP("Velmora", "&Print…")), QStringLiteral("mnuPrint"), [this] { mnuPrint_Click(); })
         ->setShortcut(QKeySequence::Print);
     AddMenuItem(file, UiText(QT_TRANSLATE_NOOP("Velmora", "Save as P&DF…")), QStringLiteral("mnuSavePdf"),
-                [this] { mnuSavePdf_Click(); });
+                [this] { mnuSavePdf_Click(); })
+        ->setShortcut(QKeySequence::Save);  // as in the calendar window
     AddMenuItem(file, UiText(QT_TRANSLATE_NOOP("Velmora", "&Copy Report")), QStringLiteral("mnuCopy"), [this] { mnuCopy_Click(); })
         ->setShortcut(QKeySequence::Copy);
     file->addSeparator();
@@ -373,23 +376,44 @@ QWidget* frmDisplay::BuildWindow() {
         auto* column = new QVBoxLayout(box);
         column->setContentsMargins(0, 0, 0, 0);
         column->addWidget(dayParts);
-        auto* frame = new QWidget(dayParts);
-        dayParts->addTab(frame, UiText(QT_TRANSLATE_NOOP("Velmora", "Day")));
+        // The day's elements take a line each: the rows scroll inside the
+        // page rather than making the window taller than a laptop's screen.
+        auto* dayScroll = new QScrollArea(dayParts);
+        dayScroll->setObjectName(QStringLiteral("scrDay"));
+        dayScroll->setWidgetResizable(true);
+        dayScroll->setFrameShape(QFrame::NoFrame);
+        dayScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        // A Tab stop, so that the keys scroll it, with its focus shown.
+        dayScroll->setFocusPolicy(Qt::StrongFocus);
+        dayScroll->setStyleSheet(QStringLiteral("QScrollArea#scrDay { border: 1px solid transparent; } "
+                                                "QScrollArea#scrDay:focus { border: 1px solid palette(highlight); }"));
+        auto* frame = new QWidget(dayScroll);
+        dayScroll->setWidget(frame);
+        dayParts->addTab(dayScroll, UiText(QT_TRANSLATE_NOOP("Velmora", "Day")));
         auto* grid = new QGridLayout(frame);
         int row = 0;
         const DayTabValues widest = DayTabSizingValues();
         for (const DayTabRow& r : DayTabRows) {
             const std::string control(r.control);
             const std::string caption(r.caption);
-            // The day and the note are sentences; times and spans stay on one line.
+            // The day, the note and the lists are sentences or lines; a time
+            // or span is as wide as its widest value, so that a query does not
+            // move the window's columns, and a longer text ("none (needs
+            // sunrise and sunset)" on a polar date) wraps instead of being cut.
             const bool sentence = r.control == "lblHinduDay" || r.control == "lblDayNote" ||
-                                  r.control == "lblLunarMonth" || r.control == "lblEclipse" ||
+                                  r.control == "lblLunarMonth" || r.control == "lblDayTithis" ||
+                                  r.control == "lblDayNakshatras" || r.control == "lblDayYogas" ||
+                                  r.control == "lblDayKaranas" || r.control == "lblSankranti" || r.control == "lblEclipse" ||
                                   r.control == "lblFestivals";
-            // A time or span never wraps and is as wide as its widest value,
-            // so that a query does not move the window's columns.
-            QLabel* value = sentence ? Value(control.c_str(), frame)
-                                     : ShortValue(control.c_str(), frame,
-                                                  widest[static_cast<std::size_t>(row)].c_str());
+            QLabel* value = Value(control.c_str(), frame);
+            if (!sentence) {
+                const QString text = QString::fromStdString(widest[static_cast<std::size_t>(row)]);
+                int width = 0;
+                for (const QString& line : text.split(QLatin1Char('\n'))) {
+                    width = std::max(width, value->fontMetrics().horizontalAdvance(line));
+                }
+                value->setMinimumWidth(width);
+            }
             QLabel* label = Caption(caption.c_str(), frame);
             label->setObjectName(QString::fromStdString("cap" + control.substr(3)));
             grid->addWidget(label, row, 0);
@@ -481,7 +505,9 @@ QWidget* frmDisplay::BuildWindow() {
     return central;
 }
 
-void frmDisplay::SetPage(const ResultsPage& page) {
+void frmDisplay::SetPage(const ResultsPage& page) { SetPage(page, nullptr, {}); }
+
+void frmDisplay::SetPage(const ResultsPage& page, std::shared_ptr<const DayZone> dayClock, const std::string& note) {
     // The run that filled the page has just left its birth record; the report
     // takes the zone and daylight saving from it.
     birth_ = services_.state.birth;
@@ -498,10 +524,16 @@ void frmDisplay::SetPage(const ResultsPage& page) {
     }
     // The nakshatra's line takes room only when there is something to say.
     if (auto* note = findChild<QLabel*>(QStringLiteral("lblNakshatraNote"))) note->setVisible(!note->text().isEmpty());
-    // The Day tab from the run's birth record; empty before a run. Its hours
-    // and year first: ShowDay puts every new text into the language in force.
-    ShowDayInFull(this, DayInFullTabOf(birth_));
-    ShowDay(DayTabValuesOf(birth_).value_or(DayTabValues{}));
+    // The Day tab from the run's birth record; empty before a run; on the
+    // place's own clock for a day opened from the calendar. Its hours and
+    // year first: ShowDay puts every new text into the language in force.
+    ShowDayInFull(this, dayClock ? DayInFullTabOf(birth_, *dayClock) : DayInFullTabOf(birth_));
+    day_ = dayClock ? DayTabValuesOf(birth_, *dayClock) : DayTabValuesOf(birth_);
+    if (day_ && !note.empty()) {
+        std::string& shown = (*day_)[DayTabRowIndex("lblDayNote")];
+        shown = note + (shown.empty() ? "" : "\n") + shown;
+    }
+    ShowDay(day_.value_or(DayTabValues{}));
     chartTab_->ShowChart(birth_);
 }
 
@@ -570,7 +602,7 @@ void frmDisplay::closeEvent(QCloseEvent* event) {
 void frmDisplay::mnuAbout_Click() { ShowAbout(services_.urls, this); }
 
 Report frmDisplay::CurrentReport() const {
-    Report report = BuildReport(Page(), birth_);
+    Report report = BuildReport(Page(), birth_, day_);
     report.chart = chartTab_->Chart();
     report.chartStyle = chartTab_->Style();
     return report;

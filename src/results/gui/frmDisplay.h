@@ -3,6 +3,9 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
+#include <optional>
+#include <string>
 
 #include "gui/WindowServices.h"
 #include "results/DayTab.h"
@@ -36,6 +39,10 @@ public:
     // Copies every value control's text from the page; a fresh page holds the
     // design texts, which the window shows from its creation on.
     void SetPage(const ResultsPage& page);
+    // The same for a day opened from the month calendar: the Day tab (and
+    // its section of the report) read on the place's own clock, with `note`
+    // first in its Note row.
+    void SetPage(const ResultsPage& page, std::shared_ptr<const DayZone> dayClock, const std::string& note);
     // What the value controls show, read back.
     ResultsPage Page() const;
 
@@ -80,6 +87,7 @@ private:
     ChartTab* chartTab_ = nullptr;
     bool goingBack_ = false;
     BirthRecord birth_;  // the birth record of the run that filled the window
+    std::optional<DayTabValues> day_;  // the Day tab as shown
 };
 
 }  // namespace velmora

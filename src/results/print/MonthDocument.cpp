@@ -1,5 +1,6 @@
 #include "results/print/MonthDocument.h"
 
+#include "calendar/AlmanacMarks.h"
 #include "calendar/CalendarNames.h"
 #include "names/NameTables.h"
 
@@ -81,9 +82,114 @@ void Line(QPainter& painter, QRectF& box, const QString& text, const QFont& font
     box.setTop(box.top() + height);
 }
 
+// The type of a date's box: body text of `small` pixels (the date larger).
+struct CellFonts {
+    explicit CellFonts(double small, bool shortBox)
+        : number(FontOfHeight(small * (shortBox ? 1.35 : 1.7), true)),
+          body(FontOfHeight(small)),
+          bodyBold(FontOfHeight(small, true)),
+          tiny(FontOfHeight(small * 0.9)),
+          tinyBold(FontOfHeight(small * 0.9, true)) {}
+    QFont number, body, bodyBold, tiny, tinyBold;
+};
+
+// The body text's size in a box of `height`: on paper it follows the box
+// down to a floor that stays legible; the window gives its own size
+// (`fixed`, never below 8 points), and scrolls rather than shrink it.
+double SmallText(double height, double fixed) {
+    if (fixed > 0) return fixed;
+    return std::max(height / 9.0, std::min(height / 4.0, 7.0));
+}
+
+// The margin inside a date's box.
+double CellPad(double height, double fixed) { return std::max((fixed > 0 ? fixed * 9 : height) * 0.04, 1.0); }
+
+// One piece of a date's box. Pieces wrap at word boundaries, never cut short.
+struct Item {
+    QString text;
+    const QFont* font;
+    QColor colour;
+    bool bottom;   // drawn at the box's foot (sunrise and sunset)
+    int priority;  // 0 first: what a small printed box keeps
+};
+
+// The pieces of a box; `cell` is in the drawing's language already
+// (LocalizedGrid).
+std::vector<Item> CellItems(const MonthCell& cell, const CellFonts& fonts, const MonthDrawing& drawing) {
+    std::vector<Item> items;
+    const AlmanacBox box = AlmanacBoxOf(cell, drawing.language);
+    if (!box.masaBegins.empty()) items.push_back({Text(box.masaBegins), &fonts.tiny, QColor(0x7a, 0x3a, 0x00), false, 1});
+    items.push_back({Text(box.tithi), &fonts.bodyBold, Qt::black, false, 0});
+    for (const std::string& kshaya : box.kshaya) items.push_back({Text(kshaya), &fonts.tiny, Qt::black, false, 1});
+    items.push_back({Text(box.nakshatra), &fonts.body, QColor(0x30, 0x30, 0x30), false, 2});
+    for (const std::string& festival : cell.festivals) {
+        items.push_back({Text(festival), &fonts.tinyBold, QColor(0x0b, 0x5d, 0x2a), false, 1});
+    }
+    // The person's tarabalam and chandrabalam: "T3✗ C5✓", green when both
+    // are good, red when neither is.
+    if (drawing.birthNakshatra && drawing.birthMoonSign && cell.nakshatraNumber > 0 && cell.moonSign >= 0) {
+        const std::optional<int> tara = TaraOf(*drawing.birthNakshatra, cell.nakshatraNumber);
+        const std::optional<int> place = ChandraPlaceOf(*drawing.birthMoonSign, cell.moonSign);
+        if (tara && place) {
+            const bool taraGood = TaraGood[static_cast<std::size_t>(*tara - 1)];
+            const bool chandraGood = ChandrabalamGood[static_cast<std::size_t>(*place - 1)];
+            const QString mark = QStringLiteral("T%1%2 C%3%4")
+                                     .arg(*tara)
+                                     .arg(taraGood ? QStringLiteral("\u2713") : QStringLiteral("\u2717"))
+                                     .arg(*place)
+                                     .arg(chandraGood ? QStringLiteral("\u2713") : QStringLiteral("\u2717"));
+            const QColor colour = taraGood && chandraGood     ? QColor(0x1a, 0x7f, 0x37)
+                                  : !taraGood && !chandraGood ? QColor(0xb4, 0x23, 0x18)
+                                                              : QColor(0x8a, 0x5a, 0x00);
+            items.push_back({mark, &fonts.tiny, colour, false, 1});
+        }
+    }
+    for (const std::string& observance : cell.observances) {
+        items.push_back({Text(observance), &fonts.tiny, QColor(0x9a, 0x1b, 0x1b), false, 1});
+    }
+    if (!box.sankranti.empty()) items.push_back({Text(box.sankranti), &fonts.tiny, QColor(0x15, 0x4a, 0x8a), false, 1});
+    for (const std::string& eclipse : cell.eclipses) {
+        items.push_back({Text(eclipse), &fonts.tiny, QColor(0x5b, 0x2a, 0x86), false, 1});
+    }
+    if (!box.moon.empty()) items.push_back({Text(box.moon), &fonts.tiny, QColor(0x30, 0x30, 0x30), false, 2});
+    items.push_back({Text(box.sun), &fonts.tiny, QColor(0x50, 0x50, 0x50), true, 2});
+    return items;
+}
+
+double WrappedHeight(const Item& item, double width, const QPaintDevice* device) {
+    const QFontMetricsF metrics(*item.font, const_cast<QPaintDevice*>(device));
+    const QRectF bound = metrics.boundingRect(QRectF(0, 0, std::max(width, 1.0), 1e6),
+                                              Qt::AlignLeft | Qt::TextWordWrap, item.text);
+    return std::max(bound.height(), metrics.height());
+}
+
+// Draws a piece wrapped to the box's width at its top (or at its foot) and
+// moves the box's top below it.
+void DrawItem(QPainter& painter, QRectF& box, const Item& item, double height) {
+    painter.setFont(*item.font);
+    painter.setPen(item.colour);
+    const double top = item.bottom ? std::max(box.top(), box.bottom() - height) : box.top();
+    painter.drawText(QRectF(box.left(), top, box.width(), height), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                     item.text);
+    if (!item.bottom) box.setTop(box.top() + height);
+}
+
+// The height a date's box needs for all its pieces at `width` (box padding
+// included), with body text of `small` pixels.
+double CellNeeds(const MonthCell& cell, double width, double small, const QPaintDevice* device,
+                 const MonthDrawing& drawing) {
+    const double pad = CellPad(0, small);
+    const CellFonts fonts(small, small * 9 < 60);
+    double needed = QFontMetricsF(fonts.number, const_cast<QPaintDevice*>(device)).height() + 2 * pad;
+    if (!cell.inMonth || !cell.computed) return needed + QFontMetricsF(fonts.body, const_cast<QPaintDevice*>(device)).height();
+    for (const Item& item : CellItems(cell, fonts, drawing)) needed += WrappedHeight(item, width - 3 * pad, device);
+    return needed;
+}
+
 void PaintCell(const MonthCell& cell, const MonthDrawing& drawing, QPainter& painter, const QRectF& rect, bool selected,
                bool focused) {
-    const double pad = std::max(rect.height() * 0.04, 1.0);
+    const double fixed = drawing.textPixels;
+    const double pad = CellPad(rect.height(), fixed);
     const int weekday = WeekdayOf(cell.date);
     painter.setPen(QPen(QColor(0x80, 0x80, 0x80), std::max(rect.height() / 200.0, 0.5)));
     painter.setBrush(selected ? QColor(0xdc, 0xe8, 0xfa) : weekday == 0 ? QColor(0xfb, 0xf3, 0xe8) : Qt::white);
@@ -97,21 +203,20 @@ void PaintCell(const MonthCell& cell, const MonthDrawing& drawing, QPainter& pai
         const double inset = pen.widthF() / 2 + 1;
         painter.drawRect(rect.adjusted(inset, inset, -inset, -inset));
     }
+    if (cell.masaBegins) {
+        // The month's first date: a band along the box's left edge.
+        painter.fillRect(QRectF(rect.left(), rect.top(), std::max(rect.width() / 40, 2.0), rect.height()),
+                         QColor(0xc8, 0x7a, 0x1e));
+    }
 
     QRectF box = rect.adjusted(pad * 1.5, pad, -pad * 1.5, -pad);
-    // The type follows the box down to a floor that stays legible; in a small
-    // box the lines that do not fit are left out, the date and tithi first to stay.
-    const double small = std::max(rect.height() / 9.0, std::min(rect.height() / 4.0, 7.0));
-    const QFont number = FontOfHeight(small * (rect.height() < 60 ? 1.35 : 1.7), true);
-    const QFont body = FontOfHeight(small);
-    const QFont bodyBold = FontOfHeight(small, true);
-    const QFont tiny = FontOfHeight(small * 0.9);
-    const QFont tinyBold = FontOfHeight(small * 0.9, true);
+    const double small = SmallText(rect.height(), fixed);
+    const CellFonts fonts(small, small * 9 < 60);
 
     // The date, and the moon's mark at the right.
-    const QFontMetricsF numberMetrics(number, painter.device());
+    const QFontMetricsF numberMetrics(fonts.number, painter.device());
     const QRectF numberBox(box.left(), box.top(), box.width(), numberMetrics.height());
-    painter.setFont(number);
+    painter.setFont(fonts.number);
     painter.setPen(weekday == 0 ? QColor(0xa0, 0x20, 0x20) : Qt::black);
     painter.drawText(numberBox, Qt::AlignLeft | Qt::AlignVCenter, QString::number(cell.date.day));
     if (cell.moon) {
@@ -130,86 +235,36 @@ void PaintCell(const MonthCell& cell, const MonthDrawing& drawing, QPainter& pai
             QRectF right = numberBox;
             right.setRight(numberBox.right() - (cell.moon ? numberMetrics.height() * 0.8 : 0.0));
             right.setLeft(numberBox.left() + numberMetrics.horizontalAdvance(QStringLiteral("00 ")));
-            Line(painter, right, Text(solar), tiny, QColor(0x15, 0x5a, 0x3a), Qt::AlignRight);
+            Line(painter, right, Text(solar), fonts.tiny, QColor(0x15, 0x5a, 0x3a), Qt::AlignRight);
         }
     }
     box.setTop(numberBox.bottom());
     if (!cell.computed) {
-        Line(painter, box, QStringLiteral("—"), body, Qt::darkGray);
+        Line(painter, box, QStringLiteral("—"), fonts.body, Qt::darkGray);
         return;
     }
 
-    // What a small box has room for goes by importance: the tithi, the
-    // festivals, the observances and sankranti, sunrise and sunset, then the
-    // nakshatra; it is drawn in reading order with sunrise and sunset at the
-    // bottom.
-    struct Item {
-        QString text;
-        const QFont* font;
-        QColor colour;
-        bool bottom;
-    };
-    std::vector<Item> wanted;
-    wanted.push_back({Text(cell.tithi + " · " + cell.paksha), &bodyBold, Qt::black, false});
-    for (const std::string& festival : cell.festivals) {
-        wanted.push_back({Text(festival), &tinyBold, QColor(0x0b, 0x5d, 0x2a), false});
-    }
-    // The person's tarabalam and chandrabalam: "T3✗ C5✓", green when both
-    // are good, red when neither is.
-    if (drawing.birthNakshatra && drawing.birthMoonSign && cell.nakshatraNumber > 0 && cell.moonSign >= 0) {
-        const std::optional<int> tara = TaraOf(*drawing.birthNakshatra, cell.nakshatraNumber);
-        const std::optional<int> place = ChandraPlaceOf(*drawing.birthMoonSign, cell.moonSign);
-        if (tara && place) {
-            const bool taraGood = TaraGood[static_cast<std::size_t>(*tara - 1)];
-            const bool chandraGood = ChandrabalamGood[static_cast<std::size_t>(*place - 1)];
-            const QString mark = QStringLiteral("T%1%2 C%3%4")
-                                     .arg(*tara)
-                                     .arg(taraGood ? QStringLiteral("\u2713") : QStringLiteral("\u2717"))
-                                     .arg(*place)
-                                     .arg(chandraGood ? QStringLiteral("\u2713") : QStringLiteral("\u2717"));
-            const QColor colour = taraGood && chandraGood     ? QColor(0x1a, 0x7f, 0x37)
-                                  : !taraGood && !chandraGood ? QColor(0xb4, 0x23, 0x18)
-                                                              : QColor(0x8a, 0x5a, 0x00);
-            wanted.push_back({mark, &tiny, colour, false});
+    // A box too small for everything keeps what matters most (the tithi,
+    // then the observances, sankranti and kshaya tithi, then the rest); each
+    // piece shown is shown whole, wrapped, never cut short. The window never
+    // gets that small: it scrolls instead (MonthMinimumSize).
+    const std::vector<Item> items = CellItems(cell, fonts, drawing);
+    std::vector<double> heights;
+    for (const Item& item : items) heights.push_back(WrappedHeight(item, box.width(), painter.device()));
+    std::vector<bool> shown(items.size(), false);
+    double room = box.height();
+    for (int priority = 0; priority <= 2; ++priority) {
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (items[i].priority != priority || heights[i] > room) continue;
+            room -= heights[i];
+            shown[i] = true;
         }
     }
-    for (const std::string& observance : cell.observances) {
-        wanted.push_back({Text(observance), &tiny, QColor(0x9a, 0x1b, 0x1b), false});
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (shown[i] && !items[i].bottom) DrawItem(painter, box, items[i], heights[i]);
     }
-    if (!cell.sankranti.empty()) wanted.push_back({Text(cell.sankranti), &tiny, QColor(0x15, 0x4a, 0x8a), false});
-    for (const std::string& eclipse : cell.eclipses) {
-        wanted.push_back({Text(eclipse), &tiny, QColor(0x5b, 0x2a, 0x86), false});
-    }
-    wanted.push_back({QStringLiteral("↑%1  ↓%2")
-                          .arg(cell.sunrise.empty() ? QStringLiteral("–") : Text(cell.sunrise),
-                               cell.sunset.empty() ? QStringLiteral("–") : Text(cell.sunset)),
-                      &tiny, QColor(0x50, 0x50, 0x50), true});
-    const std::size_t nakshatraAt = wanted.size();
-    wanted.push_back({Text(cell.nakshatra), &body, QColor(0x30, 0x30, 0x30), false});
-
-    std::vector<bool> shown(wanted.size(), false);
-    double room = box.height();
-    for (std::size_t i = 0; i < wanted.size(); ++i) {
-        const double height = QFontMetricsF(*wanted[i].font, painter.device()).height();
-        if (height > room) break;
-        room -= height;
-        shown[i] = true;
-    }
-    // Reading order: tithi, nakshatra, festivals, observances, sankranti; the sun at the bottom.
-    const auto draw = [&](std::size_t i) {
-        if (shown[i]) Line(painter, box, wanted[i].text, *wanted[i].font, wanted[i].colour);
-    };
-    draw(0);
-    draw(nakshatraAt);
-    for (std::size_t i = 1; i < nakshatraAt; ++i) {
-        if (wanted[i].bottom || !shown[i]) continue;
-        draw(i);
-    }
-    for (std::size_t i = 1; i < nakshatraAt; ++i) {
-        if (!wanted[i].bottom || !shown[i]) continue;
-        const double height = QFontMetricsF(*wanted[i].font, painter.device()).height();
-        QRectF bottom(box.left(), std::max(box.top(), box.bottom() - height), box.width(), height);
-        Line(painter, bottom, wanted[i].text, *wanted[i].font, wanted[i].colour);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (shown[i] && items[i].bottom) DrawItem(painter, box, items[i], heights[i]);
     }
 }
 
@@ -218,7 +273,8 @@ void PaintCell(const MonthCell& cell, const MonthDrawing& drawing, QPainter& pai
 // windows' translations too).
 QString Legend(Language language) {
     return Text(std::string(LocalName(NameTable::Texts,
-                                      "Tithi and nakshatra at sunrise · ○ full moon, ● new moon · ↑ sunrise, ↓ sunset · %1",
+                                      "Tithi and nakshatra at sunrise, till when they last · ○ full moon, ● new moon · "
+                                      "↑ sunrise, ↓ sunset, ☽↑ moonrise · band: a lunar month begins · %1",
                                       language)));
 }
 
@@ -277,6 +333,40 @@ void PaintMonth(const MonthGrid& englishGrid, const MonthDrawing& drawing, QPain
         }
     }
     painter.restore();
+}
+
+QSizeF MonthMinimumSize(const MonthGrid& englishGrid, const MonthDrawing& drawing, const QPaintDevice* device,
+                        double width) {
+    const double textPixels = drawing.textPixels;
+    const MonthGrid grid = LocalizedGrid(englishGrid, drawing.language);
+    const double small = std::max(textPixels, 1.0);
+    auto* paintDevice = const_cast<QPaintDevice*>(device);
+    const double pad = CellPad(0, small);
+    const CellFonts fonts(small, small * 9 < 60);
+    // A box at least as wide as the widest word it shows (so that nothing is
+    // cut), and as a date's number.
+    double cellWidth = QFontMetricsF(fonts.number, paintDevice).horizontalAdvance(QStringLiteral("30")) * 2;
+    for (const auto& week : grid.weeks) {
+        for (const MonthCell& c : week) {
+            if (!c.inMonth || !c.computed) continue;
+            for (const Item& item : CellItems(c, fonts, drawing)) {
+                const QFontMetricsF metrics(*item.font, paintDevice);
+                for (const QString& word : item.text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                    cellWidth = std::max(cellWidth, metrics.horizontalAdvance(word));
+                }
+            }
+        }
+    }
+    cellWidth = std::ceil(cellWidth + 3 * pad + 2);
+    cellWidth = std::max(cellWidth, width / 7);
+    double cell = small * 9;
+    for (const auto& week : grid.weeks) {
+        for (const MonthCell& c : week) cell = std::max(cell, CellNeeds(c, cellWidth, small, device, drawing));
+    }
+    // The bands above the weeks take a share of the whole height (LayOut).
+    const double rows = std::max<double>(static_cast<double>(grid.weeks.size()), 1.0);
+    const double shareOfWeeks = 1 - 0.055 * (1 + 0.75 + 0.15 + 0.7);
+    return {cellWidth * 7, std::ceil(std::ceil(cell) * rows / shareOfWeeks)};
 }
 
 QRectF MonthCellRect(const MonthGrid& grid, const CalendarDate& date, const QRectF& area) {
@@ -344,7 +434,7 @@ QString SaveMonthPdf(const MonthGrid& grid, const MonthDrawing& drawing, const Q
     const Language language = drawing.language;
     const QString shown = QFileInfo(path).absoluteFilePath();
     auto failure = [&shown](const QString& reason) {
-        return QStringLiteral("The calendar could not be saved as \u201C%1\u201D: %2.").arg(shown, reason);
+        return QStringLiteral("The month could not be saved as \u201C%1\u201D: %2.").arg(shown, reason);
     };
     // The whole PDF first, then put in place as the report's is (SafeReplace.h):
     // only an ordinary file is replaced; a pipe or a device is written into.

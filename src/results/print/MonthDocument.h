@@ -2,6 +2,7 @@
 
 #include <QPageSize>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 
 #include <optional>
@@ -10,6 +11,7 @@
 #include "calendar/MonthGrid.h"
 #include "names/Language.h"
 
+class QPaintDevice;
 class QPainter;
 class QPagedPaintDevice;
 
@@ -27,7 +29,18 @@ struct MonthDrawing {
     // chandrabalam as a small mark.
     std::optional<int> birthNakshatra;  // 1..27
     std::optional<int> birthMoonSign;   // 0..11
+    // The body text's size in the boxes: 0 on paper (it follows the box),
+    // the window's own size on screen (at least 8 points).
+    double textPixels = 0;
 };
+
+// The smallest area in which the month shows every date's box whole with the
+// drawing's body text (`textPixels`), language and marks on `device`: what
+// the window needs before it scrolls. Its width is the narrowest that cuts no
+// word, or `width` when that is wider; its height what the boxes need at that
+// width.
+QSizeF MonthMinimumSize(const MonthGrid& grid, const MonthDrawing& drawing, const QPaintDevice* device,
+                        double width = 0);
 
 // Draws the title, the lunar months and years, the weekday names and the
 // weeks of `grid` inside `area`. The type follows the size of a date's box,
