@@ -12,7 +12,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -376,20 +375,10 @@ QWidget* frmDisplay::BuildWindow() {
         auto* column = new QVBoxLayout(box);
         column->setContentsMargins(0, 0, 0, 0);
         column->addWidget(dayParts);
-        // The day's elements take a line each: the rows scroll inside the
-        // page rather than making the window taller than a laptop's screen.
-        auto* dayScroll = new QScrollArea(dayParts);
-        dayScroll->setObjectName(QStringLiteral("scrDay"));
-        dayScroll->setWidgetResizable(true);
-        dayScroll->setFrameShape(QFrame::NoFrame);
-        dayScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        // A Tab stop, so that the keys scroll it, with its focus shown.
-        dayScroll->setFocusPolicy(Qt::StrongFocus);
-        dayScroll->setStyleSheet(QStringLiteral("QScrollArea#scrDay { border: 1px solid transparent; } "
-                                                "QScrollArea#scrDay:focus { border: 1px solid palette(highlight); }"));
-        auto* frame = new QWidget(dayScroll);
-        dayScroll->setWidget(frame);
-        dayParts->addTab(dayScroll, UiText(QT_TRANSLATE_NOOP("Velmora", "Day")));
+        // The day's elements take a line each; where the screen is too small
+        // for them the window scrolls as a whole (SetScrollingCentralWidget).
+        auto* frame = new QWidget(dayParts);
+        dayParts->addTab(frame, UiText(QT_TRANSLATE_NOOP("Velmora", "Day")));
         auto* grid = new QGridLayout(frame);
         int row = 0;
         const DayTabValues widest = DayTabSizingValues();
