@@ -551,5 +551,9 @@
         <source>CALENDAR DAY</source>
         <translation>पंचांग दिवस</translation>
     </message>
+    <message>
+        <source>Elements</source>
+        <translation>पंचांग के अंग</translation>
+    </message>
 </context>
 </TS>

@@ -551,5 +551,9 @@
         <source>CALENDAR DAY</source>
         <translation>நாள்காட்டி நாள்</translation>
     </message>
+    <message>
+        <source>Elements</source>
+        <translation>பஞ்சாங்க அங்கங்கள்</translation>
+    </message>
 </context>
 </TS>

@@ -53,13 +53,14 @@ public:
         // "Options >>") is fitted again once its layout has settled. A size
         // the program sets itself is left as set.
         if (watched == dialog_ && event->type() == QEvent::LayoutRequest && dialog_->isVisible() &&
-            !grown_.isActive()) {
+            !grown_.isActive() && dialog_->sizeHint() != hint_) {
             grown_.start();
         }
         return false;
     }
 
     void Fit() {
+        hint_ = dialog_->sizeHint();
         const QScreen* screen = dialog_->screen();
         if (screen == nullptr) return;
         const QRect available = screen->availableGeometry();
@@ -87,6 +88,7 @@ private:
     QWidget* dialog_;
     QTimer settle_;  // the second fit, once the event loop has run
     QTimer grown_;   // the fit after the dialog has grown while shown
+    QSize hint_;     // the dialog's size hint at the last fit: a change is growth
 };
 
 // Gives every dialog the program shows a fitter, also those a dialog opens

@@ -200,7 +200,8 @@ DayTabValues DayTabSizingValues() {
     at("lblFestivals") = "Kartika Purnima (Guru Nanak Jayanti); Naraka Chaturdashi";
     const std::string element = "Krishna Chaturdasi  28 Dec 23:59:59 to 29 Dec 23:59:59";
     for (const char* list : {"lblDayTithis", "lblDayNakshatras", "lblDayYogas", "lblDayKaranas"}) {
-        at(list) = element + "\n" + element + "\n" + element;
+        // Up to four lines: a day can hold parts of four karanas.
+        at(list) = element + "\n" + element + "\n" + element + "\n" + element;
     }
     at("lblSankranti") = "Vrishchika Sankranti  28 Dec 23:59:59";
     at("lblDayNote") = "The Sun does not rise on the next date; the day ends at midnight.";

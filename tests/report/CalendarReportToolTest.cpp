@@ -176,7 +176,10 @@ TEST(CalendarReportTool, NewMoonBeforeSunriseOnTheFirstIsInItsOwnMonth) {
     ASSERT_EQ(readableMay.status, 0) << readableMay.err;
     EXPECT_NE(lineOf(readableMay.out, "2022-05-01").find("new moon 01:5"), std::string::npos) << readableMay.out;
     EXPECT_EQ(lineOf(readableApril.out, "2022-04-30").find("new moon"), std::string::npos) << readableApril.out;
-    EXPECT_EQ(readableApril.out.find("1 May"), std::string::npos) << readableApril.out;
+    // (The wall almanac's grid below the table keeps each box's own day, sunrise
+    // to sunrise, and may name 1 May in 30 April's box; the table's lines may not.)
+    const std::string aprilTable = readableApril.out.substr(0, readableApril.out.find("\n+"));
+    EXPECT_EQ(aprilTable.find("1 May"), std::string::npos) << readableApril.out;
 }
 
 TEST(CalendarReportTool, RefusesWhatTheModesDoNotTake) {

@@ -83,7 +83,7 @@ void MonthView::Select(const CalendarDate& date) {
 QRectF MonthView::Area() const { return QRectF(rect()).adjusted(6, 4, -6, -6); }
 
 QRect MonthView::CellRect(const CalendarDate& date) const {
-    return MonthCellRect(grid_, date, Area()).toAlignedRect();
+    return MonthCellRect(grid_, date, Area(), TextPixels()).toAlignedRect();
 }
 
 double MonthView::TextPixels() const {
@@ -190,11 +190,11 @@ void MonthView::keyPressEvent(QKeyEvent* event) {
 
 void MonthView::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
-    if (const auto date = MonthDateAt(grid_, Area(), event->position())) Select(*date);
+    if (const auto date = MonthDateAt(grid_, Area(), event->position(), TextPixels())) Select(*date);
 }
 
 void MonthView::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (const auto date = MonthDateAt(grid_, Area(), event->position())) {
+    if (const auto date = MonthDateAt(grid_, Area(), event->position(), TextPixels())) {
         Select(*date);
         emit Activated(*date);
     }

@@ -375,40 +375,62 @@ QWidget* frmDisplay::BuildWindow() {
         auto* column = new QVBoxLayout(box);
         column->setContentsMargins(0, 0, 0, 0);
         column->addWidget(dayParts);
-        // The day's elements take a line each; where the screen is too small
-        // for them the window scrolls as a whole (SetScrollingCentralWidget).
         auto* frame = new QWidget(dayParts);
         dayParts->addTab(frame, UiText(QT_TRANSLATE_NOOP("Velmora", "Day")));
         auto* grid = new QGridLayout(frame);
+        // Every tithi, nakshatra, yoga and karana of the day with its span, a
+        // line each, and the sankranti: a page of their own beside the day's,
+        // so that the window is no taller for them, in a scroll area of its
+        // own, so that their long lines do not make it wider either.
+        auto* elementScroll = new QScrollArea(dayParts);
+        elementScroll->setObjectName(QStringLiteral("scrDayElements"));
+        elementScroll->setWidgetResizable(true);
+        elementScroll->setFrameShape(QFrame::NoFrame);
+        elementScroll->setFocusPolicy(Qt::StrongFocus);  // the keys scroll it
+        auto* elements = new QWidget(elementScroll);
+        elements->setObjectName(QStringLiteral("fraDayElements"));
+        elementScroll->setWidget(elements);
+        dayParts->addTab(elementScroll, UiText(QT_TRANSLATE_NOOP("Velmora", "Elements")));
+        auto* elementGrid = new QGridLayout(elements);
         int row = 0;
+        int elementRow = 0;
         const DayTabValues widest = DayTabSizingValues();
-        for (const DayTabRow& r : DayTabRows) {
+        for (std::size_t i = 0; i < DayTabRows.size(); ++i) {
+            const DayTabRow& r = DayTabRows[i];
             const std::string control(r.control);
             const std::string caption(r.caption);
+            const bool element = r.control == "lblDayTithis" || r.control == "lblDayNakshatras" ||
+                                 r.control == "lblDayYogas" || r.control == "lblDayKaranas" ||
+                                 r.control == "lblSankranti";
             // The day, the note and the lists are sentences or lines; a time
             // or span is as wide as its widest value, so that a query does not
             // move the window's columns, and a longer text ("none (needs
             // sunrise and sunset)" on a polar date) wraps instead of being cut.
+            // An element's line ("Krishna Chaturdasi  7 Dec 02:22:12 to 8 Dec
+            // 04:12:42") is as wide as the widest and never wraps.
             const bool sentence = r.control == "lblHinduDay" || r.control == "lblDayNote" ||
-                                  r.control == "lblLunarMonth" || r.control == "lblDayTithis" ||
-                                  r.control == "lblDayNakshatras" || r.control == "lblDayYogas" ||
-                                  r.control == "lblDayKaranas" || r.control == "lblSankranti" || r.control == "lblEclipse" ||
+                                  r.control == "lblLunarMonth" || r.control == "lblEclipse" ||
                                   r.control == "lblFestivals";
-            QLabel* value = Value(control.c_str(), frame);
+            QWidget* page = element ? elements : frame;
+            QLabel* value = Value(control.c_str(), page);
             if (!sentence) {
-                const QString text = QString::fromStdString(widest[static_cast<std::size_t>(row)]);
+                const QString text = QString::fromStdString(widest[i]);
                 int width = 0;
                 for (const QString& line : text.split(QLatin1Char('\n'))) {
                     width = std::max(width, value->fontMetrics().horizontalAdvance(line));
                 }
                 value->setMinimumWidth(width);
             }
-            QLabel* label = Caption(caption.c_str(), frame);
+            QLabel* label = Caption(caption.c_str(), page);
             label->setObjectName(QString::fromStdString("cap" + control.substr(3)));
-            grid->addWidget(label, row, 0);
-            grid->addWidget(value, row, 1);
-            ++row;
+            QGridLayout* into = element ? elementGrid : grid;
+            int& at = element ? elementRow : row;
+            into->addWidget(label, at, 0);
+            into->addWidget(value, at, 1);
+            ++at;
         }
+        elementGrid->setColumnStretch(1, 1);
+        elementGrid->setRowStretch(elementRow, 1);
         grid->setColumnStretch(1, 1);
         grid->setRowStretch(row, 1);
         AddDayInFullPages(dayParts, DayInFullSizingTab());

@@ -46,9 +46,16 @@ struct Layout {
     double cellHeight = 0;
 };
 
-Layout LayOut(const MonthGrid& grid, const QRectF& area) {
+// The height of the title's band: a share of the page on paper; in the
+// window, from its body text (`textPixels`), so that a month taller than the
+// window, which scrolls, does not blow its title up.
+double BandHeight(const QRectF& area, double textPixels) {
+    return textPixels > 0 ? textPixels * 3.2 : std::max(area.height() * 0.055, 1.0);
+}
+
+Layout LayOut(const MonthGrid& grid, const QRectF& area, double textPixels = 0) {
     Layout layout;
-    const double band = std::max(area.height() * 0.055, 1.0);
+    const double band = BandHeight(area, textPixels);
     layout.title = QRectF(area.left(), area.top(), area.width(), band);
     layout.subtitle = QRectF(area.left(), layout.title.bottom(), area.width(), band * 0.75);
     layout.weekdays = QRectF(area.left(), layout.subtitle.bottom() + band * 0.15, area.width(), band * 0.7);
@@ -292,7 +299,7 @@ void PaintMonth(const MonthGrid& englishGrid, const MonthDrawing& drawing, QPain
     // The names in the drawing's language; the layout does not depend on them.
     const MonthGrid grid = LocalizedGrid(englishGrid, drawing.language);
     const QString monthTitle = Text(LocalizedMonthTitle(grid.year, grid.month, drawing.language));
-    const Layout layout = LayOut(grid, area);
+    const Layout layout = LayOut(grid, area, drawing.textPixels);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -363,14 +370,14 @@ QSizeF MonthMinimumSize(const MonthGrid& englishGrid, const MonthDrawing& drawin
     for (const auto& week : grid.weeks) {
         for (const MonthCell& c : week) cell = std::max(cell, CellNeeds(c, cellWidth, small, device, drawing));
     }
-    // The bands above the weeks take a share of the whole height (LayOut).
+    // The bands above the weeks (LayOut).
     const double rows = std::max<double>(static_cast<double>(grid.weeks.size()), 1.0);
-    const double shareOfWeeks = 1 - 0.055 * (1 + 0.75 + 0.15 + 0.7);
-    return {cellWidth * 7, std::ceil(std::ceil(cell) * rows / shareOfWeeks)};
+    const double bands = BandHeight(QRectF(), small) * (1 + 0.75 + 0.15 + 0.7);
+    return {cellWidth * 7, std::ceil(std::ceil(cell) * rows + bands)};
 }
 
-QRectF MonthCellRect(const MonthGrid& grid, const CalendarDate& date, const QRectF& area) {
-    const Layout layout = LayOut(grid, area);
+QRectF MonthCellRect(const MonthGrid& grid, const CalendarDate& date, const QRectF& area, double textPixels) {
+    const Layout layout = LayOut(grid, area, textPixels);
     for (std::size_t row = 0; row < grid.weeks.size(); ++row) {
         for (int column = 0; column < 7; ++column) {
             const MonthCell& cell = grid.weeks[row][static_cast<std::size_t>(column)];
@@ -384,8 +391,8 @@ QRectF MonthCellRect(const MonthGrid& grid, const CalendarDate& date, const QRec
     return {};
 }
 
-std::optional<CalendarDate> MonthDateAt(const MonthGrid& grid, const QRectF& area, QPointF point) {
-    const Layout layout = LayOut(grid, area);
+std::optional<CalendarDate> MonthDateAt(const MonthGrid& grid, const QRectF& area, QPointF point, double textPixels) {
+    const Layout layout = LayOut(grid, area, textPixels);
     if (!layout.grid.contains(point) || layout.cellWidth <= 0 || layout.cellHeight <= 0) return std::nullopt;
     const auto column = static_cast<std::size_t>((point.x() - layout.grid.left()) / layout.cellWidth);
     const auto row = static_cast<std::size_t>((point.y() - layout.grid.top()) / layout.cellHeight);

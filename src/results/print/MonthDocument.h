@@ -49,9 +49,10 @@ void PaintMonth(const MonthGrid& grid, const MonthDrawing& drawing, QPainter& pa
 
 // The rectangle of a date's box inside `area` as PaintMonth lays it out, or
 // an empty one for a date the grid does not show in its month.
-QRectF MonthCellRect(const MonthGrid& grid, const CalendarDate& date, const QRectF& area);
+QRectF MonthCellRect(const MonthGrid& grid, const CalendarDate& date, const QRectF& area, double textPixels = 0);
 // The date whose box holds `point`, if any.
-std::optional<CalendarDate> MonthDateAt(const MonthGrid& grid, const QRectF& area, QPointF point);
+std::optional<CalendarDate> MonthDateAt(const MonthGrid& grid, const QRectF& area, QPointF point,
+                                        double textPixels = 0);
 
 // The month on one landscape page of `device`.
 void PaintMonthPage(const MonthGrid& grid, const std::string& place, QPagedPaintDevice& device, QPainter& painter,
