@@ -70,10 +70,11 @@ TEST(DayInFullWindow, TheDayTabsPagesAfterARun) {
     ASSERT_NE(results, nullptr);
     auto* parts = results->findChild<QTabWidget*>(QStringLiteral("tabDayParts"));
     ASSERT_NE(parts, nullptr);
-    ASSERT_EQ(parts->count(), 5);
+    ASSERT_EQ(parts->count(), 6);  // the day's elements with their spans last
     EXPECT_EQ(parts->tabText(0), "Day");
     EXPECT_EQ(parts->tabText(1), "Choghadiya");
     EXPECT_EQ(parts->tabText(4), "Year");
+    EXPECT_EQ(parts->tabText(5), "Elements");
     // A Saturday: Saturn rules the first hour, Kaal the first choghadiya (bad),
     // Soram the first Gowri part; the night's first choghadiya is Labh.
     EXPECT_EQ(Shown(results, "lblChoghadiyaDay1Name"), "Kaal");

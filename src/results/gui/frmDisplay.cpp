@@ -390,7 +390,6 @@ QWidget* frmDisplay::BuildWindow() {
         auto* elements = new QWidget(elementScroll);
         elements->setObjectName(QStringLiteral("fraDayElements"));
         elementScroll->setWidget(elements);
-        dayParts->addTab(elementScroll, UiText(QT_TRANSLATE_NOOP("Velmora", "Elements")));
         auto* elementGrid = new QGridLayout(elements);
         int row = 0;
         int elementRow = 0;
@@ -434,6 +433,8 @@ QWidget* frmDisplay::BuildWindow() {
         grid->setColumnStretch(1, 1);
         grid->setRowStretch(row, 1);
         AddDayInFullPages(dayParts, DayInFullSizingTab());
+        // After the day's hours and year.
+        dayParts->addTab(elementScroll, UiText(QT_TRANSLATE_NOOP("Velmora", "Elements")));
     }
     {  // Chart: the rasi and navamsa charts, the positions and the dasha (results/gui/ChartTab.h).
         // In a scroll area of its own: the charts take whatever room the
