@@ -544,10 +544,6 @@
         <translation>महीना छापें</translation>
     </message>
     <message>
-        <source>Tithi and nakshatra at sunrise, till when they last · ○ full moon, ● new moon · ↑ sunrise, ↓ sunset, ☽↑ moonrise · band: a lunar month begins · %1</source>
-        <translation>सूर्योदय पर तिथि और नक्षत्र, कब तक रहते हैं · ○ पूर्णिमा, ● अमावस्या · ↑ सूर्योदय, ↓ सूर्यास्त, ☽↑ चन्द्रोदय · पट्टी: चान्द्र मास का आरम्भ · %1</translation>
-    </message>
-    <message>
         <source>CALENDAR DAY</source>
         <translation>पंचांग दिवस</translation>
     </message>

@@ -544,10 +544,6 @@
         <translation>மாதத்தை அச்சிடு</translation>
     </message>
     <message>
-        <source>Tithi and nakshatra at sunrise, till when they last · ○ full moon, ● new moon · ↑ sunrise, ↓ sunset, ☽↑ moonrise · band: a lunar month begins · %1</source>
-        <translation>சூரிய உதயத்தில் திதியும் நட்சத்திரமும், எப்போது வரை · ○ பௌர்ணமி, ● அமாவாசை · ↑ சூரிய உதயம், ↓ அஸ்தமனம், ☽↑ சந்திர உதயம் · பட்டை: சந்திர மாதத் தொடக்கம் · %1</translation>
-    </message>
-    <message>
         <source>CALENDAR DAY</source>
         <translation>நாள்காட்டி நாள்</translation>
     </message>

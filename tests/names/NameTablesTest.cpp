@@ -37,7 +37,8 @@ std::vector<char32_t> CodePoints(std::string_view text) {
 // Written in the language's own script: at least one letter of it (or only
 // punctuation, as the dash that stands for "to"), no letter of another
 // script, nothing that is not valid UTF-8. Digits, blanks, brackets, the
-// degree sign, arrows and the moon's circles (the month's legend) may appear.
+// degree sign, arrows, the moon's circles and crescent (the month's legend)
+// may appear.
 void ExpectScript(std::string_view text, char32_t first, char32_t last, const std::string& where) {
     bool ownLetter = false;
     bool otherLetter = false;
@@ -46,7 +47,7 @@ void ExpectScript(std::string_view text, char32_t first, char32_t last, const st
         const bool own = c >= first && c <= last;
         const bool neutral = c < 0x80 ? !((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
                                       : c == 0x00B0 || c == 0x00B7 || (c >= 0x2010 && c <= 0x2027) ||
-                                            (c >= 0x2190 && c <= 0x21FF) || (c >= 0x25A0 && c <= 0x25FF);
+                                            (c >= 0x2190 && c <= 0x21FF) || (c >= 0x25A0 && c <= 0x25FF) || c == 0x263D;
         otherLetter = otherLetter || (!own && !neutral);
         ownLetter = ownLetter || own;
     }

@@ -161,7 +161,11 @@ TEST(LanguagePdf, MonthForAPersonWithTheSolarDates) {
         std::vector<std::string_view> absent;
     };
     const Case cases[] = {
-        {Language::English, {"Purattasi", "Aippasi 1", "T tarabalam, C chandrabalam", "C1"}, {}},
+        // The foot's lines whole, wrapped rather than cut, the program's name last.
+        {Language::English,
+         {"Purattasi", "Aippasi 1", "T tarabalam, C chandrabalam (✓ good, ✗ bad)", "C1",
+          "band: a lunar month begins · T tarabalam", "Velmora"},
+         {"…"}},
         // (The line under the page comes from the window's translations,
         // which this test does not load.)
         {Language::Tamil, {}, {"Purattasi", "Aippasi"}},

@@ -416,15 +416,23 @@ void PaintMonthPage(const MonthGrid& grid, const MonthDrawing& given, QPagedPain
     drawing.selected.reset();
     drawing.focused = false;
     // paintRectPixels is in page coordinates; the painter starts at the paint rectangle's corner.
-    // A line at the foot says how to read the page.
+    // Lines at the foot say how to read the page: wrapped at the page's width,
+    // never cut, the month taking what they leave.
     const double foot = area.height() * 0.03;
-    PaintMonth(grid, drawing, painter, QRectF(0, 0, area.width(), area.height() - foot * 1.4));
-    QRectF legend(0, area.height() - foot, area.width(), foot);
-    Line(painter, legend,
-         Legend(drawing.language)
-             .arg((drawing.birthNakshatra ? MarksLegend(drawing.language) + QStringLiteral(" \u00B7 ") : QString()) +
-                  Text(std::string(ProgramNameAndVersion))),
-         FontOfHeight(foot * 0.7), QColor(0x50, 0x50, 0x50));
+    const QFont footFont = FontOfHeight(foot * 0.7);
+    QString legend = Legend(drawing.language);
+    legend = legend.arg((drawing.birthNakshatra ? MarksLegend(drawing.language) + QStringLiteral(" \u00B7 ") : QString()) +
+                        Text(std::string(ProgramNameAndVersion)));
+    const int footFlags = static_cast<int>(Qt::AlignLeft | Qt::AlignVCenter) | static_cast<int>(Qt::TextWordWrap);
+    const QRectF needed = QFontMetricsF(footFont, &device).boundingRect(QRectF(0, 0, area.width(), area.height()),
+                                                                        footFlags, legend);
+    const double footHeight = std::max(foot, std::ceil(needed.height()));
+    PaintMonth(grid, drawing, painter, QRectF(0, 0, area.width(), area.height() - footHeight - foot * 0.4));
+    painter.save();
+    painter.setFont(footFont);
+    painter.setPen(QColor(0x50, 0x50, 0x50));
+    painter.drawText(QRectF(0, area.height() - footHeight, area.width(), footHeight), footFlags, legend);
+    painter.restore();
 }
 
 QString SaveMonthPdf(const MonthGrid& grid, const std::string& place, const QString& path, const QPageSize& pageSize,
