@@ -201,7 +201,9 @@ DayTabValues DayTabSizingValues() {
     const std::string element = "Krishna Chaturdasi  28 Dec 23:59:59 to 29 Dec 23:59:59";
     for (const char* list : {"lblDayTithis", "lblDayNakshatras", "lblDayYogas", "lblDayKaranas"}) {
         // Up to four lines: a day can hold parts of four karanas.
-        at(list) = element + "\n" + element + "\n" + element + "\n" + element;
+        std::string& lines = at(list);
+        lines = element;
+        for (int more = 0; more < 3; ++more) lines.append("\n").append(element);
     }
     at("lblSankranti") = "Vrishchika Sankranti  28 Dec 23:59:59";
     at("lblDayNote") = "The Sun does not rise on the next date; the day ends at midnight.";

@@ -489,7 +489,8 @@ void frmMain::cmdRashi_Click() {
     ShowResults(page);
 }
 
-void frmMain::ShowResults(const ResultsPage& page, std::shared_ptr<const DayZone> dayClock, const std::string& dayNote) {
+void frmMain::ShowResults(const ResultsPage& page, const std::shared_ptr<const DayZone>& dayClock,
+                          const std::string& dayNote) {
     if (!display_) {
         display_ = new frmDisplay(services_, [this] { ReturnFromResults(); });
         display_->SetCalendarOpener([this] {
@@ -511,7 +512,7 @@ void frmMain::ShowResults(const ResultsPage& page, std::shared_ptr<const DayZone
         // Where the user was looking.
         PlaceWithin(display_, frameGeometry().topLeft());
     }
-    display_->SetPage(page, std::move(dayClock), dayNote);
+    display_->SetPage(page, dayClock, dayNote);
     // Hidden and shown again, a window is placed afresh by the window
     // manager; Back puts it back where it was, at the size it had.
     if (isVisible()) shownAt_ = QRect(pos(), size());  // frame position, inner size

@@ -86,7 +86,7 @@ private:
     void ShowRefusal(const Refusal& refusal);
     void ReturnFromResults();
     // Shows a run's page in the results window and hides this one.
-    void ShowResults(const ResultsPage& page, std::shared_ptr<const DayZone> dayClock = nullptr,
+    void ShowResults(const ResultsPage& page, const std::shared_ptr<const DayZone>& dayClock = nullptr,
                      const std::string& dayNote = {});
 
     WindowServices& services_;

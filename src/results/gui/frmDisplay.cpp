@@ -519,7 +519,8 @@ QWidget* frmDisplay::BuildWindow() {
 
 void frmDisplay::SetPage(const ResultsPage& page) { SetPage(page, nullptr, {}); }
 
-void frmDisplay::SetPage(const ResultsPage& page, std::shared_ptr<const DayZone> dayClock, const std::string& note) {
+void frmDisplay::SetPage(const ResultsPage& page, const std::shared_ptr<const DayZone>& dayClock,
+                         const std::string& note) {
     // The run that filled the page has just left its birth record; the report
     // takes the zone and daylight saving from it.
     birth_ = services_.state.birth;

@@ -42,7 +42,7 @@ public:
     // The same for a day opened from the month calendar: the Day tab (and
     // its section of the report) read on the place's own clock, with `note`
     // first in its Note row.
-    void SetPage(const ResultsPage& page, std::shared_ptr<const DayZone> dayClock, const std::string& note);
+    void SetPage(const ResultsPage& page, const std::shared_ptr<const DayZone>& dayClock, const std::string& note);
     // What the value controls show, read back.
     ResultsPage Page() const;
 

@@ -257,6 +257,7 @@ void PaintCell(const MonthCell& cell, const MonthDrawing& drawing, QPainter& pai
     // gets that small: it scrolls instead (MonthMinimumSize).
     const std::vector<Item> items = CellItems(cell, fonts, drawing);
     std::vector<double> heights;
+    heights.reserve(items.size());
     for (const Item& item : items) heights.push_back(WrappedHeight(item, box.width(), painter.device()));
     std::vector<bool> shown(items.size(), false);
     double room = box.height();
