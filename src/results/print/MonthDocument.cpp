@@ -35,8 +35,6 @@ namespace {
 
 QString Text(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-constexpr const char* WeekdayNames[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-
 struct Layout {
     QRectF title;     // month and place
     QRectF subtitle;  // lunar months and years
@@ -326,7 +324,7 @@ void PaintMonth(const MonthGrid& englishGrid, const MonthDrawing& drawing, QPain
     for (int column = 0; column < 7; ++column) {
         QRectF box(layout.weekdays.left() + column * layout.cellWidth, layout.weekdays.top(), layout.cellWidth,
                    layout.weekdays.height());
-        Line(painter, box, Text(std::string(LocalName(NameTable::Weekday, WeekdayNames[column], drawing.language))),
+        Line(painter, box, WeekdayHeading(column, drawing.language, weekdayFont, painter.device(), box.width()),
              weekdayFont,
              column == 0 ? QColor(0xa0, 0x20, 0x20) : Qt::black, Qt::AlignHCenter);
     }
@@ -341,6 +339,14 @@ void PaintMonth(const MonthGrid& englishGrid, const MonthDrawing& drawing, QPain
         }
     }
     painter.restore();
+}
+
+QString WeekdayHeading(int weekday, Language language, const QFont& font, const QPaintDevice* device, double width) {
+    auto* paintDevice = const_cast<QPaintDevice*>(device);
+    const QFontMetricsF metrics(font, paintDevice);
+    const QString whole = Text(std::string(NameAt(NameTable::Weekday, weekday, language).value_or("")));
+    if (metrics.horizontalAdvance(whole) <= width) return whole;
+    return Text(std::string(NameAt(NameTable::WeekdayShort, weekday, language).value_or("")));
 }
 
 QSizeF MonthMinimumSize(const MonthGrid& englishGrid, const MonthDrawing& drawing, const QPaintDevice* device,
@@ -364,6 +370,13 @@ QSizeF MonthMinimumSize(const MonthGrid& englishGrid, const MonthDrawing& drawin
                 }
             }
         }
+    }
+    // The weekdays' short names whole over their columns (WeekdayHeading).
+    const QFont weekdayFont = FontOfHeight(BandHeight(QRectF(), small) * 0.7 * 0.6, true);
+    const QFontMetricsF weekdayMetrics(weekdayFont, paintDevice);
+    for (int weekday = 0; weekday < 7; ++weekday) {
+        const std::string_view name = NameAt(NameTable::WeekdayShort, weekday, drawing.language).value_or("");
+        cellWidth = std::max(cellWidth, weekdayMetrics.horizontalAdvance(Text(std::string(name))));
     }
     cellWidth = std::ceil(cellWidth + 3 * pad + 2);
     cellWidth = std::max(cellWidth, width / 7);

@@ -42,6 +42,11 @@ struct MonthDrawing {
 QSizeF MonthMinimumSize(const MonthGrid& grid, const MonthDrawing& drawing, const QPaintDevice* device,
                         double width = 0);
 
+// The name over a weekday's column (0 Sunday .. 6 Saturday) `width` pixels
+// wide in `font` on `device`: the whole name where it fits, else the short
+// one ("Wed"), so that a narrow box shows a whole word, never a cut one.
+QString WeekdayHeading(int weekday, Language language, const QFont& font, const QPaintDevice* device, double width);
+
 // Draws the title, the lunar months and years, the weekday names and the
 // weeks of `grid` inside `area`. The type follows the size of a date's box,
 // so the drawing fits any area (it gets small, never cut).
