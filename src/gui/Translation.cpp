@@ -32,7 +32,8 @@ constexpr int kSourceRole = Qt::UserRole + 0x7e1;
 
 QString NamesInLanguage(const QString& source, Language language) {
     const std::string text = source.toStdString();
-    const std::string out = LocalizedAny(text, language);
+    // The place notes are sentences with values in them, translated whole.
+    const std::string out = LocalizedSentences(text, language);
     return out == text ? source : QString::fromStdString(out);
 }
 

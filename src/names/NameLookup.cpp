@@ -22,6 +22,34 @@ bool MatchesAt(std::string_view text, std::size_t at, std::string_view name) {
     return true;
 }
 
+// `text` with each name that `rows` offers (a callable handing every row to
+// the callable it is given) replaced by its name in `language`: the longest
+// name where several match, the first offered among names of one length.
+template <typename Rows>
+std::string ReplaceNames(std::string_view text, Language language, const Rows& rows) {
+    if (language == Language::English) return std::string(text);
+    std::string out;
+    out.reserve(text.size() * 2);
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const NameRow* best = nullptr;
+        // Only where a word may begin (or at a byte that is no letter).
+        if (at == 0 || !IsWordByte(text[at - 1]) || !IsWordByte(text[at])) {
+            rows([&](const NameRow& row) {
+                if ((best == nullptr || row.en.size() > best->en.size()) && MatchesAt(text, at, row.en)) best = &row;
+            });
+        }
+        if (best != nullptr) {
+            out += best->In(language);
+            at += best->en.size();
+        } else {
+            out += text[at];
+            ++at;
+        }
+    }
+    return out;
+}
+
 // The order in which the windows and the printed pages read a text of the
 // core: festivals and eclipses before observances, observances before tithis ("Shukla Ekadashi" is one name), mansions
 // before months (a lone "Shravana" is the mansion), the weekday lords as
@@ -64,29 +92,17 @@ std::string_view LocalName(NameTable table, std::string_view english, Language l
 }
 
 std::string LocalizedText(std::string_view text, Language language, std::initializer_list<NameTable> tables) {
-    if (language == Language::English) return std::string(text);
-    std::string out;
-    out.reserve(text.size() * 2);
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const NameRow* best = nullptr;
-        // Only where a word may begin (or at a byte that is no letter).
-        if (at == 0 || !IsWordByte(text[at - 1]) || !IsWordByte(text[at])) {
-            for (const NameTable table : tables) {
-                for (const NameRow& row : NameRows(table)) {
-                    if ((best == nullptr || row.en.size() > best->en.size()) && MatchesAt(text, at, row.en)) best = &row;
-                }
-            }
+    return ReplaceNames(text, language, [tables](const auto& offer) {
+        for (const NameTable table : tables) {
+            for (const NameRow& row : NameRows(table)) offer(row);
         }
-        if (best != nullptr) {
-            out += best->In(language);
-            at += best->en.size();
-        } else {
-            out += text[at];
-            ++at;
-        }
-    }
-    return out;
+    });
+}
+
+std::string LocalizedWords(std::string_view text, Language language, std::span<const NameRow> rows) {
+    return ReplaceNames(text, language, [rows](const auto& offer) {
+        for (const NameRow& row : rows) offer(row);
+    });
 }
 
 std::string LocalizedWhole(std::string_view text, Language language) {

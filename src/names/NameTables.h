@@ -105,6 +105,17 @@ std::string LocalizedText(std::string_view text, Language language, std::initial
 // is the mansion), the weekday lords as planets ("Sun"), the words last.
 std::string LocalizedAny(std::string_view text, Language language);
 
+// `text` with every English word of `rows` replaced by its word in
+// `language`, as LocalizedText does with a table's names.
+std::string LocalizedWords(std::string_view text, Language language, std::span<const NameRow> rows);
+
+// `text` line by line: a line that is one of the program's sentences with
+// values in it (a place's clock the zone boxes cannot hold, a DST box ticked
+// without summer time, a time skipped or repeated by a clock change,
+// SentenceTable.cpp) translated whole, its values in the sentence's own order
+// and their words in `language`; every other line as LocalizedAny.
+std::string LocalizedSentences(std::string_view text, Language language);
+
 // A paragraph in `language` when a table holds it whole; otherwise the text
 // unchanged (a paragraph is never translated word by word).
 std::string LocalizedWhole(std::string_view text, Language language);

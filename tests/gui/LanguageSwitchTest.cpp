@@ -19,8 +19,12 @@
 #include <QTest>
 
 #include <map>
+#include <string>
+#include <vector>
 
 #include "GuiTestSupport.h"
+#include "WorkedExamples.h"
+#include "calendar/gui/CalendarLauncher.h"
 #include "gui/Translation.h"
 #include "names/NameTables.h"
 
@@ -225,4 +229,58 @@ TEST(LanguageSwitch, BuiltInTranslationsLoadAndTranslateMessages) {
         ASSERT_TRUE(change->Switch(c.language));
         EXPECT_EQ(TranslatedText(QString::fromUtf8(c.source)), QString::fromUtf8(c.shown)) << c.source;
     }
+}
+
+// The place notes: a day opened from the calendar at Madrid in July (a
+// clock ahead of Greenwich west of it, which the zone boxes cannot hold) says
+// so in the Day tab in the language in force, whole sentences with their
+// values, and in English again after the switch back; the same notes as the
+// boxes the City look-up raises.
+TEST(LanguageSwitch, ThePlaceNotesInEveryLanguage) {
+    EnglishAfterwards english;
+    LanguageSwitch* change = LanguageSwitch::Of();
+    ASSERT_NE(change, nullptr);
+    CalendarPlace madrid;
+    madrid.city = "Madrid";
+    madrid.country = "Spain";
+    madrid.label = "Madrid, Spain";
+    madrid.latitude = 40.4165;
+    madrid.longitude = -3.70256;
+    madrid.zoneId = "Europe/Madrid";
+    struct Case {
+        Language language;
+        std::vector<const char*> present;
+    };
+    const Case cases[] = {
+        {Language::Hindi,
+         {"दिन टैब इस घड़ी से पढ़ता है: Europe/Madrid (UTC+2:00)", "को घड़ी UTC+2:00 (Europe/Madrid) थी, ग्रीनविच से आगे",
+          "ग्रीनविच के पश्चिम में है", "क्षेत्र 0:00 और ग्रीष्म समय के साथ", "1 घंटा बाद के क्षण के हैं।"}},
+        {Language::Tamil,
+         {"கடிகாரம் UTC+2:00 (Europe/Madrid), கிரீன்விச்சுக்கு முன்னால்", "கிரீன்விச்சுக்கு மேற்கே உள்ளது",
+          "மண்டலம் 0:00 மற்றும் கோடை நேரம் உடன்", "1 மணி நேரம் பிந்தைய நேரத்துக்கானவை."}},
+        {Language::English,
+         {"The Day tab reads the clock of Europe/Madrid (UTC+2:00)", "Madrid, Spain kept UTC+2:00 on 2026-07-14",
+          "with zone 0:00 and DST the results are for a moment 1 hour later than the one entered."}},
+    };
+    ProgramFixture p;
+    p.window->WriteForm(Delhi1987());
+    p.window->OpenCalendarDay({2026, 7, 14}, madrid);
+    frmDisplay* results = p.window->ResultsWindow();
+    ASSERT_NE(results, nullptr);
+    for (const Case& c : cases) {
+        ASSERT_TRUE(change->Switch(c.language));
+        const std::string note = LabelText(results, "lblDayNote").toStdString();
+        for (const char* piece : c.present) EXPECT_NE(note.find(piece), std::string::npos) << piece << "\n" << note;
+        if (c.language != Language::English) {
+            for (const char* english : {"kept", "Greenwich", "the one entered", "hour", "DST"}) {
+                EXPECT_EQ(note.find(english), std::string::npos) << english << "\n" << note;
+            }
+        }
+    }
+    // The box the look-up raised, as the language switch shows it.
+    ASSERT_FALSE(p.messages.shown.empty());
+    ASSERT_TRUE(change->Switch(Language::Hindi));
+    const QString box = TranslatedText(QString::fromStdString(p.messages.shown[0].text));
+    EXPECT_TRUE(box.contains(QStringLiteral("ग्रीनविच के पश्चिम में है"))) << box.toStdString();
+    EXPECT_FALSE(box.contains(QStringLiteral("Greenwich"))) << box.toStdString();
 }
