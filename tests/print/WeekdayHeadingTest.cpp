@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <string>
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -12,42 +16,49 @@ using namespace velmora;
 
 namespace {
 
-// The month's weekday headings: the whole name over a box wide enough for it,
-// the short name over a narrower one (at twice the scale the window's boxes
-// are narrower than "Wednesday" in its bold type), never a name cut short.
-TEST(WeekdayHeading, WholeWhereItFitsShortWhereTheBoxIsNarrow) {
+// The month's weekday headings: the whole names over boxes wide enough for
+// the longest of them, the short names over narrower ones (at twice the
+// scale the window's boxes are narrower than "Wednesday" in its bold type),
+// never a name cut short, and one form for the whole row.
+TEST(WeekdayHeading, WholeWhereAllFitShortWhereTheBoxIsNarrow) {
     struct Case {
         Language language;
-        int weekday;
-        const char* whole;
-        const char* shortName;
+        std::array<const char*, 7> whole;
+        std::array<const char*, 7> shortNames;
     };
     const Case cases[] = {
-        {Language::English, 0, "Sunday", "Sun"},       {Language::English, 3, "Wednesday", "Wed"},
-        {Language::English, 4, "Thursday", "Thu"},     {Language::English, 6, "Saturday", "Sat"},
-        {Language::Hindi, 2, "मंगलवार", "मंगल"},        {Language::Hindi, 3, "बुधवार", "बुध"},
-        {Language::Hindi, 5, "शुक्रवार", "शुक्र"},       {Language::Tamil, 1, "திங்கள்", "தி"},
-        {Language::Tamil, 3, "புதன்", "பு"},           {Language::Tamil, 4, "வியாழன்", "வி"},
+        {Language::English,
+         {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"},
+         {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}},
+        {Language::Hindi,
+         {"रविवार", "सोमवार", "मंगलवार", "बुधवार", "गुरुवार", "शुक्रवार", "शनिवार"},
+         {"रवि", "सोम", "मंगल", "बुध", "गुरु", "शुक्र", "शनि"}},
+        {Language::Tamil,
+         {"ஞாயிறு", "திங்கள்", "செவ்வாய்", "புதன்", "வியாழன்", "வெள்ளி", "சனி"},
+         {"ஞா", "தி", "செ", "பு", "வி", "வெ", "ச"}},
     };
     const QImage device(400, 100, QImage::Format_RGB32);
-    for (const double pixels : {11.0, 15.0, 22.0}) {
+    for (const int pixels : {11, 15, 22}) {
         QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(static_cast<int>(pixels));
+        font.setPixelSize(pixels);
         font.setBold(true);
         const QFontMetricsF metrics(font, &device);
         for (const Case& c : cases) {
-            const QString whole = QString::fromUtf8(c.whole);
-            const QString shortName = QString::fromUtf8(c.shortName);
-            const double wide = metrics.horizontalAdvance(whole);
-            const std::string where = std::string(c.whole) + " at " + std::to_string(pixels) + " px";
-            EXPECT_EQ(WeekdayHeading(c.weekday, c.language, font, &device, wide + 1), whole) << where;
-            EXPECT_EQ(WeekdayHeading(c.weekday, c.language, font, &device, 1000), whole) << where;
-            // A box a little narrower than the whole name, as the window's at
-            // twice the scale.
-            const QString narrow = WeekdayHeading(c.weekday, c.language, font, &device, wide - 2);
-            EXPECT_EQ(narrow, shortName) << where;
-            EXPECT_LE(metrics.horizontalAdvance(narrow), wide - 2) << where;
-            EXPECT_FALSE(narrow.contains(QChar(0x2026))) << where;
+            double widest = 0;
+            for (const char* name : c.whole) widest = std::max(widest, metrics.horizontalAdvance(QString::fromUtf8(name)));
+            for (int day = 0; day < 7; ++day) {
+                const auto i = static_cast<std::size_t>(day);
+                const std::string where = std::string(c.whole[i]) + " at " + std::to_string(pixels) + " px";
+                EXPECT_EQ(WeekdayHeading(day, c.language, font, &device, widest + 1), QString::fromUtf8(c.whole[i]))
+                    << where;
+                EXPECT_EQ(WeekdayHeading(day, c.language, font, &device, 1000), QString::fromUtf8(c.whole[i])) << where;
+                // A box a little narrower than the longest name, as the
+                // window's at twice the scale: every day short, even one whose
+                // whole name would fit.
+                const QString narrow = WeekdayHeading(day, c.language, font, &device, widest - 2);
+                EXPECT_EQ(narrow, QString::fromUtf8(c.shortNames[i])) << where;
+                EXPECT_FALSE(narrow.contains(QChar(0x2026))) << where;
+            }
         }
     }
     // A weekday out of range gives nothing rather than a stray name.

@@ -344,9 +344,14 @@ void PaintMonth(const MonthGrid& englishGrid, const MonthDrawing& drawing, QPain
 QString WeekdayHeading(int weekday, Language language, const QFont& font, const QPaintDevice* device, double width) {
     auto* paintDevice = const_cast<QPaintDevice*>(device);
     const QFontMetricsF metrics(font, paintDevice);
-    const QString whole = Text(std::string(NameAt(NameTable::Weekday, weekday, language).value_or("")));
-    if (metrics.horizontalAdvance(whole) <= width) return whole;
-    return Text(std::string(NameAt(NameTable::WeekdayShort, weekday, language).value_or("")));
+    // One form for the whole row: the whole names only when every one fits.
+    double widest = 0;
+    for (int day = 0; day < 7; ++day) {
+        const QString whole = Text(std::string(NameAt(NameTable::Weekday, day, language).value_or("")));
+        widest = std::max(widest, metrics.horizontalAdvance(whole));
+    }
+    const NameTable form = widest <= width ? NameTable::Weekday : NameTable::WeekdayShort;
+    return Text(std::string(NameAt(form, weekday, language).value_or("")));
 }
 
 QSizeF MonthMinimumSize(const MonthGrid& englishGrid, const MonthDrawing& drawing, const QPaintDevice* device,

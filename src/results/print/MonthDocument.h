@@ -43,8 +43,9 @@ QSizeF MonthMinimumSize(const MonthGrid& grid, const MonthDrawing& drawing, cons
                         double width = 0);
 
 // The name over a weekday's column (0 Sunday .. 6 Saturday) `width` pixels
-// wide in `font` on `device`: the whole name where it fits, else the short
-// one ("Wed"), so that a narrow box shows a whole word, never a cut one.
+// wide in `font` on `device`: the whole names where every one of them fits,
+// else the short ones ("Wed"), so that a narrow box shows a whole word, never
+// a cut one, and the row one form.
 QString WeekdayHeading(int weekday, Language language, const QFont& font, const QPaintDevice* device, double width);
 
 // Draws the title, the lunar months and years, the weekday names and the
