@@ -321,8 +321,11 @@ void frmMain::InstallKeyFilter(QLineEdit* box) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    // The calendar's place, kept as it closes: where the next one opens.
-    if (watched == calendar_.data() && event->type() == QEvent::Close) lastCalendarPlace_ = calendar_->CurrentPlace();
+    // The calendar's place, kept as it closes: where the next one opens. The
+    // event's type is looked at first: while the calendar is being destroyed
+    // its last events still pass here, and it is no longer a calendar then.
+    if (event->type() == QEvent::Close && !calendar_.isNull() && watched == static_cast<QObject*>(calendar_.data()))
+        lastCalendarPlace_ = calendar_->CurrentPlace();
     if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
     auto* box = qobject_cast<QLineEdit*>(watched);
     if (box == nullptr) return QMainWindow::eventFilter(watched, event);
